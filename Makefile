@@ -1,0 +1,27 @@
+# The two commands of the README: `make run` and `make test`.
+PRESET ?= default
+BUILD_DIR ?= build
+JOBS ?= $(shell nproc)
+
+.PHONY: deps configure build test run sanitize clean
+
+deps:
+	bash scripts/install-deps.sh
+
+configure: deps
+	cmake --preset $(PRESET)
+
+build: configure
+	cmake --build --preset $(PRESET) -j $(JOBS)
+
+test: build
+	ctest --preset $(PRESET) -j $(JOBS)
+
+run: build
+	bash scripts/run-demo.sh $(BUILD_DIR)
+
+sanitize:
+	$(MAKE) test PRESET=sanitize BUILD_DIR=build-sanitize
+
+clean:
+	rm -rf build build-sanitize build-fuzz

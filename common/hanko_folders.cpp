@@ -1,0 +1,90 @@
+#include "hanko_folders.h"
+
+#include "cp932.h"
+#include "prompter.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+namespace vermil {
+
+std::optional<std::string> locateDocumentsFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty() || !QDir().mkpath(documents))
+        return std::nullopt;
+    return toCp932(QDir::cleanPath(documents));
+}
+
+std::string findHankoFolder(Prompter* errorsTo) {
+    return chooseHankoFolder(locateDocumentsFolder(), errorsTo);
+}
+
+std::string chooseHankoFolder(const std::optional<std::string>& documentsFolder,
+                              Prompter* errorsTo) {
+    if (documentsFolder && !documentsFolder->empty())
+        return *documentsFolder;
+    if (errorsTo)
+        errorsTo->showMessage(
+            QStringLiteral("Error 1321 : Document Folder Path の取得に失敗しました。"),
+            MessageIcon::None);
+    return std::string(fallbackHankoFolder);
+}
+
+std::string settingsFilePath(std::string_view hankoFolder) {
+    return std::string(hankoFolder) + "/hanko.ini";
+}
+
+std::string defaultIndexPath(std::string_view hankoFolder) {
+    return std::string(hankoFolder) + "/vrdata/index.dat";
+}
+
+std::string resolveIndexPath(const HankoSettings& settings, std::string_view hankoFolder) {
+    std::string path = settings.vermilDataFile();
+    return path.empty() ? defaultIndexPath(hankoFolder) : path;
+}
+
+bool indexFileExists(std::string_view indexPath) {
+    std::error_code ec;
+    return std::filesystem::exists(nativePath(indexPath), ec);
+}
+
+bool askForIndexSettingsWhenMissing(std::string_view indexPath, Prompter& prompter) {
+    if (indexFileExists(indexPath))
+        return false;
+    return prompter.askYesNo(QStringLiteral("WARNING 1320: インデックスファイル ") +
+                                 fromCp932(indexPath) +
+                                 QStringLiteral(" が存在しません。\nインデックスファイル設定"
+                                                "ダイアローグを開きますか？"),
+                             MessageIcon::Warning);
+}
+
+std::string folderOf(std::string_view path) {
+    const std::size_t slash = cp932FindLastChar(path, '/');
+    return slash == std::string_view::npos ? std::string() : std::string(path.substr(0, slash));
+}
+
+std::string sealFolderOf(std::string_view indexPath) { return folderOf(indexPath) + "/"; }
+
+std::string defaultStampLogPath(std::string_view hankoFolder) {
+    return std::string(hankoFolder) + "/hanko.log";
+}
+
+std::string stampLogPath(const HankoSettings& settings, std::string_view hankoFolder) {
+    const auto stored = settings.hankoLogFile();
+    if (!stored)
+        return defaultStampLogPath(hankoFolder);
+    if (stored->empty())
+        return std::string(hankoFolder) + "/hankolog.txt";
+    return *stored;
+}
+
+std::string languageAtStart(const HankoSettings& settings, const QLocale& locale) {
+    std::string language = settings.lang();
+    if (!language.empty())
+        return language;
+    language = locale.language() == QLocale::Japanese ? "Japanese" : "English";
+    settings.setLang(language);
+    return language;
+}
+
+} // namespace vermil

@@ -1,0 +1,107 @@
+#include "keyed_hash.h"
+
+#include <array>
+#include <cstdio>
+
+namespace vermil {
+namespace {
+
+// W: folds the sum of two register values back into 49..122.
+int wrap(int x) {
+    while (x > 122)
+        x -= 74;
+    return x;
+}
+
+// M: folds an input byte above 122 into 49..122.
+int mapInput(unsigned char c) {
+    if (c <= 122)
+        return c;
+    return ((c - 123) % 74) + 49;
+}
+
+// C: the output mapping of hash8 onto digits and capital letters.
+int mapOutput(int v) {
+    if (v < 49)
+        v += 49;
+    if (v >= 58 && v <= 64)
+        v += 7;
+    if (v > 90)
+        v = ((v - 91) % 5) + 86;
+    if (v == 73)
+        v = 74;
+    else if (v == 79)
+        v = 77;
+    return v;
+}
+
+template <std::size_t N>
+std::array<int, N> runRegister(std::string_view text, std::string_view key) {
+    std::array<int, N> r{};
+    for (std::size_t i = 0; i < N; ++i)
+        r[i] = i < key.size() ? static_cast<signed char>(key[i]) : 0;
+    for (unsigned char c : text) {
+        const int t = r[N - 1];
+        for (std::size_t i = N - 1; i > 0; --i)
+            r[i] = r[i - 1];
+        r[3] = wrap(r[3] + t);
+        r[1] = wrap(r[1] + t);
+        r[0] = mapInput(c);
+    }
+    return r;
+}
+
+constexpr std::string_view highLetters = "ACEGJLNPRTVXZ246";
+constexpr std::string_view lowLetters = "BDFHKMOQSUWY3578";
+
+int pairIndex(std::string_view table, char c) {
+    const auto pos = table.find(c);
+    return pos == std::string_view::npos ? 255 : static_cast<int>(pos);
+}
+
+} // namespace
+
+std::string hash6(std::string_view text, std::string_view key) {
+    const auto r = runRegister<6>(text, key);
+    std::string code(6, '\0');
+    for (std::size_t i = 0; i < 6; ++i)
+        code[i] = static_cast<char>(r[i] & 0xFF);
+    return code;
+}
+
+std::string hash8(std::string_view text, std::string_view key) {
+    const auto r = runRegister<8>(text, key);
+    std::string code(8, '\0');
+    for (std::size_t i = 0; i < 8; ++i)
+        code[i] = static_cast<char>(mapOutput(r[i]) & 0xFF);
+    return code;
+}
+
+std::string encodePairs(std::string_view text) {
+    char prefix[16];
+    std::snprintf(prefix, sizeof prefix, "%03d", static_cast<int>(text.size()));
+    std::string plain = std::string(prefix) + std::string(text);
+    std::string code;
+    code.reserve(plain.size() * 2);
+    for (unsigned char b : plain) {
+        code += highLetters[b / 16];
+        code += lowLetters[b % 16];
+    }
+    return code;
+}
+
+std::string decodePairs(std::string_view code) {
+    std::string bytes;
+    bytes.reserve(code.size() / 2 + 1);
+    for (std::size_t i = 0; i < code.size(); i += 2) {
+        const int high = pairIndex(highLetters, code[i]);
+        const int low = i + 1 < code.size() ? pairIndex(lowLetters, code[i + 1]) : 255;
+        int value = low == 255 ? 255 : (high * 16 + low) % 256;
+        bytes += static_cast<char>(value);
+    }
+    if (bytes.size() < 3)
+        return {};
+    return bytes.substr(3);
+}
+
+} // namespace vermil

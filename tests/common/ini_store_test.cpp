@@ -1,0 +1,166 @@
+#include "common/ini_store.h"
+#include "common/ini_text.h"
+#include "tests/support/test_environment.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace vermil;
+using vermil::test::dataFile;
+using vermil::test::readFile;
+using vermil::test::TempDir;
+using vermil::test::writeFile;
+
+namespace {
+// Every byte of `before` and `after` outside one differing span; the span itself.
+std::pair<std::string, std::string> differingSpan(const std::string& before,
+                                                  const std::string& after) {
+    std::size_t head = 0;
+    while (head < before.size() && head < after.size() && before[head] == after[head])
+        ++head;
+    std::size_t tail = 0;
+    while (tail < before.size() - head && tail < after.size() - head &&
+           before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
+        ++tail;
+    return {before.substr(head, before.size() - head - tail),
+            after.substr(head, after.size() - head - tail)};
+}
+} // namespace
+
+TEST(IniStore, ReadsAMessyFileLikeThePrivateProfileCalls) {
+    const auto file = dataFile("ini/MessyHanko.ini");
+    struct Case {
+        std::string section, key, expected;
+    } cases[] = {
+        {"MAIN", "Lang", "Japanese"},
+        {"main", "LANG", "Japanese"},            // ASCII case folded
+        {"MAIN", "LogFormat", "1"},              // first section of the name wins
+        {"MAIN", "HankoLogFile", ""},            // present but empty
+        {"VERMILIN", "ListBox", "keiri = 2"},    // blanks around "=" trimmed, inner kept
+        {"VERMILIN", "Quoted", " padded "},      // one pair of quotes removed
+        {"VERMILIN", "Single", "x"},
+        {"VERMILIN", "Half", "\"open"},
+        {"\x83\x41", "Color", "255"},            // ア
+        {"\x83\x61", "Color", "65280"},          // ヂ: second byte 0x61 is not 'A' folded
+        {"a\x81\x5D" "b", "Color", "1"},         // ‐ ends in 0x5D, not a bracket
+        {"\x81\x5B", "Color", "7"},              // ー ends in 0x5B
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(readIniValue(file, c.section, c.key).value_or("<missing>"), c.expected)
+            << c.section << "/" << c.key;
+    EXPECT_FALSE(readIniValue(file, "MAIN", "Commented").has_value());
+    EXPECT_FALSE(readIniValue(file, "NOWHERE", "Lang").has_value());
+    EXPECT_FALSE(readIniValue(file, "\x83\x81", "Color").has_value()); // メ is not ア
+}
+
+TEST(IniStore, DefaultsBufferCutsAndIntegers) {
+    TempDir dir;
+    const auto file = dir / "s.ini";
+    writeFile(file, "[S]\r\nLong=abcdef\r\nNum=12abc\r\nWord=abc\r\nNeg= -5\r\nEmpty=\r\n");
+    EXPECT_EQ(readIniString(file, "S", "Long", "d", 4), "abc");
+    EXPECT_EQ(readIniString(file, "S", "Long", "d", 7), "abcdef");
+    EXPECT_EQ(readIniString(file, "S", "Missing", "default", 100), "default");
+    EXPECT_EQ(readIniString(dir / "none.ini", "S", "Long", "d", 100), "d");
+    EXPECT_EQ(readIniInt(file, "S", "Num", 9), 12);
+    EXPECT_EQ(readIniInt(file, "S", "Word", 9), 0);
+    EXPECT_EQ(readIniInt(file, "S", "Neg", 9), -5);
+    EXPECT_EQ(readIniInt(file, "S", "Empty", 9), 9);
+    EXPECT_EQ(readIniInt(file, "S", "Missing", 9), 9);
+}
+
+TEST(IniStore, OneWriteChangesExactlyOneValue) {
+    TempDir dir;
+    const auto file = dir / "hanko.ini";
+    const std::string original = readFile(dataFile("ini/MessyHanko.ini"));
+    writeFile(file, original);
+
+    ASSERT_TRUE(writeIniString(file, "vermilin", "LISTBOX", "\x95\x5C"));
+    const std::string after = readFile(file);
+    const auto [was, now] = differingSpan(original, after);
+    EXPECT_EQ(was, "keiri = 2");
+    EXPECT_EQ(now, "\x95\x5C");
+    EXPECT_EQ(readIniValue(file, "VERMILIN", "ListBox").value(), "\x95\x5C");
+}
+
+TEST(IniStore, NewKeysAndSectionsKeepTheRestOfTheFile) {
+    TempDir dir;
+    const auto file = dir / "hanko.ini";
+    const std::string original = readFile(dataFile("ini/MessyHanko.ini"));
+    writeFile(file, original);
+
+    ASSERT_TRUE(writeIniString(file, "Common", "DocumentNo", "A-1"));
+    ASSERT_TRUE(writeIniString(file, "\x83\x41", "Item", "x"));
+    const std::string after = readFile(file);
+    EXPECT_EQ(readIniValue(file, "Common", "DocumentNo").value(), "A-1");
+    EXPECT_EQ(readIniValue(file, "\x83\x41", "Item").value(), "x");
+    EXPECT_EQ(readIniValue(file, "\x83\x41", "Color").value(), "255");
+    EXPECT_EQ(readIniValue(file, "\x83\x61", "Item").value_or("<missing>"), "<missing>");
+    // Only insertions: removing them gives back the original bytes.
+    std::string stripped = after;
+    for (const std::string line : {"Item=x\r\n", "[Common]\r\nDocumentNo=A-1\r\n"})
+        stripped.erase(stripped.find(line), line.size());
+    EXPECT_EQ(stripped, original);
+}
+
+TEST(IniStore, CreatesFileWithWindowsLineEnds) {
+    TempDir dir;
+    const auto file = dir / "index.dat";
+    ASSERT_TRUE(writeIniString(file, "MAIN_VRM", "Number", "1"));
+    ASSERT_TRUE(writeIniString(file, "MAIN_VRM", "Vermil0000", "abc"));
+    EXPECT_EQ(readFile(file), "[MAIN_VRM]\r\nNumber=1\r\nVermil0000=abc\r\n");
+    EXPECT_FALSE(writeIniString(dir / "missing" / "index.dat", "S", "K", "v"));
+    EXPECT_FALSE(writeIniString(file, "S", "K", "two\nlines"));
+}
+
+TEST(IniStore, ValuesRoundTripByteForByte) {
+    TempDir dir;
+    const auto file = dir / "index.dat";
+    const std::string values[] = {" lead", "trail ", " both ", "\"quoted\"", "'single'", "\"",
+                                  "a=b;c", "", "\t", "\x83\x7C|\x95\x5C"};
+    for (const auto& value : values) {
+        ASSERT_TRUE(writeIniString(file, "seal", "Hash", value));
+        EXPECT_EQ(readIniValue(file, "seal", "Hash").value(), value) << "[" << value << "]";
+    }
+}
+
+TEST(IniStore, WriteKeepsPermissions) {
+    TempDir dir;
+    const auto file = dir / "hanko.ini";
+    writeFile(file, "[MAIN]\nLang=English\n");
+    ASSERT_EQ(::chmod(file.c_str(), 0640), 0);
+    ASSERT_TRUE(writeIniString(file, "MAIN", "Lang", "Japanese"));
+    struct stat st {};
+    ASSERT_EQ(::stat(file.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(readFile(file), "[MAIN]\nLang=Japanese\n"); // LF file stays LF
+}
+
+TEST(IniStore, TwoProcessesWritingDifferentKeysLoseNothing) {
+    TempDir dir;
+    const auto file = dir / "index.dat";
+    constexpr int rounds = 150;
+    pid_t children[2];
+    for (int child = 0; child < 2; ++child) {
+        children[child] = ::fork();
+        ASSERT_GE(children[child], 0);
+        if (children[child] == 0) {
+            const std::string key = "Key" + std::to_string(child);
+            bool ok = true;
+            for (int i = 1; i <= rounds; ++i)
+                ok = writeIniString(file, "SHARED", key, std::to_string(i)) && ok;
+            ::_exit(ok ? 0 : 1);
+        }
+    }
+    for (pid_t pid : children) {
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    EXPECT_EQ(readIniValue(file, "SHARED", "Key0").value_or(""), std::to_string(rounds));
+    EXPECT_EQ(readIniValue(file, "SHARED", "Key1").value_or(""), std::to_string(rounds));
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        EXPECT_EQ(entry.path().filename(), "index.dat"); // no temporary file left behind
+}
