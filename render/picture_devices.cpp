@@ -1,0 +1,88 @@
+#include "render/picture_devices.h"
+
+#include "render/picture_size.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+#include <cmath>
+
+namespace vermil {
+
+namespace {
+
+// SVG device units per millimetre: whole-millimetre sizes come out exact ("16mm").
+constexpr int svgUnitsPerMillimetre = 100;
+constexpr int svgResolution = svgUnitsPerMillimetre * 254 / 10; // dots per inch
+constexpr int svgViewBoxSide = 100;
+constexpr int pdfResolution = 1200;
+constexpr double metresPerInch = 0.0254;
+
+} // namespace
+
+QByteArray svgPicture(QSizeF millimetres, const PicturePainting& paint) {
+    QByteArray document;
+    QBuffer buffer(&document);
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setResolution(svgResolution);
+    generator.setSize(QSize(static_cast<int>(std::lround(millimetres.width() * svgUnitsPerMillimetre)),
+                            static_cast<int>(std::lround(millimetres.height() * svgUnitsPerMillimetre))));
+    generator.setViewBox(QRect(0, 0, svgViewBoxSide, svgViewBoxSide));
+    generator.setTitle(QStringLiteral("Vermil seal"));
+    {
+        QPainter painter(&generator);
+        paint(painter, QSize(svgViewBoxSide, svgViewBoxSide));
+    }
+    return document;
+}
+
+QImage rasterPicture(QSizeF millimetres, int dpi, const QColor& background,
+                     const PicturePainting& paint) {
+    QImage image(picturePixels(millimetres, dpi), QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull()) {
+        return image;
+    }
+    const int dotsPerMetre = static_cast<int>(std::lround(dpi / metresPerInch));
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+    image.fill(background);
+    {
+        QPainter painter(&image);
+        paint(painter, image.size());
+    }
+    return image;
+}
+
+QByteArray pdfPicture(QSizeF millimetres, const PicturePainting& paint) {
+    QByteArray document;
+    QBuffer buffer(&document);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(pdfResolution);
+        writer.setCreator(QStringLiteral("Vermil"));
+        writer.setTitle(QStringLiteral("Vermil seal"));
+        writer.setPageLayout(QPageLayout(
+            QPageSize(millimetres, QPageSize::Millimeter, QString(), QPageSize::ExactMatch),
+            QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+        QPainter painter(&writer);
+        paint(painter, QSize(writer.width(), writer.height()));
+    }
+    return document;
+}
+
+QByteArray pngBytes(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+} // namespace vermil

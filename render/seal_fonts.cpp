@@ -1,0 +1,88 @@
+#include "render/seal_fonts.h"
+
+#include "common/cp932.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QStringList>
+
+#include <mutex>
+
+namespace vermil {
+
+namespace {
+
+struct FaceSubstitution {
+    const char* windowsFace;
+    const char* linuxFaces; // preferred first, comma separated
+};
+
+// The one table of face replacements. Proportional Windows faces go to the
+// proportional IPA faces, fixed-pitch ones to the fixed-pitch faces.
+constexpr FaceSubstitution faceSubstitutions[] = {
+    {"ＭＳ Ｐゴシック", "IPAPGothic,IPAGothic"},
+    {"MS PGothic", "IPAPGothic,IPAGothic"},
+    {"ＭＳ ゴシック", "IPAGothic,IPAPGothic"},
+    {"MS Gothic", "IPAGothic,IPAPGothic"},
+    {"ＭＳ UI Gothic", "IPAPGothic,IPAGothic"},
+    {"MS UI Gothic", "IPAPGothic,IPAGothic"},
+    {"ＭＳ 明朝", "IPAMincho,IPAPMincho"},
+    {"MS Mincho", "IPAMincho,IPAPMincho"},
+    {"ＭＳ Ｐ明朝", "IPAPMincho,IPAMincho"},
+    {"MS PMincho", "IPAPMincho,IPAMincho"},
+    {"メイリオ", "IPAPGothic,IPAGothic"},
+    {"Meiryo", "IPAPGothic,IPAGothic"},
+    {"Meiryo UI", "IPAPGothic,IPAGothic"},
+    {"游ゴシック", "IPAPGothic,IPAGothic"},
+    {"Yu Gothic", "IPAPGothic,IPAGothic"},
+    {"游明朝", "IPAPMincho,IPAMincho"},
+    {"Yu Mincho", "IPAPMincho,IPAMincho"},
+};
+
+} // namespace
+
+void installSealFontSubstitutions() {
+    static std::once_flag installed;
+    std::call_once(installed, [] {
+        for (const FaceSubstitution& substitution : faceSubstitutions) {
+            QFont::insertSubstitutions(
+                QString::fromUtf8(substitution.windowsFace),
+                QString::fromLatin1(substitution.linuxFaces).split(QLatin1Char(',')));
+        }
+    });
+}
+
+QString sealFaceName(std::string_view cp932FaceName) {
+    if (cp932FaceName.empty()) {
+        return QString::fromUtf8(defaultSealFaceUtf8.data(),
+                                 static_cast<qsizetype>(defaultSealFaceUtf8.size()));
+    }
+    return fromCp932(cp932FaceName);
+}
+
+QFont sealFont(std::string_view cp932FaceName, int pixelSize, bool bold) {
+    installSealFontSubstitutions();
+    QFont font(sealFaceName(cp932FaceName));
+    font.setPixelSize(pixelSize);
+    font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    font.setStyleHint(QFont::SansSerif);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setKerning(false);
+    return font;
+}
+
+bool needsSyntheticBold(const QFont& font) {
+    if (font.weight() < QFont::DemiBold) {
+        return false;
+    }
+    const QString family = QFontInfo(font).family();
+    const QStringList styles = QFontDatabase::styles(family);
+    for (const QString& style : styles) {
+        if (QFontDatabase::weight(family, style) >= QFont::DemiBold) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace vermil

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "render/picture_size.h"
+#include "render/seal_drawing_input.h"
+
+#include <QByteArray>
+#include <QImage>
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace vermil {
+
+// Pictures of a stamp as the container keeps it: the seal drawn over its real
+// size, the grey dotted outline for a stamp that has not been made yet.
+
+// SVG: width and height are the seal size in millimetres, view box 0 0 100 100.
+// Texts are glyph outlines, so the picture shows the same without the fonts.
+QByteArray containerPictureSvg(const SealDrawingInput& input, SealSize size);
+
+// Raster picture at `dpi` on a transparent background, its resolution recorded in
+// the image. Null when pictureResolutionError refuses the size and resolution.
+QImage containerPictureImage(const SealDrawingInput& input, SealSize size,
+                             int dpi = defaultPictureDpi);
+
+// PDF of one page exactly the seal size.
+QByteArray containerPicturePdf(const SealDrawingInput& input, SealSize size);
+
+// Writes the container picture of a stamp to `out`, the kind chosen by its
+// extension: .svg, .png (at `dpi`, transparent) or .pdf (any letter case).
+// `sizeX` and `sizeY` are the stamp's seal size texts in millimetres. The file is
+// replaced as a whole or left as it was. Returns an empty text on success, else a
+// message naming the problem, fit for the terminal (UTF-8).
+//
+//     if (const std::string error = writeStampPicture(input, sizeX, sizeY, "seal.png", 600);
+//         !error.empty()) { report(error); }
+std::string writeStampPicture(const SealDrawingInput& input, std::string_view sizeX,
+                              std::string_view sizeY, const std::filesystem::path& out,
+                              int dpi = defaultPictureDpi);
+
+} // namespace vermil
