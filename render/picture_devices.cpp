@@ -31,12 +31,16 @@ QByteArray svgPicture(QSizeF millimetres, const PicturePainting& paint) {
     QSvgGenerator generator;
     generator.setOutputDevice(&buffer);
     generator.setResolution(svgResolution);
-    generator.setSize(QSize(static_cast<int>(std::lround(millimetres.width() * svgUnitsPerMillimetre)),
-                            static_cast<int>(std::lround(millimetres.height() * svgUnitsPerMillimetre))));
+    generator.setSize(
+        QSize(static_cast<int>(std::lround(millimetres.width() * svgUnitsPerMillimetre)),
+              static_cast<int>(std::lround(millimetres.height() * svgUnitsPerMillimetre))));
     generator.setViewBox(QRect(0, 0, svgViewBoxSide, svgViewBoxSide));
     generator.setTitle(QStringLiteral("Vermil seal"));
     {
+        // The generator's device units are its size, but the document's drawing
+        // coordinates are those of the view box.
         QPainter painter(&generator);
+        painter.setViewport(0, 0, svgViewBoxSide, svgViewBoxSide);
         paint(painter, QSize(svgViewBoxSide, svgViewBoxSide));
     }
     return document;

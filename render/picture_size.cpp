@@ -11,8 +11,7 @@ namespace {
 
 constexpr double millimetresPerInch = 25.4;
 
-bool readOneSize(std::string_view text, const char* axis, int& millimetres,
-                 std::string& error) {
+bool readOneSize(std::string_view text, const char* axis, int& millimetres, std::string& error) {
     millimetres = decimalPrefix(text);
     if (millimetres >= 1 && millimetres <= maxSealSizeMillimetres) {
         return true;
@@ -39,8 +38,10 @@ std::optional<SealSize> readSealSize(std::string_view sizeX, std::string_view si
 }
 
 QSize picturePixels(QSizeF millimetres, int dpi) {
-    const double width = std::min(pixelsAlong(millimetres.width(), dpi), double(maxPictureSidePixels));
-    const double height = std::min(pixelsAlong(millimetres.height(), dpi), double(maxPictureSidePixels));
+    const double width =
+        std::min(pixelsAlong(millimetres.width(), dpi), double(maxPictureSidePixels));
+    const double height =
+        std::min(pixelsAlong(millimetres.height(), dpi), double(maxPictureSidePixels));
     return QSize(static_cast<int>(width), static_cast<int>(height));
 }
 

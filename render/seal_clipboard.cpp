@@ -34,9 +34,8 @@ QImage sealClipboardBitmap(const SealDrawingInput& input) {
     return bitmap;
 }
 
-std::unique_ptr<QMimeData> sealClipboardData(const SealDrawingInput& input,
-                                             std::string_view sizeX, std::string_view sizeY,
-                                             int dpi) {
+std::unique_ptr<QMimeData> sealClipboardData(const SealDrawingInput& input, std::string_view sizeX,
+                                             std::string_view sizeY, int dpi) {
     auto data = std::make_unique<QMimeData>();
     data->setImageData(sealClipboardBitmap(input));
     std::string error;
@@ -44,8 +43,7 @@ std::unique_ptr<QMimeData> sealClipboardData(const SealDrawingInput& input,
     if (!size) {
         return data;
     }
-    const QSizeF windowMillimetres =
-        QSizeF(size->widthMm, size->heightMm) * screenWindowPerSealBox;
+    const QSizeF windowMillimetres = QSizeF(size->widthMm, size->heightMm) * screenWindowPerSealBox;
     if (pictureResolutionError(windowMillimetres, dpi).empty()) {
         const QImage print =
             rasterPicture(windowMillimetres, dpi, Qt::transparent, screenPainting(input));

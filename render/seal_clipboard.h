@@ -27,8 +27,7 @@ QImage sealClipboardBitmap(const SealDrawingInput& input);
 // the clipboard, which takes ownership:
 //
 //     QGuiApplication::clipboard()->setMimeData(sealClipboardData(in, x, y).release());
-std::unique_ptr<QMimeData> sealClipboardData(const SealDrawingInput& input,
-                                             std::string_view sizeX, std::string_view sizeY,
-                                             int dpi = defaultPictureDpi);
+std::unique_ptr<QMimeData> sealClipboardData(const SealDrawingInput& input, std::string_view sizeX,
+                                             std::string_view sizeY, int dpi = defaultPictureDpi);
 
 } // namespace vermil

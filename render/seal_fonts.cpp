@@ -20,22 +20,14 @@ struct FaceSubstitution {
 // The one table of face replacements. Proportional Windows faces go to the
 // proportional IPA faces, fixed-pitch ones to the fixed-pitch faces.
 constexpr FaceSubstitution faceSubstitutions[] = {
-    {"ＭＳ Ｐゴシック", "IPAPGothic,IPAGothic"},
-    {"MS PGothic", "IPAPGothic,IPAGothic"},
-    {"ＭＳ ゴシック", "IPAGothic,IPAPGothic"},
-    {"MS Gothic", "IPAGothic,IPAPGothic"},
-    {"ＭＳ UI Gothic", "IPAPGothic,IPAGothic"},
-    {"MS UI Gothic", "IPAPGothic,IPAGothic"},
-    {"ＭＳ 明朝", "IPAMincho,IPAPMincho"},
-    {"MS Mincho", "IPAMincho,IPAPMincho"},
-    {"ＭＳ Ｐ明朝", "IPAPMincho,IPAMincho"},
-    {"MS PMincho", "IPAPMincho,IPAMincho"},
-    {"メイリオ", "IPAPGothic,IPAGothic"},
-    {"Meiryo", "IPAPGothic,IPAGothic"},
-    {"Meiryo UI", "IPAPGothic,IPAGothic"},
-    {"游ゴシック", "IPAPGothic,IPAGothic"},
-    {"Yu Gothic", "IPAPGothic,IPAGothic"},
-    {"游明朝", "IPAPMincho,IPAMincho"},
+    {"ＭＳ Ｐゴシック", "IPAPGothic,IPAGothic"}, {"MS PGothic", "IPAPGothic,IPAGothic"},
+    {"ＭＳ ゴシック", "IPAGothic,IPAPGothic"},   {"MS Gothic", "IPAGothic,IPAPGothic"},
+    {"ＭＳ UI Gothic", "IPAPGothic,IPAGothic"},  {"MS UI Gothic", "IPAPGothic,IPAGothic"},
+    {"ＭＳ 明朝", "IPAMincho,IPAPMincho"},       {"MS Mincho", "IPAMincho,IPAPMincho"},
+    {"ＭＳ Ｐ明朝", "IPAPMincho,IPAMincho"},     {"MS PMincho", "IPAPMincho,IPAMincho"},
+    {"メイリオ", "IPAPGothic,IPAGothic"},        {"Meiryo", "IPAPGothic,IPAGothic"},
+    {"Meiryo UI", "IPAPGothic,IPAGothic"},       {"游ゴシック", "IPAPGothic,IPAGothic"},
+    {"Yu Gothic", "IPAPGothic,IPAGothic"},       {"游明朝", "IPAPMincho,IPAMincho"},
     {"Yu Mincho", "IPAPMincho,IPAMincho"},
 };
 

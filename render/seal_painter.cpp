@@ -46,13 +46,11 @@ struct SealTextLine {
 };
 
 // The four texts in drawing order.
-std::array<SealTextLine, 4> sealTextLines(const SealDrawingInput& input,
-                                          const SealLayout& layout) {
+std::array<SealTextLine, 4> sealTextLines(const SealDrawingInput& input, const SealLayout& layout) {
     return {{
         {input.upperText2, input.fontUp2, layout.upperText2, TextAlignment::BottomCentre, false},
         {input.upperText1, input.fontUp, layout.upperText1, TextAlignment::BottomCentre, false},
-        {input.sealDateText, input.fontDate, layout.sealDate, TextAlignment::BaselineCentre,
-         true},
+        {input.sealDateText, input.fontDate, layout.sealDate, TextAlignment::BaselineCentre, true},
         {input.lowerText, input.fontLow, layout.lowerText, TextAlignment::TopCentre, false},
     }};
 }
@@ -161,10 +159,11 @@ void drawText(QPainter& painter, const SealTextLine& line, int size, const QColo
     painter.save();
     painter.translate(line.anchor.x, line.anchor.y);
     painter.scale(scale, scale);
-    painter.translate(-metrics.horizontalAdvance(text) / 2, baselineOffset(line.alignment, metrics));
+    painter.translate(-metrics.horizontalAdvance(text) / 2,
+                      baselineOffset(line.alignment, metrics));
     if (needsSyntheticBold(font)) {
-        painter.setPen(QPen(colour, syntheticBoldWidth, Qt::SolidLine, Qt::RoundCap,
-                            Qt::RoundJoin));
+        painter.setPen(
+            QPen(colour, syntheticBoldWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     } else {
         painter.setPen(Qt::NoPen);
     }
@@ -234,8 +233,7 @@ void paintSealInContainer(QPainter& painter, const SealDrawingInput& input, doub
     prepare(painter);
     painter.setWindow(0, 0, 100, 100);
     if (sealTextsEmpty(input)) {
-        drawPlaceholder(painter, ReadSealLayout(input.profileText, input.penWidth),
-                        hairlineWidth);
+        drawPlaceholder(painter, ReadSealLayout(input.profileText, input.penWidth), hairlineWidth);
         return;
     }
     drawSeal(painter, input, SealTarget::Container);

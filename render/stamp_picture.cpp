@@ -66,8 +66,7 @@ QByteArray containerPicturePdf(const SealDrawingInput& input, SealSize size) {
 }
 
 std::string writeStampPicture(const SealDrawingInput& input, std::string_view sizeX,
-                              std::string_view sizeY, const std::filesystem::path& out,
-                              int dpi) {
+                              std::string_view sizeY, const std::filesystem::path& out, int dpi) {
     const std::string extension = lowerCaseExtension(out);
     if (extension != ".svg" && extension != ".png" && extension != ".pdf") {
         return "cannot tell the picture type of " + displayName(out) +

@@ -45,13 +45,14 @@ TEST(ReadSealLayout, FigureValuesReplaceDefaultsOnlyWhenNotEmpty) {
          &SealLayout::outerRing,
          {0, 0, 90, 100, 2}},
         // a ring named Arc2 is not the outer ring, even when it comes first
-        {"<Arc2><X1>7</X1></Arc2><Arc><X1>3</X1></Arc>", &SealLayout::outerRing,
+        {"<Arc2><X1>7</X1></Arc2><Arc><X1>3</X1></Arc>",
+         &SealLayout::outerRing,
          {3, 0, 100, 100, 2}},
-        {"<Arc2><X1>7</X1></Arc2><Arc><X1>3</X1></Arc>", &SealLayout::innerRing,
-         {7, 4, 96, 96, 0}},
+        {"<Arc2><X1>7</X1></Arc2><Arc><X1>3</X1></Arc>", &SealLayout::innerRing, {7, 4, 96, 96, 0}},
         // a width outside Pen is not the pen width
         {"<Line4><Width>3</Width></Line4>", &SealLayout::bandLine4, {5, 68, 95, 68, 0}},
-        {"<Line2><X1>-10</X1><Pen><Width>+4</Width></Pen></Line2>", &SealLayout::bandLine2,
+        {"<Line2><X1>-10</X1><Pen><Width>+4</Width></Pen></Line2>",
+         &SealLayout::bandLine2,
          {-10, 66, 95, 66, 4}},
     };
     for (const Case& c : cases) {
