@@ -199,15 +199,9 @@ void writeBackAutomaticSizes(SealDrawingInput& input) {
     const SealLayout layout; // anchors do not matter here
     const auto lines = sealTextLines(input, layout);
     const auto fields = sizeFields(input);
-    std::array<std::string, 4> chosen;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (!skippedOnScreen(lines[i]) && isAutomaticSize(lines[i].font)) {
-            chosen[i] = std::to_string(textSize(lines[i]));
-        }
-    }
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (!chosen[i].empty()) {
-            *fields[i] = chosen[i];
+            *fields[i] = std::to_string(textSize(lines[i]));
         }
     }
 }
