@@ -20,6 +20,7 @@ constexpr int svgUnitsPerMillimetre = 100;
 constexpr int svgResolution = svgUnitsPerMillimetre * 254 / 10; // dots per inch
 constexpr int svgViewBoxSide = 100;
 constexpr int pdfResolution = 1200;
+constexpr double pdfPixelsPerPoint = pdfResolution / 72.0;
 constexpr double metresPerInch = 0.0254;
 
 } // namespace
@@ -75,8 +76,14 @@ QByteArray pdfPicture(QSizeF millimetres, const PicturePainting& paint) {
         writer.setPageLayout(QPageLayout(
             QPageSize(millimetres, QPageSize::Millimeter, QString(), QPageSize::ExactMatch),
             QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+        // The page is kept in whole points: the picture fills the page as it is.
+        const QSize pagePoints = writer.pageLayout().fullRectPoints().size();
+        const QSize viewport(
+            static_cast<int>(std::lround(pagePoints.width() * pdfPixelsPerPoint)),
+            static_cast<int>(std::lround(pagePoints.height() * pdfPixelsPerPoint)));
         QPainter painter(&writer);
-        paint(painter, QSize(writer.width(), writer.height()));
+        painter.setViewport(QRect(QPoint(0, 0), viewport));
+        paint(painter, viewport);
     }
     return document;
 }
