@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
 #include <string>
 
 namespace vermil {
