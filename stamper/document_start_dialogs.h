@@ -9,8 +9,8 @@ class CVermilinDoc;
 
 // The dialogs a stamp document opens while it starts: the language dialog when no
 // language is set, and the index settings dialog when the user asks for it after
-// the missing index warning. The program binds real dialogs; tests and the
-// command line answer without a window.
+// the missing index warning. The program binds real dialogs; tests answer
+// without a window.
 class DocumentStartDialogs {
 public:
     virtual ~DocumentStartDialogs() = default;
@@ -18,13 +18,6 @@ public:
     virtual std::optional<std::string> chooseLanguage() = 0;
     // May change the document's index path, language and per-user values.
     virtual void editIndexSettings(CVermilinDoc& document) = 0;
-};
-
-// Cancels the language dialog and opens no index settings.
-class NoStartDialogs : public DocumentStartDialogs {
-public:
-    std::optional<std::string> chooseLanguage() override { return std::nullopt; }
-    void editIndexSettings(CVermilinDoc&) override {}
 };
 
 } // namespace vermil
