@@ -1,0 +1,69 @@
+#include "info_verb.h"
+
+#include "command_line.h"
+#include "common/cp932.h"
+#include "common/hanko_folders.h"
+#include "common/hanko_settings.h"
+#include "stamper/native_data.h"
+#include "stamper/native_data_file.h"
+#include "stamper/stamp_information_text.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+#include <filesystem>
+#include <ostream>
+
+namespace vermil::cli {
+namespace {
+
+// The hanko folder as the program finds it, but without creating the documents
+// folder: a verb that only reads leaves the disk as it was.
+std::string hankoFolderForReading() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    std::optional<std::string> folder;
+    if (!documents.isEmpty())
+        folder = toCp932(QDir::cleanPath(documents));
+    return chooseHankoFolder(folder, nullptr);
+}
+
+std::string settingsLanguage() {
+    const HankoSettings settings(nativePath(settingsFilePath(hankoFolderForReading())));
+    return settings.lang();
+}
+
+// CP932 with CR LF line ends in, UTF-8 with LF out.
+std::string terminalText(std::string_view cp932Text) {
+    const std::string utf8 = cp932ToUtf8(cp932Text);
+    std::string text;
+    text.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size(); ++i)
+        if (!(utf8[i] == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n'))
+            text += utf8[i];
+    return text;
+}
+
+} // namespace
+
+int runInfoVerb(const std::vector<std::string>& operands, std::ostream& out, std::ostream& err) {
+    const std::filesystem::path file(operands.at(0));
+    std::string bytes;
+    try {
+        bytes = readNativeDataFile(file);
+    } catch (const StampFileError& e) {
+        err << "vermilin: cannot read " << file.string() << ": " << e.what() << "\n";
+        return exitUsageOrFileError;
+    }
+    StampRecord stamp;
+    try {
+        readNativeData(bytes, stamp);
+    } catch (const NativeDataError& e) {
+        err << "vermilin: " << file.string() << " is not valid stamp data: " << e.what() << "\n";
+        return exitUsageOrFileError;
+    }
+    out << terminalText(stampInformationText(stamp, settingsLanguage()));
+    out.flush();
+    return exitSuccess;
+}
+
+} // namespace vermil::cli
