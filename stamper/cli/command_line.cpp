@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include "info_verb.h"
+#include "render_verb.h"
 
 #include <array>
 #include <ostream>
@@ -13,15 +14,21 @@ struct Verb {
     std::string_view name;
     std::string_view operands;
     std::string_view summary;
-    std::size_t operandCount;
+    std::size_t minOperands;
+    std::size_t maxOperands;
+    bool paints; // needs fonts and a GUI application object
     int (*run)(const std::vector<std::string>& operands, std::ostream& out, std::ostream& err);
 };
 
 int printHelp(const std::vector<std::string>&, std::ostream& out, std::ostream&);
 
-constexpr std::array<Verb, 2> verbs{{
-    {"--info", "STAMPFILE", "print who stamped, when, and with which fields", 1, runInfoVerb},
-    {"--help", "", "list the verbs", 0, printHelp},
+constexpr std::array<Verb, 3> verbs{{
+    {"--info", "STAMPFILE", "print who stamped, when, and with which fields", 1, 1, false,
+     runInfoVerb},
+    {"--render", "STAMPFILE --out FILE.svg|.png|.pdf [--dpi N]",
+     "draw the stamp's picture (PNG at 600 dpi unless --dpi says otherwise)", 3, 5, true,
+     runRenderVerb},
+    {"--help", "", "list the verbs", 0, 0, false, printHelp},
 }};
 
 void printUsage(std::ostream& to) {
@@ -30,8 +37,7 @@ void printUsage(std::ostream& to) {
         std::string synopsis(verb.name);
         if (!verb.operands.empty())
             synopsis.append(" ").append(verb.operands);
-        to << "  " << synopsis << std::string(synopsis.size() < 20 ? 20 - synopsis.size() : 1, ' ')
-           << verb.summary << "\n";
+        to << "  " << synopsis << "\n      " << verb.summary << "\n";
     }
 }
 
@@ -49,6 +55,11 @@ const Verb* findVerb(std::string_view name) {
 
 } // namespace
 
+bool verbPaints(const std::vector<std::string>& arguments) {
+    const Verb* verb = arguments.empty() ? nullptr : findVerb(arguments.front());
+    return verb && verb->paints;
+}
+
 int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
                    std::ostream& err) {
     if (arguments.empty()) {
@@ -62,7 +73,7 @@ int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
         return exitUsageOrFileError;
     }
     const std::vector<std::string> operands(arguments.begin() + 1, arguments.end());
-    if (operands.size() != verb->operandCount) {
+    if (operands.size() < verb->minOperands || operands.size() > verb->maxOperands) {
         err << "vermilin: " << verb->name << " takes "
             << (verb->operands.empty() ? std::string_view("no arguments") : verb->operands)
             << "\n\n";

@@ -4,8 +4,7 @@
 #include "common/cp932.h"
 #include "common/hanko_folders.h"
 #include "common/hanko_settings.h"
-#include "stamper/native_data.h"
-#include "stamper/native_data_file.h"
+#include "stamp_file_reading.h"
 #include "stamper/stamp_information_text.h"
 
 #include <QDir>
@@ -46,22 +45,10 @@ std::string terminalText(std::string_view cp932Text) {
 } // namespace
 
 int runInfoVerb(const std::vector<std::string>& operands, std::ostream& out, std::ostream& err) {
-    const std::filesystem::path file(operands.at(0));
-    std::string bytes;
-    try {
-        bytes = readNativeDataFile(file);
-    } catch (const StampFileError& e) {
-        err << "vermilin: cannot read " << file.string() << ": " << e.what() << "\n";
+    const auto stamp = readStampFile(operands.at(0), err);
+    if (!stamp)
         return exitUsageOrFileError;
-    }
-    StampRecord stamp;
-    try {
-        readNativeData(bytes, stamp);
-    } catch (const NativeDataError& e) {
-        err << "vermilin: " << file.string() << " is not valid stamp data: " << e.what() << "\n";
-        return exitUsageOrFileError;
-    }
-    out << terminalText(stampInformationText(stamp, settingsLanguage()));
+    out << terminalText(stampInformationText(*stamp, settingsLanguage()));
     out.flush();
     return exitSuccess;
 }

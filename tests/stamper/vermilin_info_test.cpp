@@ -1,46 +1,17 @@
 // The --info verb run as a program on stamp data built byte by byte outside this
 // code base (tests/data/stamper/make_fixtures.py).
+#include "tests/stamper/vermilin_process.h"
 #include "tests/support/test_environment.h"
-
-#include <QProcess>
-#include <QProcessEnvironment>
 
 #include <gtest/gtest.h>
 
 using vermil::test::dataFile;
+using vermil::test::ProgramRun;
+using vermil::test::runVermilin;
 using vermil::test::TempDir;
 using vermil::test::writeFile;
 
 namespace {
-
-struct ProgramRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-// Runs vermilin with a home of its own, whose documents folder is the hanko folder.
-ProgramRun runVermilin(const TempDir& home, const QStringList& arguments) {
-#ifdef VERMILIN_PROGRAM
-    QProcess process;
-    QProcessEnvironment environment;
-    environment.insert("HOME", QString::fromStdString(home.path().string()));
-    environment.insert("XDG_CONFIG_HOME", QString::fromStdString((home / ".config").string()));
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(VERMILIN_PROGRAM), arguments);
-    process.waitForFinished(-1);
-    ProgramRun run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = process.readAllStandardOutput().toStdString();
-    run.err = process.readAllStandardError().toStdString();
-    return run;
-#else
-    (void)home;
-    (void)arguments;
-    return {};
-#endif
-}
 
 QString fixture(const char* name) {
     return QString::fromStdString(dataFile(std::string("stamper/") + name).string());

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace vermil::cli {
+
+// --render STAMPFILE --out FILE.svg|.png|.pdf [--dpi N]: the container picture of
+// the stamp kept in a file of native data, in the kind the extension names. A
+// stamp that was never made gives the grey outline. Needs a GUI application
+// object (fonts), which may run on the offscreen platform.
+int runRenderVerb(const std::vector<std::string>& operands, std::ostream& out, std::ostream& err);
+
+} // namespace vermil::cli
