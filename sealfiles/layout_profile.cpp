@@ -1,8 +1,13 @@
 #include "layout_profile.h"
 
+#include "default_profile.h"
+#include "seal_definition.h"
+
 #include "common/cp932.h"
 #include "common/prompter.h"
 #include "common/tag_text.h"
+
+#include <filesystem>
 
 namespace vermil {
 namespace {
@@ -44,6 +49,18 @@ void readProfileFonts(std::string_view path, SealFonts& fonts) {
     const auto text = loadProfileFile(path);
     if (text && !text->empty())
         applyProfileFonts(*text, fonts);
+}
+
+SealFonts fontsForNewSeal(std::string_view sealFolder, std::string_view profileName) {
+    SealFonts fonts = defaultSealFonts();
+    const auto text = loadProfileFile(profilePath(sealFolder, profileName));
+    std::error_code ec;
+    if (text && !text->empty())
+        applyProfileFonts(*text, fonts);
+    else if (!text && profileName == defaultProfileName &&
+             !std::filesystem::exists(nativePath(sealFolder), ec))
+        applyProfileFonts(defaultProfileBytes(), fonts);
+    return fonts;
 }
 
 std::optional<std::string> readProfileText(std::string_view path, Prompter& prompter) {
