@@ -37,25 +37,25 @@ SealFont readFont(std::string_view fontBlock, std::string_view line) {
     return {tagText(text, "Name"), tagText(text, "B"), tagText(text, "Size")};
 }
 
-// The element name that follows "<" or "</" at `pos`, if it is one of the file's.
-std::optional<std::string_view> elementNameAt(std::string_view value, std::size_t pos) {
+// The tag ("<Name" or "</Name") of one of the file's elements that starts at `pos`.
+std::optional<std::string> elementTagAt(std::string_view value, std::size_t pos) {
     std::string_view rest = value.substr(pos + 1);
-    if (!rest.empty() && rest.front() == '/')
+    const bool closing = !rest.empty() && rest.front() == '/';
+    if (closing)
         rest.remove_prefix(1);
     for (std::string_view name : sealElementNames)
         if (rest.starts_with(name))
-            return name;
+            return std::string(closing ? "</" : "<") + std::string(name);
     return std::nullopt;
 }
 
 std::optional<QString> valueProblem(std::string_view what, std::string_view value) {
     for (std::size_t pos = cp932FindChar(value, '<'); pos != std::string_view::npos;
          pos = cp932FindChar(value, '<', pos + 1)) {
-        if (const auto name = elementNameAt(value, pos))
-            return QStringLiteral("%1 \"%2\" に要素名 %3 のタグ \"<%3\" が含まれています。")
+        if (const auto tag = elementTagAt(value, pos))
+            return QStringLiteral("%1 \"%2\" にVermilファイルのタグ \"%3\" が含まれています。")
                 .arg(QString::fromLatin1(what.data(), static_cast<qsizetype>(what.size())),
-                     fromCp932(value),
-                     QString::fromLatin1(name->data(), static_cast<qsizetype>(name->size())));
+                     fromCp932(value), QString::fromStdString(*tag));
     }
     for (char c : {'\0', '\r', '\n'})
         if (value.find(c) != std::string_view::npos)

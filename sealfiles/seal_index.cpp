@@ -64,7 +64,8 @@ std::string SealIndex::read(std::string_view section, std::string_view key,
 }
 
 int SealIndex::count() const {
-    return readIniInt(nativeFile(), mainSection, "Number", 0);
+    // A negative count has no meaning; it must not turn into list keys such as "Vermil-005".
+    return std::max(readIniInt(nativeFile(), mainSection, "Number", 0), 0);
 }
 
 std::vector<std::string> SealIndex::names() const {

@@ -101,6 +101,11 @@ TEST(CsvImport, RefusalsNameTheLineAndTheProblem) {
     EXPECT_TRUE(message.contains(QStringLiteral("の2行目"))) << message.toStdString();
     EXPECT_TRUE(message.contains(QStringLiteral("../escape")));
 
+    ImportFixture tag;
+    tag.run(dataFile("manager/BrokenTagInValue.csv"));
+    EXPECT_TRUE(tag.prompter.messages[0].contains(QStringLiteral("\"</Up1\"")))
+        << tag.prompter.messages[0].toStdString();
+
     ImportFixture fields;
     fields.run(dataFile("manager/BrokenFieldCount.csv"));
     EXPECT_TRUE(fields.prompter.messages[0].contains(QStringLiteral("の2行目の項目数が8です")))

@@ -200,4 +200,9 @@ TEST(SealIndex, AHostileCountListsAtMostOneHundred) {
     EXPECT_EQ(index.names().size(), 100u);
     EXPECT_EQ(index.names().front(), "a");
     EXPECT_FALSE(index.hasRoomFor(1));
+
+    writeFile(dir / "index.dat", "[MAIN_VRM]\r\nNumber=-5\r\n");
+    EXPECT_EQ(index.count(), 0);
+    EXPECT_EQ(index.writeEntry(true, "n", "5.6.4", "PW", "t"), entryWritten);
+    EXPECT_EQ(readIniValue(dir / "index.dat", "MAIN_VRM", "Vermil0000").value_or(""), "n");
 }
