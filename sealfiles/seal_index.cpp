@@ -93,7 +93,7 @@ int SealIndex::writeEntry(bool isNew, std::string_view name, std::string_view ve
         return entryWriteFailed;
     if (isNew) {
         const int n = count();
-        if (!write(mainSection, "Number", std::to_string(n + 1)) ||
+        if (!write(mainSection, "Number", std::to_string(static_cast<long long>(n) + 1)) ||
             !write(mainSection, listKey(n), name))
             return entryWriteFailed;
     }

@@ -46,7 +46,7 @@ public:
     std::vector<std::string> names() const;
     // Byte-exact, letter case significant.
     bool contains(std::string_view name) const;
-    bool hasRoomFor(int moreSeals) const { return count() + moreSeals <= maxSealCount; }
+    bool hasRoomFor(int moreSeals) const { return moreSeals <= maxSealCount - count(); }
 
     // Writes Version, for a new seal Number and its list key, then Data, Password2
     // and Hash over the seal file text, stopping at the first failed write.
