@@ -21,7 +21,7 @@ std::string tagText(std::string_view text, std::string_view name) {
     return std::string(text.substr(valueBegin, closePos - valueBegin));
 }
 
-std::optional<std::string> loadTagFile(const std::filesystem::path& file) {
+std::optional<std::string> loadTagFile(const std::filesystem::path& file, std::size_t maxBytes) {
     std::ifstream in(file, std::ios::binary);
     if (!in)
         return std::nullopt;
@@ -31,7 +31,7 @@ std::optional<std::string> loadTagFile(const std::filesystem::path& file) {
     std::size_t lines = 0;
     bool endsWithCrOfThisLine = false;
     char c;
-    while (lines < maxTagFileLines && joined.size() <= maxTagFileBytes && in.get(c)) {
+    while (lines < maxTagFileLines && joined.size() <= maxBytes && in.get(c)) {
         if (c == '\n') {
             if (endsWithCrOfThisLine)
                 joined.pop_back();
@@ -42,8 +42,8 @@ std::optional<std::string> loadTagFile(const std::filesystem::path& file) {
         joined += c;
         endsWithCrOfThisLine = c == '\r';
     }
-    if (joined.size() > maxTagFileBytes)
-        joined.resize(maxTagFileBytes);
+    if (joined.size() > maxBytes)
+        joined.resize(maxBytes);
     return joined;
 }
 

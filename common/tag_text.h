@@ -19,8 +19,9 @@ inline constexpr std::size_t maxTagFileBytes = 1023;
 std::string tagText(std::string_view text, std::string_view name);
 
 // The file's lines joined without their line breaks: at most maxTagFileLines lines,
-// cut at maxTagFileBytes bytes. nullopt when the file cannot be opened.
-std::optional<std::string> loadTagFile(const std::filesystem::path& file);
+// cut at maxBytes bytes. nullopt when the file cannot be opened.
+std::optional<std::string> loadTagFile(const std::filesystem::path& file,
+                                       std::size_t maxBytes = maxTagFileBytes);
 
 // Lookups into a seal definition text, with their defaults for an empty value.
 std::string readDateFormat(std::string_view sealText); // Date/Format, "YYYY.MM.DD"

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "sealfiles/seal_index.h"
+#include "sealfiles/seal_writer.h"
+
+#include "common/suite_version.h"
+
+#include <QString>
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vermil {
+
+class Prompter;
+struct CsvLine;
+
+enum class ImportStatus {
+    Completed,
+    Stopped, // a check or a write stopped it; rows imported before stay
+    FileUnreadable,
+    Cancelled,
+};
+
+struct ImportResult {
+    ImportStatus status = ImportStatus::Stopped;
+    int imported = 0;
+};
+
+// Registers one seal per row of a CSV file into a seal index: the model of the
+// import dialog and of `vrmgr --import`. The whole file is checked before the
+// first seal is written; then the rows are written in file order, each like a
+// registration, until the end or the first failure.
+class CsvImport {
+public:
+    CsvImport(SealIndex index, Prompter& prompter,
+              std::string versionText = std::string(indexVersionText));
+
+    // Called before each row is written with the rows done and the rows to do;
+    // returning false cancels the import there.
+    void setProgress(std::function<bool(int done, int total)> progress);
+
+    ImportResult run(const std::filesystem::path& csvFile);
+
+private:
+    // The row's seal; the problem (for a message) when the row may not be imported.
+    struct Row {
+        std::optional<SealRecord> seal;
+        QString problem;
+    };
+    Row readRow(const CsvLine& line, const std::filesystem::path& csvFile) const;
+    struct FileCheck {
+        int rows = 0;
+        std::optional<ImportStatus> failed;
+    };
+    FileCheck checkFile(const std::filesystem::path& csvFile);
+    ImportResult importRows(const std::filesystem::path& csvFile, int rows);
+    bool importRow(const SealRecord& seal);
+    ImportResult stop(ImportStatus status, const QString& message, int imported);
+
+    SealIndex index_;
+    Prompter& prompter_;
+    std::string versionText_;
+    std::function<bool(int, int)> progress_;
+};
+
+} // namespace vermil

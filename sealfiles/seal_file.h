@@ -1,0 +1,20 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vermil {
+
+// Seal files lie in the seal folder (a CP932 path ending in "/") as seal name + ".vrm".
+std::string sealFilePath(std::string_view sealFolder, std::string_view sealName);
+
+// Writes the text whole, replacing any older file atomically. Refuses (false,
+// nothing written) a name that is not a safe seal name.
+bool writeSealFile(std::string_view sealFolder, std::string_view sealName, std::string_view text);
+
+// The file's text as the programs read it (lines joined, at most 1023 bytes), or
+// nullopt when it cannot be opened.
+std::optional<std::string> readSealFile(std::string_view path);
+
+} // namespace vermil

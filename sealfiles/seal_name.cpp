@@ -1,0 +1,80 @@
+#include "seal_name.h"
+
+#include "common/cp932.h"
+
+namespace vermil {
+namespace {
+
+constexpr std::string_view forbiddenCharacters = "/\\[]:*?\"<>|";
+
+bool isControl(unsigned char c) {
+    return c < 0x20 || c == 0x7F;
+}
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// The first single-byte character that may not stand in a name, if any.
+std::optional<char> forbiddenCharacterIn(std::string_view name) {
+    for (std::size_t pos = 0; pos < name.size(); pos += cp932CharLength(name, pos)) {
+        if (cp932CharLength(name, pos) != 1)
+            continue;
+        const char c = name[pos];
+        if (isControl(static_cast<unsigned char>(c)) ||
+            forbiddenCharacters.find(c) != std::string_view::npos)
+            return c;
+    }
+    return std::nullopt;
+}
+
+// Bytes that are not whole CP932 characters have no file name on Linux.
+bool isWholeCp932(std::string_view name) {
+    return !fromCp932(name).contains(QChar::ReplacementCharacter);
+}
+
+QString characterForMessage(char c) {
+    if (isControl(static_cast<unsigned char>(c)))
+        return QStringLiteral("制御文字 \\x%1")
+            .arg(static_cast<unsigned char>(c), 2, 16, QLatin1Char('0'));
+    return QStringLiteral("\"") + QLatin1Char(c) + QStringLiteral("\"");
+}
+
+} // namespace
+
+QString displaySealName(std::string_view name) {
+    QString shown;
+    std::size_t start = 0;
+    for (std::size_t pos = 0; pos < name.size(); pos += cp932CharLength(name, pos)) {
+        const auto c = static_cast<unsigned char>(name[pos]);
+        if (cp932CharLength(name, pos) == 1 && isControl(c)) {
+            shown += fromCp932(name.substr(start, pos - start));
+            shown += QStringLiteral("\\x%1").arg(c, 2, 16, QLatin1Char('0'));
+            start = pos + 1;
+        }
+    }
+    shown += fromCp932(name.substr(start));
+    return shown;
+}
+
+std::optional<QString> sealNameProblem(std::string_view name) {
+    const QString prefix = QStringLiteral("日付印名 ") + displaySealName(name);
+    if (name.empty())
+        return QStringLiteral("日付印名が空です。");
+    if (name == "." || name == "..")
+        return prefix + QStringLiteral(" はファイル名に使えません。");
+    if (const auto c = forbiddenCharacterIn(name))
+        return prefix + QStringLiteral(" には使えない文字 ") + characterForMessage(*c) +
+               QStringLiteral(" が含まれています。");
+    if (isBlank(name.front()) || isBlank(name.back()))
+        return prefix + QStringLiteral(" の先頭または末尾に空白があります。");
+    if (name.size() > maxSealNameBytes)
+        return prefix + QStringLiteral(" は%1バイトを越えています（%2バイト）。")
+                            .arg(maxSealNameBytes)
+                            .arg(name.size());
+    if (!isWholeCp932(name))
+        return prefix + QStringLiteral(" にShift-JIS(CP932)の文字でないバイトがあります。");
+    return std::nullopt;
+}
+
+} // namespace vermil

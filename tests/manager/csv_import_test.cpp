@@ -1,0 +1,228 @@
+#include "manager/csv_import.h"
+
+#include "sealfiles/seal_verification.h"
+
+#include "common/ini_store.h"
+#include "common/keyed_hash.h"
+#include "common/recording_prompter.h"
+#include "tests/support/test_environment.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace vermil;
+using vermil::test::dataFile;
+using vermil::test::readFile;
+using vermil::test::sjis;
+using vermil::test::TempDir;
+using vermil::test::writeFile;
+
+namespace {
+
+const QString completed = QStringLiteral("インポート処理が完了しました。\n登録数：%1");
+
+struct ImportFixture {
+    TempDir dir;
+    std::filesystem::path folder = dir / "vrdata";
+    std::filesystem::path indexFile = folder / "index.dat";
+    RecordingPrompter prompter;
+
+    ImportResult run(const std::filesystem::path& csv) {
+        CsvImport import(SealIndex(indexFile.string()), prompter);
+        return import.run(csv);
+    }
+    std::string value(std::string_view section, std::string_view key) const {
+        return readIniValue(indexFile, section, key).value_or("<missing>");
+    }
+    // Nothing at all was written: no folder, no index, no seal file.
+    bool untouched() const { return !std::filesystem::exists(folder); }
+};
+
+std::string row(const std::string& name) {
+    return name + ",PW,UP,U2,DOWN,osprf_vrm_default.xml,19,19,YYYY.MM.DD\r\n";
+}
+
+} // namespace
+
+TEST(CsvImport, ImportsJapaneseRowsIntoANewFolder) {
+    ImportFixture f;
+    const ImportResult result = f.run(dataFile("manager/JapaneseSeals.csv"));
+    EXPECT_EQ(result.status, ImportStatus::Completed);
+    EXPECT_EQ(result.imported, 3);
+    EXPECT_EQ(f.prompter.messages, QStringList{completed.arg(3)});
+
+    const SealIndex index(f.indexFile.string());
+    EXPECT_EQ(index.names(),
+              (std::vector<std::string>{sjis("経理部長"), sjis("表示係"), sjis("ポスト")}));
+    for (const auto& name : index.names())
+        EXPECT_TRUE(verifySeal(index, name).passed()) << name;
+    // Passwords are taken as they stand, lower case and blanks included.
+    EXPECT_EQ(f.value(sjis("表示係"), "Password2"), hash6("lower pw", "VRMMGR"));
+    const SealFileContent seal = verifySeal(index, sjis("表示係")).content;
+    EXPECT_EQ(seal.up2, " ");
+    EXPECT_EQ(seal.down, sjis("鈴木 一郎"));
+    EXPECT_EQ(seal.sizeX, "21");
+    EXPECT_EQ(seal.format, "NN.MM.DD");
+    // The new folder got the default profile, and the seals its fonts.
+    EXPECT_TRUE(std::filesystem::exists(f.folder / "osprf_vrm_default.xml"));
+    EXPECT_EQ(seal.fonts.low1.bold, "1");
+    EXPECT_EQ(verifySeal(index, sjis("経理部長")).content.fonts, seal.fonts);
+}
+
+TEST(CsvImport, RefusesABadFileBeforeWritingAnything) {
+    struct Case {
+        const char* fixture;
+        QString messageStart;
+    } cases[] = {
+        {"BrokenDoubleComma.csv",
+         QStringLiteral("Error356: CSVファイルに連続した区切り文字(カンマ)があります。\n"
+                        "d区切り文字の間にスペースを入れてください。")},
+        {"BrokenUnsafeName.csv", QStringLiteral("CSVファイル ")},
+        {"BrokenFieldCount.csv", QStringLiteral("CSVファイル ")},
+        {"BrokenTagInValue.csv", QStringLiteral("CSVファイル ")},
+    };
+    for (const auto& c : cases) {
+        ImportFixture f;
+        const ImportResult result = f.run(dataFile(std::string("manager/") + c.fixture));
+        EXPECT_EQ(result.status, ImportStatus::Stopped) << c.fixture;
+        EXPECT_EQ(result.imported, 0);
+        ASSERT_EQ(f.prompter.messages.size(), 1) << c.fixture;
+        EXPECT_TRUE(f.prompter.messages[0].startsWith(c.messageStart)) << c.fixture;
+        EXPECT_TRUE(f.untouched()) << c.fixture;
+    }
+}
+
+TEST(CsvImport, RefusalsNameTheLineAndTheProblem) {
+    ImportFixture f;
+    f.run(dataFile("manager/BrokenUnsafeName.csv"));
+    ASSERT_EQ(f.prompter.messages.size(), 1);
+    const QString& message = f.prompter.messages[0];
+    EXPECT_TRUE(message.contains(QStringLiteral("の2行目"))) << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("../escape")));
+
+    ImportFixture tag;
+    tag.run(dataFile("manager/BrokenTagInValue.csv"));
+    EXPECT_TRUE(tag.prompter.messages[0].contains(QStringLiteral("\"</Up1\"")))
+        << tag.prompter.messages[0].toStdString();
+
+    ImportFixture fields;
+    fields.run(dataFile("manager/BrokenFieldCount.csv"));
+    EXPECT_TRUE(fields.prompter.messages[0].contains(QStringLiteral("の2行目の項目数が8です")))
+        << fields.prompter.messages[0].toStdString();
+
+    // A line the Windows program would have split into extra rows.
+    ImportFixture longLine;
+    writeFile(longLine.dir / "long.csv",
+              row("ok") + "long,PW," + std::string(1100, 'u') + ",U2,DOWN,p.xml,19,19,F\r\n");
+    EXPECT_EQ(longLine.run(longLine.dir / "long.csv").status, ImportStatus::Stopped);
+    EXPECT_TRUE(
+        longLine.prompter.messages[0].contains(QStringLiteral("の2行目が1022バイトを越えています")))
+        << longLine.prompter.messages[0].toStdString();
+    EXPECT_TRUE(longLine.untouched());
+
+    // Twenty fields are fine (the rest are not used); twenty-one are not.
+    ImportFixture wide;
+    const std::string nine = "w,PW,UP,U2,DOWN,p.xml,19,19,F";
+    writeFile(wide.dir / "20.csv", nine + ",a,b,c,d,e,f,g,h,i,j,k\r\n");
+    EXPECT_EQ(wide.run(wide.dir / "20.csv").status, ImportStatus::Completed);
+    writeFile(wide.dir / "21.csv", "x" + nine + ",a,b,c,d,e,f,g,h,i,j,k,l\r\n");
+    EXPECT_EQ(wide.run(wide.dir / "21.csv").status, ImportStatus::Stopped);
+    EXPECT_EQ(SealIndex(wide.indexFile.string()).count(), 1);
+}
+
+TEST(CsvImport, RowsMustFitTheIndex) {
+    ImportFixture f;
+    std::filesystem::create_directories(f.folder);
+    writeFile(f.indexFile, "[MAIN_VRM]\r\nNumber=95\r\n");
+    std::string six;
+    for (int i = 0; i < 6; ++i)
+        six += row("seal" + std::to_string(i));
+    writeFile(f.dir / "six.csv", six);
+    const std::string before = readFile(f.indexFile);
+    EXPECT_EQ(f.run(f.dir / "six.csv").status, ImportStatus::Stopped);
+    EXPECT_EQ(f.prompter.messages,
+              QStringList{QStringLiteral(
+                  "Error351: 最大登録数100を越える可能性があります。読み込み処理を中止します。")});
+    EXPECT_EQ(readFile(f.indexFile), before);
+
+    writeFile(f.dir / "five.csv", six.substr(six.find("seal1")));
+    f.prompter.messages.clear();
+    EXPECT_EQ(f.run(f.dir / "five.csv").imported, 5);
+    EXPECT_EQ(f.value("MAIN_VRM", "Number"), "100");
+    EXPECT_EQ(f.prompter.messages, QStringList{completed.arg(5)});
+}
+
+TEST(CsvImport, ADuplicateNameStopsAfterTheRowsBeforeIt) {
+    ImportFixture f;
+    const ImportResult result = f.run(dataFile("manager/DuplicateName.csv"));
+    EXPECT_EQ(result.status, ImportStatus::Stopped);
+    EXPECT_EQ(result.imported, 2);
+    EXPECT_EQ(f.prompter.messages,
+              QStringList{
+                  QStringLiteral("Error353: 日付印名  twice  が重複しました。処理を中止します。")});
+    EXPECT_EQ(SealIndex(f.indexFile.string()).names(),
+              (std::vector<std::string>{"first", "twice"}));
+    EXPECT_EQ(f.value("twice", "Password2"), hash6("PW", "VRMMGR")); // the first one stays
+    EXPECT_FALSE(std::filesystem::exists(f.folder / "never.vrm"));
+}
+
+TEST(CsvImport, ShortLinesAreNotRows) {
+    ImportFixture f;
+    const ImportResult result = f.run(dataFile("manager/ShortLinesOnly.csv"));
+    EXPECT_EQ(result.status, ImportStatus::Completed);
+    EXPECT_EQ(result.imported, 0);
+    EXPECT_EQ(f.prompter.messages, QStringList{completed.arg(0)});
+}
+
+TEST(CsvImport, FileAndWriteFailuresHaveTheirMessages) {
+    ImportFixture f;
+    EXPECT_EQ(f.run({}).status, ImportStatus::Stopped);
+    EXPECT_EQ(f.run(f.dir / "missing.csv").status, ImportStatus::FileUnreadable);
+    EXPECT_EQ(
+        f.prompter.messages,
+        (QStringList{
+            QStringLiteral("入力ファイル名(CSV)が設定されていません\n設定してください。\n"),
+            QStringLiteral("Error352: ファイルエラー:CSVファイルが開けない可能性があります。")}));
+
+    // The seal file's place is taken by a folder.
+    ImportFixture blocked;
+    std::filesystem::create_directories(blocked.folder / "b.vrm");
+    writeFile(blocked.dir / "in.csv", row("a") + row("b") + row("c"));
+    const ImportResult sealFailed = blocked.run(blocked.dir / "in.csv");
+    EXPECT_EQ(sealFailed.status, ImportStatus::Stopped);
+    EXPECT_EQ(sealFailed.imported, 1);
+    EXPECT_EQ(
+        blocked.prompter.messages,
+        QStringList{QStringLiteral("Error357: Vermilファイル ") +
+                    QString::fromStdString(blocked.folder.string()) +
+                    QStringLiteral("/b.vrm への書き込みに失敗しました。\nVermilデータフォルダー"
+                                   "(vrdata)のアクセス権限を確認してください。")});
+
+    // The index cannot be written.
+    ImportFixture noIndex;
+    std::filesystem::create_directories(noIndex.indexFile);
+    writeFile(noIndex.dir / "in.csv", row("a"));
+    EXPECT_EQ(noIndex.run(noIndex.dir / "in.csv").status, ImportStatus::Stopped);
+    EXPECT_EQ(noIndex.prompter.messages,
+              QStringList{QStringLiteral("Error 359: インデックスファイル ") +
+                          QString::fromStdString(noIndex.indexFile.string()) +
+                          QStringLiteral(" への書き込みに失敗しました。\nインデックスファイルの"
+                                         "アクセス権限を確認してください。")});
+}
+
+TEST(CsvImport, ProgressCanCancel) {
+    ImportFixture f;
+    writeFile(f.dir / "in.csv", row("a") + row("b") + row("c"));
+    CsvImport import(SealIndex(f.indexFile.string()), f.prompter);
+    std::vector<std::pair<int, int>> calls;
+    import.setProgress([&calls](int done, int total) {
+        calls.emplace_back(done, total);
+    return done < 2;
+});
+const ImportResult result = import.run(f.dir / "in.csv");
+EXPECT_EQ(result.status, ImportStatus::Cancelled);
+EXPECT_EQ(result.imported, 2);
+EXPECT_EQ(calls, (std::vector<std::pair<int, int>>{{0, 3}, {1, 3}, {2, 3}}));
+EXPECT_EQ(SealIndex(f.indexFile.string()).count(), 2);
+}

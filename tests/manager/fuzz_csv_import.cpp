@@ -1,0 +1,47 @@
+// Imports arbitrary bytes as a CSV file into a fresh seal folder: line reading,
+// field splitting, the checks of the whole file and the writes.
+#include "manager/csv_import.h"
+#include "manager/csv_lines.h"
+
+#include "common/recording_prompter.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdlib.h>
+#include <string>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    std::istringstream in(bytes);
+    vermil::CsvLineReader reader(in);
+    vermil::CsvLine line;
+    while (reader.next(line)) {
+        if (line.text.size() > vermil::maxCsvLineBytes + 1)
+            __builtin_trap();
+        (void)vermil::splitCsvFields(line.text);
+    }
+
+    char folder[] = "/tmp/vermil-fuzz-csv-XXXXXX";
+    if (!::mkdtemp(folder))
+        return 0;
+    const std::filesystem::path root(folder);
+    {
+        std::ofstream(root / "in.csv", std::ios::binary) << bytes;
+        vermil::RecordingPrompter prompter;
+        vermil::CsvImport import(vermil::SealIndex((root / "vrdata" / "index.dat").string()),
+                                 prompter);
+        const vermil::ImportResult result = import.run(root / "in.csv");
+        if (result.imported < 0 || result.imported > vermil::maxSealCount ||
+            prompter.messages.size() != 1)
+            __builtin_trap();
+        // Nothing may be written outside the seal folder.
+        for (const auto& entry : std::filesystem::directory_iterator(root))
+            if (entry.path().filename() != "in.csv" && entry.path().filename() != "vrdata")
+                __builtin_trap();
+    }
+    std::error_code ec;
+    std::filesystem::remove_all(root, ec);
+    return 0;
+}

@@ -1,0 +1,183 @@
+// Runs vrmgr as a program in a fresh home and checks what it leaves on disk with
+// the check-code routines alone, not with the seal library that wrote it.
+#include "common/cp932.h"
+#include "common/ini_store.h"
+#include "common/keyed_hash.h"
+#include "common/tag_text.h"
+#include "tests/support/test_environment.h"
+
+#include <QProcess>
+#include <QProcessEnvironment>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace vermil;
+using vermil::test::readFile;
+using vermil::test::sjis;
+using vermil::test::TempDir;
+using vermil::test::writeFile;
+
+namespace {
+
+struct ProgramRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+class FreshHome {
+public:
+    FreshHome() {
+        env_ = QProcessEnvironment::systemEnvironment();
+        const QString home = QString::fromStdString(home_.path().string());
+        env_.insert("HOME", home);
+        env_.insert("XDG_CONFIG_HOME", home + "/.config");
+        env_.insert("XDG_DATA_HOME", home + "/.local/share");
+        env_.remove("XDG_DOCUMENTS_DIR");
+    }
+
+    ProgramRun vrmgr(const QStringList& arguments,
+                     const std::filesystem::path& workingFolder = {}) {
+        QProcess process;
+        process.setProcessEnvironment(env_);
+        process.setWorkingDirectory(QString::fromStdString(
+            (workingFolder.empty() ? home_.path() : workingFolder).string()));
+        process.start(QStringLiteral(VRMGR_PROGRAM), arguments);
+        EXPECT_TRUE(process.waitForFinished(60000));
+        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    std::filesystem::path path(std::string_view name) const { return home_ / name; }
+    std::filesystem::path sealFolder() const { return home_ / "Documents" / "vrdata"; }
+
+private:
+    TempDir home_;
+    QProcessEnvironment env_;
+};
+
+struct CsvSeal {
+    std::string name, password, up1, up2, down;
+};
+
+const CsvSeal seals[] = {
+    {"経理部長", "SECRET", "経理部", "本社", "山田"},
+    {"表示係", "lower", "総務課", " ", "鈴木"}, // an empty field cannot be written
+    {"ポスト", "7", "人事", "東京", "佐藤 花子"},
+};
+
+std::string csvText() {
+    std::string text;
+    for (const auto& s : seals) {
+        text += s.name + "," + s.password + "," + s.up1 + "," + s.up2 + "," + s.down +
+                ",osprf_vrm_default.xml,19,19,'YY.MM.DD\r\n";
+    }
+    return sjis(text);
+}
+
+// Both codes of one seal, recomputed from the bytes on disk.
+void expectCodesMatchTheFiles(const std::filesystem::path& folder, const CsvSeal& seal) {
+    const std::filesystem::path index = folder / "index.dat";
+    const std::string section = sjis(seal.name);
+    const std::string sealFile = readFile(folder / (seal.name + ".vrm"));
+    ASSERT_FALSE(sealFile.empty()) << seal.name;
+    EXPECT_EQ(sealFile.find('\n'), std::string::npos);
+
+    const std::string password2 = readIniValue(index, section, "Password2").value_or("");
+    EXPECT_EQ(password2, hash6(seal.password, "VRMMGR")) << seal.name;
+    EXPECT_EQ(readIniValue(index, section, "Hash").value_or(""),
+              hash6(sealFile + password2, "VRM77G"))
+        << seal.name;
+    const std::string vermil = tagText(sealFile, "Vermil");
+    EXPECT_EQ(tagText(vermil, "Up1"), sjis(seal.up1));
+    EXPECT_EQ(tagText(vermil, "Up2"), sjis(seal.up2));
+    EXPECT_EQ(tagText(vermil, "Down"), sjis(seal.down));
+    EXPECT_EQ(tagText(sealFile, "Hash"),
+              hash8(tagText(vermil, "Up1") + tagText(vermil, "Up2") + tagText(vermil, "Down"),
+                    "MIRTHFUL"))
+        << seal.name;
+}
+
+} // namespace
+
+TEST(VrmgrCommandLine, ImportListAndVerifyInAFreshHome) {
+    FreshHome home;
+    writeFile(home.path("seals.csv"), csvText());
+
+    const ProgramRun imported = home.vrmgr({"--import", "seals.csv"});
+    EXPECT_EQ(imported.exitCode, 0) << imported.err.toStdString();
+    EXPECT_EQ(imported.err, QStringLiteral("インポート処理が完了しました。\n登録数：3\n"));
+
+    const ProgramRun listed = home.vrmgr({"--list"});
+    EXPECT_EQ(listed.exitCode, 0);
+    EXPECT_EQ(listed.out, QStringLiteral("経理部長\n表示係\nポスト\n"));
+
+    const ProgramRun verified = home.vrmgr({"--verify"});
+    EXPECT_EQ(verified.exitCode, 0);
+    EXPECT_EQ(verified.out, QStringLiteral("経理部長: OK\n表示係: OK\nポスト: OK\n"));
+
+    for (const auto& seal : seals)
+        expectCodesMatchTheFiles(home.sealFolder(), seal);
+    EXPECT_TRUE(std::filesystem::exists(home.sealFolder() / "osprf_vrm_default.xml"));
+}
+
+TEST(VrmgrCommandLine, VerifyNamesTheCheckThatFailed) {
+    FreshHome home;
+    writeFile(home.path("seals.csv"), csvText());
+    ASSERT_EQ(home.vrmgr({"--import", "seals.csv"}).exitCode, 0);
+
+    const std::filesystem::path sealFile = home.sealFolder() / "表示係.vrm";
+    std::string text = readFile(sealFile);
+    text[text.find("<X>19") + 4] = '8';
+    writeFile(sealFile, text);
+    std::filesystem::remove(home.sealFolder() / "ポスト.vrm");
+
+    const ProgramRun verified = home.vrmgr({"--verify"});
+    EXPECT_EQ(verified.exitCode, 1);
+    const QString folder = QString::fromStdString(home.sealFolder().string());
+    EXPECT_EQ(verified.out,
+              QStringLiteral("経理部長: OK\n"
+                             "表示係: NG Error 428: Vermil Hash Error. インデックスファイルが旧バー"
+                             "ジョンか、あるいは改ざんされている可能性があります。\n"
+                             "ポスト: NG Error 430 : Vermilファイル ") +
+                  folder + QStringLiteral("/ポスト.vrm が開けません。\n"));
+}
+
+TEST(VrmgrCommandLine, IndexOptionAndExitCodes) {
+    FreshHome home;
+    std::filesystem::create_directories(home.path("work"));
+    writeFile(home.path("work/seals.csv"), csvText());
+    // A relative index path is taken from the working folder.
+    const ProgramRun imported =
+        home.vrmgr({"--index", "other/index.dat", "--import", "seals.csv"}, home.path("work"));
+    EXPECT_EQ(imported.exitCode, 0) << imported.err.toStdString();
+    EXPECT_TRUE(std::filesystem::exists(home.path("work/other/経理部長.vrm")));
+    EXPECT_FALSE(std::filesystem::exists(home.sealFolder()));
+    const QString index = QString::fromStdString(home.path("work/other/index.dat").string());
+    EXPECT_EQ(home.vrmgr({"--verify", "--index", index}).exitCode, 0);
+
+    // A stopped import: the names are there already.
+    const ProgramRun again = home.vrmgr({"--index", index, "--import", "work/seals.csv"});
+    EXPECT_EQ(again.exitCode, 1);
+    EXPECT_TRUE(again.err.startsWith(QStringLiteral("Error353: 日付印名  経理部長  が重複")));
+
+    const ProgramRun unreadable = home.vrmgr({"--import", "nothing.csv"});
+    EXPECT_EQ(unreadable.exitCode, 2);
+    EXPECT_TRUE(unreadable.err.startsWith(QStringLiteral("Error352:")));
+
+    const ProgramRun noIndex = home.vrmgr({"--list"});
+    EXPECT_EQ(noIndex.exitCode, 2);
+    EXPECT_TRUE(noIndex.err.startsWith(QStringLiteral("WARNING 345: インデックスファイル ")));
+
+    const ProgramRun help = home.vrmgr({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    for (const char* verb : {"--import", "--list", "--verify", "--index"})
+        EXPECT_TRUE(help.out.contains(QLatin1String(verb))) << verb;
+    const ProgramRun bare = home.vrmgr({});
+    EXPECT_EQ(bare.exitCode, 2);
+    EXPECT_TRUE(bare.err.contains(QStringLiteral("Usage: vrmgr")));
+    EXPECT_EQ(home.vrmgr({"--bogus"}).exitCode, 2);
+    EXPECT_EQ(home.vrmgr({"--import"}).exitCode, 2);
+}

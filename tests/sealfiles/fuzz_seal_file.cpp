@@ -1,0 +1,37 @@
+// Reads arbitrary bytes as a seal file, through the file loader and the element
+// lookups, and checks what was read as the writer would.
+#include "sealfiles/seal_definition.h"
+#include "sealfiles/seal_file.h"
+#include "sealfiles/seal_name.h"
+
+#include <cstdint>
+#include <string_view>
+#include <unistd.h>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    char path[] = "/tmp/vermil-fuzz-seal-XXXXXX";
+    const int fd = ::mkstemp(path);
+    if (fd < 0)
+        return 0;
+    const bool written = ::write(fd, data, size) == static_cast<ssize_t>(size);
+    ::close(fd);
+    if (written) {
+        const auto text = vermil::readSealFile(path);
+        if (!text || text->size() > vermil::maxSealTextBytes)
+            __builtin_trap();
+        const vermil::SealFileContent content = vermil::parseSealText(*text, "", "");
+        vermil::SealDefinition seal;
+        seal.up1 = content.up1;
+        seal.up2 = content.up2;
+        seal.down = content.down;
+        seal.profile = content.profile;
+        seal.format = content.format;
+        seal.fonts = content.fonts;
+        (void)vermil::sealTextProblem(seal);
+        (void)vermil::sealNameProblem(content.up1);
+    }
+    ::unlink(path);
+    (void)vermil::parseSealText(bytes);
+    return 0;
+}
