@@ -1,5 +1,7 @@
 #include "ini_store.h"
 
+#include "atomic_file.h"
+
 #include "ini_text.h"
 #include "number_text.h"
 
@@ -44,19 +46,6 @@ private:
     int fd_;
 };
 
-bool writeAll(int fd, std::string_view data) {
-    while (!data.empty()) {
-        const ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
 bool readAll(int fd, std::string& out) {
     struct stat st {};
     if (::fstat(fd, &st) != 0 || static_cast<std::uintmax_t>(st.st_size) > maxIniFileBytes)
@@ -89,31 +78,13 @@ bool lockCurrentFile(const std::filesystem::path& file, FileDescriptor& fd) {
             if (errno != EINTR)
                 return false;
         }
-        struct stat held {}, current {};
+        struct stat held {
+        }, current{};
         if (::fstat(fd.get(), &held) == 0 && ::stat(file.c_str(), &current) == 0 &&
             held.st_ino == current.st_ino && held.st_dev == current.st_dev)
             return true;
     }
     return false;
-}
-
-bool replaceAtomically(const std::filesystem::path& file, int heldFd, std::string_view content) {
-    struct stat st {};
-    if (::fstat(heldFd, &st) != 0)
-        return false;
-    const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
-    std::string tmpl = (folder / ("." + file.filename().string() + ".XXXXXX")).string();
-    FileDescriptor tmp(::mkstemp(tmpl.data()));
-    if (tmp.get() < 0)
-        return false;
-    const bool written = ::fchmod(tmp.get(), st.st_mode & 07777) == 0 &&
-                         writeAll(tmp.get(), content) && ::fsync(tmp.get()) == 0;
-    tmp.reset();
-    if (!written || ::rename(tmpl.c_str(), file.c_str()) != 0) {
-        ::unlink(tmpl.c_str());
-        return false;
-    }
-    return true;
 }
 
 } // namespace
@@ -127,8 +98,7 @@ std::optional<std::string> readIniValue(const std::filesystem::path& file, std::
 }
 
 std::string readIniString(const std::filesystem::path& file, std::string_view section,
-                          std::string_view key, std::string_view fallback,
-                          std::size_t bufferSize) {
+                          std::string_view key, std::string_view fallback, std::size_t bufferSize) {
     std::string value(readIniValue(file, section, key).value_or(std::string(fallback)));
     if (bufferSize == 0)
         return {};
@@ -162,7 +132,8 @@ bool writeIniString(const std::filesystem::path& file, std::string_view section,
         return false;
     if (*updated == content)
         return true;
-    return replaceAtomically(file, fd.get(), *updated);
+    // The lock stays held on the old file until the new one has replaced it.
+    return writeFileAtomically(file, *updated);
 }
 
 } // namespace vermil

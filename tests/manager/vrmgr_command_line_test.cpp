@@ -4,10 +4,8 @@
 #include "common/ini_store.h"
 #include "common/keyed_hash.h"
 #include "common/tag_text.h"
+#include "tests/support/program_run.h"
 #include "tests/support/test_environment.h"
-
-#include <QProcess>
-#include <QProcessEnvironment>
 
 #include <gtest/gtest.h>
 
@@ -21,7 +19,8 @@ using vermil::test::writeFile;
 
 namespace {
 
-struct ProgramRun {
+// What vrmgr printed, as text.
+struct VrmgrRun {
     int exitCode = -1;
     QString out;
     QString err;
@@ -29,25 +28,11 @@ struct ProgramRun {
 
 class FreshHome {
 public:
-    FreshHome() {
-        env_ = QProcessEnvironment::systemEnvironment();
-        const QString home = QString::fromStdString(home_.path().string());
-        env_.insert("HOME", home);
-        env_.insert("XDG_CONFIG_HOME", home + "/.config");
-        env_.insert("XDG_DATA_HOME", home + "/.local/share");
-        env_.remove("XDG_DOCUMENTS_DIR");
-    }
-
-    ProgramRun vrmgr(const QStringList& arguments,
-                     const std::filesystem::path& workingFolder = {}) {
-        QProcess process;
-        process.setProcessEnvironment(env_);
-        process.setWorkingDirectory(QString::fromStdString(
-            (workingFolder.empty() ? home_.path() : workingFolder).string()));
-        process.start(QStringLiteral(VRMGR_PROGRAM), arguments);
-        EXPECT_TRUE(process.waitForFinished(60000));
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
+    VrmgrRun vrmgr(const QStringList& arguments, const std::filesystem::path& workingFolder = {}) {
+        const test::ProgramRun run =
+            test::runProgram(QStringLiteral(VRMGR_PROGRAM), home_.path(), arguments, workingFolder);
+        EXPECT_NE(run.exitCode, -1);
+        return {run.exitCode, QString::fromStdString(run.out), QString::fromStdString(run.err)};
     }
 
     std::filesystem::path path(std::string_view name) const { return home_ / name; }
@@ -55,7 +40,6 @@ public:
 
 private:
     TempDir home_;
-    QProcessEnvironment env_;
 };
 
 struct CsvSeal {
@@ -106,15 +90,15 @@ TEST(VrmgrCommandLine, ImportListAndVerifyInAFreshHome) {
     FreshHome home;
     writeFile(home.path("seals.csv"), csvText());
 
-    const ProgramRun imported = home.vrmgr({"--import", "seals.csv"});
+    const VrmgrRun imported = home.vrmgr({"--import", "seals.csv"});
     EXPECT_EQ(imported.exitCode, 0) << imported.err.toStdString();
     EXPECT_EQ(imported.err, QStringLiteral("インポート処理が完了しました。\n登録数：3\n"));
 
-    const ProgramRun listed = home.vrmgr({"--list"});
+    const VrmgrRun listed = home.vrmgr({"--list"});
     EXPECT_EQ(listed.exitCode, 0);
     EXPECT_EQ(listed.out, QStringLiteral("経理部長\n表示係\nポスト\n"));
 
-    const ProgramRun verified = home.vrmgr({"--verify"});
+    const VrmgrRun verified = home.vrmgr({"--verify"});
     EXPECT_EQ(verified.exitCode, 0);
     EXPECT_EQ(verified.out, QStringLiteral("経理部長: OK\n表示係: OK\nポスト: OK\n"));
 
@@ -134,7 +118,7 @@ TEST(VrmgrCommandLine, VerifyNamesTheCheckThatFailed) {
     writeFile(sealFile, text);
     std::filesystem::remove(home.sealFolder() / "ポスト.vrm");
 
-    const ProgramRun verified = home.vrmgr({"--verify"});
+    const VrmgrRun verified = home.vrmgr({"--verify"});
     EXPECT_EQ(verified.exitCode, 1);
     const QString folder = QString::fromStdString(home.sealFolder().string());
     EXPECT_EQ(verified.out,
@@ -150,7 +134,7 @@ TEST(VrmgrCommandLine, IndexOptionAndExitCodes) {
     std::filesystem::create_directories(home.path("work"));
     writeFile(home.path("work/seals.csv"), csvText());
     // A relative index path is taken from the working folder.
-    const ProgramRun imported =
+    const VrmgrRun imported =
         home.vrmgr({"--index", "other/index.dat", "--import", "seals.csv"}, home.path("work"));
     EXPECT_EQ(imported.exitCode, 0) << imported.err.toStdString();
     EXPECT_TRUE(std::filesystem::exists(home.path("work/other/経理部長.vrm")));
@@ -159,23 +143,23 @@ TEST(VrmgrCommandLine, IndexOptionAndExitCodes) {
     EXPECT_EQ(home.vrmgr({"--verify", "--index", index}).exitCode, 0);
 
     // A stopped import: the names are there already.
-    const ProgramRun again = home.vrmgr({"--index", index, "--import", "work/seals.csv"});
+    const VrmgrRun again = home.vrmgr({"--index", index, "--import", "work/seals.csv"});
     EXPECT_EQ(again.exitCode, 1);
     EXPECT_TRUE(again.err.startsWith(QStringLiteral("Error353: 日付印名  経理部長  が重複")));
 
-    const ProgramRun unreadable = home.vrmgr({"--import", "nothing.csv"});
+    const VrmgrRun unreadable = home.vrmgr({"--import", "nothing.csv"});
     EXPECT_EQ(unreadable.exitCode, 2);
     EXPECT_TRUE(unreadable.err.startsWith(QStringLiteral("Error352:")));
 
-    const ProgramRun noIndex = home.vrmgr({"--list"});
+    const VrmgrRun noIndex = home.vrmgr({"--list"});
     EXPECT_EQ(noIndex.exitCode, 2);
     EXPECT_TRUE(noIndex.err.startsWith(QStringLiteral("WARNING 345: インデックスファイル ")));
 
-    const ProgramRun help = home.vrmgr({"--help"});
+    const VrmgrRun help = home.vrmgr({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     for (const char* verb : {"--import", "--list", "--verify", "--index"})
         EXPECT_TRUE(help.out.contains(QLatin1String(verb))) << verb;
-    const ProgramRun bare = home.vrmgr({});
+    const VrmgrRun bare = home.vrmgr({});
     EXPECT_EQ(bare.exitCode, 2);
     EXPECT_TRUE(bare.err.contains(QStringLiteral("Usage: vrmgr")));
     EXPECT_EQ(home.vrmgr({"--bogus"}).exitCode, 2);

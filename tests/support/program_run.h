@@ -1,0 +1,46 @@
+#pragma once
+
+// Runs a built program of the suite as a user would, for end-to-end tests of its
+// command-line verbs: a home of its own, no display, output captured.
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStringList>
+
+#include <filesystem>
+#include <string>
+
+namespace vermil::test {
+
+struct ProgramRun {
+    int exitCode = -1; // -1 when the program crashed or did not finish
+    std::string out;
+    std::string err;
+};
+
+// HOME and the XDG folders lie in `home` (so its Documents folder is the hanko
+// folder); no DISPLAY, no QT_QPA_PLATFORM; the working folder is `workingFolder`,
+// else `home`.
+inline ProgramRun runProgram(const QString& program, const std::filesystem::path& home,
+                             const QStringList& arguments,
+                             const std::filesystem::path& workingFolder = {}) {
+    const QString homeText = QString::fromStdString(home.string());
+    QProcessEnvironment environment;
+    environment.insert("PATH", qEnvironmentVariable("PATH"));
+    environment.insert("HOME", homeText);
+    environment.insert("XDG_CONFIG_HOME", homeText + "/.config");
+    environment.insert("XDG_DATA_HOME", homeText + "/.local/share");
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(
+        QString::fromStdString((workingFolder.empty() ? home : workingFolder).string()));
+    process.start(program, arguments);
+    ProgramRun run;
+    if (!process.waitForFinished(120000))
+        return run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = process.readAllStandardOutput().toStdString();
+    run.err = process.readAllStandardError().toStdString();
+    return run;
+}
+
+} // namespace vermil::test
