@@ -8,9 +8,9 @@
 
 namespace vermil {
 
-std::optional<std::string> locateDocumentsFolder() {
+std::optional<std::string> locateDocumentsFolder(FolderUse use) {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (documents.isEmpty() || !QDir().mkpath(documents))
+    if (documents.isEmpty() || (use == FolderUse::Write && !QDir().mkpath(documents)))
         return std::nullopt;
     return toCp932(QDir::cleanPath(documents));
 }
@@ -63,7 +63,9 @@ std::string folderOf(std::string_view path) {
     return slash == std::string_view::npos ? std::string() : std::string(path.substr(0, slash));
 }
 
-std::string sealFolderOf(std::string_view indexPath) { return folderOf(indexPath) + "/"; }
+std::string sealFolderOf(std::string_view indexPath) {
+    return folderOf(indexPath) + "/";
+}
 
 std::string defaultStampLogPath(std::string_view hankoFolder) {
     return std::string(hankoFolder) + "/hanko.log";

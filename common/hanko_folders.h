@@ -20,9 +20,10 @@ class Prompter;
 // folder, never a world-writable shared place.
 inline constexpr std::string_view fallbackHankoFolder = "/var/lib/vermil/hanko";
 
-// The XDG documents folder (created when missing), or nullopt when there is none
-// or its path has no CP932 form.
-std::optional<std::string> locateDocumentsFolder();
+// The XDG documents folder, or nullopt when there is none or its path has no CP932
+// form. It is created when missing unless the caller only reads.
+enum class FolderUse { Write, ReadOnly };
+std::optional<std::string> locateDocumentsFolder(FolderUse use = FolderUse::Write);
 
 // The hanko folder: the documents folder, else the fallback. With a prompter the
 // failure is reported as Error 1321 (the stamping program); without, silently.

@@ -7,27 +7,15 @@
 #include "stamp_file_reading.h"
 #include "stamper/stamp_information_text.h"
 
-#include <QDir>
-#include <QStandardPaths>
-
 #include <filesystem>
 #include <ostream>
 
 namespace vermil::cli {
 namespace {
 
-// The hanko folder as the program finds it, but without creating the documents
-// folder: a verb that only reads leaves the disk as it was.
-std::string hankoFolderForReading() {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    std::optional<std::string> folder;
-    if (!documents.isEmpty())
-        folder = toCp932(QDir::cleanPath(documents));
-    return chooseHankoFolder(folder, nullptr);
-}
-
 std::string settingsLanguage() {
-    const HankoSettings settings(nativePath(settingsFilePath(hankoFolderForReading())));
+    const HankoSettings settings(nativePath(
+        settingsFilePath(chooseHankoFolder(locateDocumentsFolder(FolderUse::ReadOnly), nullptr))));
     return settings.lang();
 }
 
