@@ -19,8 +19,7 @@ constexpr bool isCp932LeadByte(unsigned char b) {
 
 // Byte length of the character that starts at `pos` (1 or 2; 1 at a cut-off end).
 inline std::size_t cp932CharLength(std::string_view text, std::size_t pos) {
-    return isCp932LeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() ? 2
-                                                                                          : 1;
+    return isCp932LeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() ? 2 : 1;
 }
 
 // First position >= `from` where `needle` starts on a character boundary of `text`.

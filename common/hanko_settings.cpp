@@ -16,8 +16,12 @@ bool HankoSettings::write(std::string_view section, std::string_view key,
     return writeIniString(file_, section, key, value);
 }
 
-std::string HankoSettings::lang(std::size_t n) const { return read("MAIN", "Lang", "", n); }
-bool HankoSettings::setLang(std::string_view v) const { return write("MAIN", "Lang", v); }
+std::string HankoSettings::lang(std::size_t n) const {
+    return read("MAIN", "Lang", "", n);
+}
+bool HankoSettings::setLang(std::string_view v) const {
+    return write("MAIN", "Lang", v);
+}
 
 std::string HankoSettings::vermilDataFile(std::size_t n) const {
     return read("MAIN", "VermilDataFile", "", n);
@@ -36,18 +40,26 @@ bool HankoSettings::setHankoLogFile(std::string_view v) const {
     return write("MAIN", "HankoLogFile", v);
 }
 
-int HankoSettings::logFormat() const { return readIniInt(file_, "MAIN", "LogFormat", 0); }
+int HankoSettings::logFormat() const {
+    return readIniInt(file_, "MAIN", "LogFormat", 0);
+}
 bool HankoSettings::setLogFormat(int v) const {
     return write("MAIN", "LogFormat", std::to_string(v));
 }
 
-int HankoSettings::log() const { return readIniInt(file_, "VERMILIN", "Log", 1); }
+int HankoSettings::log() const {
+    return readIniInt(file_, "VERMILIN", "Log", 1);
+}
 bool HankoSettings::setLog(bool enabled) const {
     return write("VERMILIN", "Log", enabled ? "1" : "0");
 }
 
-std::string HankoSettings::listBox(std::size_t n) const { return read("VERMILIN", "ListBox", "", n); }
-bool HankoSettings::setListBox(std::string_view v) const { return write("VERMILIN", "ListBox", v); }
+std::string HankoSettings::listBox(std::size_t n) const {
+    return read("VERMILIN", "ListBox", "", n);
+}
+bool HankoSettings::setListBox(std::string_view v) const {
+    return write("VERMILIN", "ListBox", v);
+}
 
 std::string HankoSettings::dateFormat(std::size_t n) const {
     return read("VERMILIN", "DateFormat", "'YY.MM.DD", n);
@@ -56,15 +68,31 @@ bool HankoSettings::setDateFormat(std::string_view v) const {
     return write("VERMILIN", "DateFormat", v);
 }
 
-std::string HankoSettings::sizeX(std::size_t n) const { return read("VERMILIN", "SizeX", "19", n); }
-bool HankoSettings::setSizeX(std::string_view v) const { return write("VERMILIN", "SizeX", v); }
-std::string HankoSettings::sizeY(std::size_t n) const { return read("VERMILIN", "SizeY", "19", n); }
-bool HankoSettings::setSizeY(std::string_view v) const { return write("VERMILIN", "SizeY", v); }
+std::string HankoSettings::sizeX(std::size_t n) const {
+    return read("VERMILIN", "SizeX", "19", n);
+}
+bool HankoSettings::setSizeX(std::string_view v) const {
+    return write("VERMILIN", "SizeX", v);
+}
+std::string HankoSettings::sizeY(std::size_t n) const {
+    return read("VERMILIN", "SizeY", "19", n);
+}
+bool HankoSettings::setSizeY(std::string_view v) const {
+    return write("VERMILIN", "SizeY", v);
+}
 
-std::string HankoSettings::managerUp1(std::size_t n) const { return read("VERMILMGR", "Up1", "", n); }
-bool HankoSettings::setManagerUp1(std::string_view v) const { return write("VERMILMGR", "Up1", v); }
-std::string HankoSettings::managerUp2(std::size_t n) const { return read("VERMILMGR", "Up2", "", n); }
-bool HankoSettings::setManagerUp2(std::string_view v) const { return write("VERMILMGR", "Up2", v); }
+std::string HankoSettings::managerUp1(std::size_t n) const {
+    return read("VERMILMGR", "Up1", "", n);
+}
+bool HankoSettings::setManagerUp1(std::string_view v) const {
+    return write("VERMILMGR", "Up1", v);
+}
+std::string HankoSettings::managerUp2(std::size_t n) const {
+    return read("VERMILMGR", "Up2", "", n);
+}
+bool HankoSettings::setManagerUp2(std::string_view v) const {
+    return write("VERMILMGR", "Up2", v);
+}
 
 std::string HankoSettings::commonDocumentNo(std::size_t n) const {
     return read("Common", "DocumentNo", "", n);

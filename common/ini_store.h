@@ -22,8 +22,7 @@ std::optional<std::string> readIniValue(const std::filesystem::path& file, std::
 // The value, or `fallback` when the file, section or key is missing; a value longer
 // than bufferSize - 1 bytes is cut to that length.
 std::string readIniString(const std::filesystem::path& file, std::string_view section,
-                          std::string_view key, std::string_view fallback,
-                          std::size_t bufferSize);
+                          std::string_view key, std::string_view fallback, std::size_t bufferSize);
 
 // The leading decimal number of the value; `fallback` when the key is missing or empty.
 int readIniInt(const std::filesystem::path& file, std::string_view section, std::string_view key,

@@ -7,15 +7,19 @@
 namespace vermil {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
-char foldAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char foldAscii(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 struct Line {
-    std::size_t begin;   // first byte of the line
-    std::size_t end;     // end of its text, before CR LF
-    std::size_t next;    // first byte of the next line
-    bool terminated;     // ends in a line feed
+    std::size_t begin; // first byte of the line
+    std::size_t end;   // end of its text, before CR LF
+    std::size_t next;  // first byte of the next line
+    bool terminated;   // ends in a line feed
 };
 
 std::vector<Line> splitLines(std::string_view content) {
@@ -23,7 +27,8 @@ std::vector<Line> splitLines(std::string_view content) {
     std::size_t pos = 0;
     while (pos < content.size()) {
         const std::size_t lf = content.find('\n', pos);
-        Line line{pos, lf == std::string_view::npos ? content.size() : lf, 0, lf != std::string_view::npos};
+        Line line{pos, lf == std::string_view::npos ? content.size() : lf, 0,
+                  lf != std::string_view::npos};
         line.next = line.terminated ? lf + 1 : content.size();
         if (line.end > line.begin && content[line.end - 1] == '\r')
             --line.end;
@@ -44,7 +49,7 @@ std::string_view trimBlanks(std::string_view s) {
 // What one line of the file is, with positions relative to the whole content.
 struct ParsedLine {
     enum class Kind { Other, Section, Entry } kind = Kind::Other;
-    std::string_view name;   // section or key name
+    std::string_view name; // section or key name
     std::size_t valueBegin = 0;
     std::size_t valueEnd = 0;
 };

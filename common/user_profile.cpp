@@ -31,6 +31,8 @@ bool UserProfile::setUserValue(const QString& key, const QString& value) {
     return setValue(QString::fromStdString(userName()), key, value);
 }
 
-QString UserProfile::fileName() const { return settings_->fileName(); }
+QString UserProfile::fileName() const {
+    return settings_->fileName();
+}
 
 } // namespace vermil

@@ -21,11 +21,11 @@ struct SealDrawingInput {
     std::string upperText1; // Up1
     std::string upperText2; // Up2, the line above Up1
     std::string sealDateText;
-    std::string lowerText;  // Down
-    SealLineFont fontUp;    // FontUp, SizeUp, BoldUp
-    SealLineFont fontUp2;   // FontUp2, SizeUp2, BoldUp2
-    SealLineFont fontDate;  // FontDate, SizeDate, BoldDate
-    SealLineFont fontLow;   // FontLow, SizeLow, BoldLow
+    std::string lowerText;                    // Down
+    SealLineFont fontUp;                      // FontUp, SizeUp, BoldUp
+    SealLineFont fontUp2;                     // FontUp2, SizeUp2, BoldUp2
+    SealLineFont fontDate;                    // FontDate, SizeDate, BoldDate
+    SealLineFont fontLow;                     // FontLow, SizeLow, BoldLow
     std::uint32_t colour = defaultSealColour; // 0x00BBGGRR
     int penWidth = 2;
     std::string profileText; // content of the layout profile's Profile element

@@ -36,17 +36,19 @@ TEST(IniStore, ReadsAMessyFileLikeThePrivateProfileCalls) {
         std::string section, key, expected;
     } cases[] = {
         {"MAIN", "Lang", "Japanese"},
-        {"main", "LANG", "Japanese"},            // ASCII case folded
-        {"MAIN", "LogFormat", "1"},              // first section of the name wins
-        {"MAIN", "HankoLogFile", ""},            // present but empty
-        {"VERMILIN", "ListBox", "keiri = 2"},    // blanks around "=" trimmed, inner kept
-        {"VERMILIN", "Quoted", " padded "},      // one pair of quotes removed
+        {"main", "LANG", "Japanese"},         // ASCII case folded
+        {"MAIN", "LogFormat", "1"},           // first section of the name wins
+        {"MAIN", "HankoLogFile", ""},         // present but empty
+        {"VERMILIN", "ListBox", "keiri = 2"}, // blanks around "=" trimmed, inner kept
+        {"VERMILIN", "Quoted", " padded "},   // one pair of quotes removed
         {"VERMILIN", "Single", "x"},
         {"VERMILIN", "Half", "\"open"},
-        {"\x83\x41", "Color", "255"},            // ア
-        {"\x83\x61", "Color", "65280"},          // ヂ: second byte 0x61 is not 'A' folded
-        {"a\x81\x5D" "b", "Color", "1"},         // ‐ ends in 0x5D, not a bracket
-        {"\x81\x5B", "Color", "7"},              // ー ends in 0x5B
+        {"\x83\x41", "Color", "255"},   // ア
+        {"\x83\x61", "Color", "65280"}, // ヂ: second byte 0x61 is not 'A' folded
+        {"a\x81\x5D"
+         "b",
+         "Color", "1"},             // ‐ ends in 0x5D, not a bracket
+        {"\x81\x5B", "Color", "7"}, // ー ends in 0x5B
     };
     for (const auto& c : cases)
         EXPECT_EQ(readIniValue(file, c.section, c.key).value_or("<missing>"), c.expected)
@@ -118,8 +120,8 @@ TEST(IniStore, CreatesFileWithWindowsLineEnds) {
 TEST(IniStore, ValuesRoundTripByteForByte) {
     TempDir dir;
     const auto file = dir / "index.dat";
-    const std::string values[] = {" lead", "trail ", " both ", "\"quoted\"", "'single'", "\"",
-                                  "a=b;c", "", "\t", "\x83\x7C|\x95\x5C"};
+    const std::string values[] = {" lead", "trail ", " both ", "\"quoted\"", "'single'",
+                                  "\"",    "a=b;c",  "",       "\t",         "\x83\x7C|\x95\x5C"};
     for (const auto& value : values) {
         ASSERT_TRUE(writeIniString(file, "seal", "Hash", value));
         EXPECT_EQ(readIniValue(file, "seal", "Hash").value(), value) << "[" << value << "]";

@@ -17,7 +17,9 @@ using vermil::test::TempDir;
 using vermil::test::writeFile;
 
 namespace {
-std::string cp(const std::filesystem::path& p) { return cp932Path(p).value(); }
+std::string cp(const std::filesystem::path& p) {
+    return cp932Path(p).value();
+}
 } // namespace
 
 TEST(Settings, KeyDefaultsOfAnEmptySettingsFile) {
@@ -98,7 +100,8 @@ TEST(Settings, MissingIndexAsksWarning1320) {
     ASSERT_EQ(prompter.questions.size(), 1);
     EXPECT_EQ(prompter.questions[0],
               QStringLiteral("WARNING 1320: インデックスファイル ") + fromCp932(index) +
-                  QStringLiteral(" が存在しません。\nインデックスファイル設定ダイアローグを開きますか？"));
+                  QStringLiteral(
+                      " が存在しません。\nインデックスファイル設定ダイアローグを開きますか？"));
     EXPECT_FALSE(askForIndexSettingsWhenMissing(index, prompter)); // No keeps the path
 
     writeFile(dir / "vrdata" / "index.dat", "");

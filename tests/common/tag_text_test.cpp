@@ -13,13 +13,13 @@ TEST(TagText, FirstOccurrenceRules) {
     } cases[] = {
         {"<Up1>A</Up1><Up2>B</Up2>", "Up2", "B"},
         {"<Up1>A</Up1><Up2>B</Up2>", "Up3", ""},
-        {"</X>1<X>2", "X", ""},                 // closing tag first
-        {"<A><A>x</A></A>", "A", "<A>x"},       // no nesting of equal names
-        {"<SizeUp>9</SizeUp>", "Size", ""},     // the whole tag is matched
-        {"<Size a>9</Size>", "Size", ""},       // attributes are not read
-        {"<X>a\r\nb</X>", "X", "a\r\nb"},       // value unchanged, line breaks kept
+        {"</X>1<X>2", "X", ""},             // closing tag first
+        {"<A><A>x</A></A>", "A", "<A>x"},   // no nesting of equal names
+        {"<SizeUp>9</SizeUp>", "Size", ""}, // the whole tag is matched
+        {"<Size a>9</Size>", "Size", ""},   // attributes are not read
+        {"<X>a\r\nb</X>", "X", "a\r\nb"},   // value unchanged, line breaks kept
         {"<X> v </X><X>w</X>", "X", " v "},
-        {"<x>1</x>", "X", ""},                  // case-sensitive
+        {"<x>1</x>", "X", ""}, // case-sensitive
         {"", "X", ""},
         {"<X>1", "X", ""},
         // A tag never starts inside a double-byte character: the lead byte 0x81

@@ -15,7 +15,8 @@ std::filesystem::path& homeSlot() {
 }
 
 std::filesystem::path makeTempFolder(const char* prefix) {
-    std::string tmpl = (std::filesystem::temp_directory_path() / (std::string(prefix) + "XXXXXX")).string();
+    std::string tmpl =
+        (std::filesystem::temp_directory_path() / (std::string(prefix) + "XXXXXX")).string();
     if (!::mkdtemp(tmpl.data()))
         throw std::runtime_error("cannot create a temporary folder");
     return tmpl;
@@ -40,7 +41,9 @@ void isolateEnvironment() {
     ::unsetenv("XDG_DOCUMENTS_DIR");
 }
 
-std::filesystem::path testHome() { return homeSlot(); }
+std::filesystem::path testHome() {
+    return homeSlot();
+}
 
 TempDir::TempDir() : path_(makeTempFolder("vermil-test-")) {}
 
@@ -64,6 +67,8 @@ std::filesystem::path dataFile(std::string_view name) {
     return std::filesystem::path(VERMIL_TEST_DATA_DIR) / name;
 }
 
-std::string sjis(std::string_view utf8) { return cp932Literal(utf8); }
+std::string sjis(std::string_view utf8) {
+    return cp932Literal(utf8);
+}
 
 } // namespace vermil::test
