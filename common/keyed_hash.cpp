@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdio>
+#include <utility>
 
 namespace vermil {
 namespace {
@@ -35,18 +36,56 @@ int mapOutput(int v) {
     return v;
 }
 
+// Register values stay within -128..122 (key bytes, entered bytes, folded sums),
+// so a sum of two is at most 254 and W needs at most two subtractions.
+inline int foldSum(int x) {
+    x -= x > 122 ? 74 : 0;
+    x -= x > 122 ? 74 : 0;
+    return x;
+}
+
+constexpr std::array<unsigned char, 256> inputTable = [] {
+    std::array<unsigned char, 256> table{};
+    for (int c = 0; c < 256; ++c)
+        table[c] = static_cast<unsigned char>(c <= 122 ? c : ((c - 123) % 74) + 49);
+    return table;
+}();
+
+// The log checker hashes every byte of logs that grow without bound, so the
+// register is kept as a ring whose head moves instead of shifting N values per
+// byte. Register r_i lives in ring[(Head + i) % N]; one step moves Head back.
+template <std::size_t N, std::size_t Head>
+inline void step(std::array<int, N>& ring, unsigned char c) {
+    constexpr std::size_t head = (Head + N - 1) % N;
+    const int t = ring[head]; // the old last value, overwritten by the entered byte
+    ring[head] = inputTable[c];
+    ring[(head + 1) % N] = foldSum(ring[(head + 1) % N] + t);
+    ring[(head + 3) % N] = foldSum(ring[(head + 3) % N] + t);
+}
+
+// N steps bring the head back to 0, so the ring is in register order again.
+template <std::size_t N, std::size_t... I>
+inline void stepGroup(std::array<int, N>& ring, const unsigned char* bytes,
+                      std::index_sequence<I...>) {
+    (step<N, (N - I) % N>(ring, bytes[I]), ...);
+}
+
 template <std::size_t N>
 std::array<int, N> runRegister(std::string_view text, std::string_view key) {
     std::array<int, N> r{};
     for (std::size_t i = 0; i < N; ++i)
         r[i] = i < key.size() ? static_cast<signed char>(key[i]) : 0;
-    for (unsigned char c : text) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    std::size_t left = text.size();
+    for (; left >= N; left -= N, bytes += N)
+        stepGroup<N>(r, bytes, std::make_index_sequence<N>{});
+    for (; left > 0; --left, ++bytes) {
         const int t = r[N - 1];
         for (std::size_t i = N - 1; i > 0; --i)
             r[i] = r[i - 1];
         r[3] = wrap(r[3] + t);
         r[1] = wrap(r[1] + t);
-        r[0] = mapInput(c);
+        r[0] = mapInput(*bytes);
     }
     return r;
 }
