@@ -1,0 +1,34 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vermil {
+
+// The verdict on one stamp log line.
+struct LineVerdict {
+    std::array<char, 8> code{}; // the code computed over the line's fields
+    bool ok = false;
+};
+
+// The fields of a line: the non-empty pieces between ",", "|", tab and line
+// feed. The text is CP932, so the second byte of a double-byte character (ポ is
+// 0x83 0x7C) never splits.
+std::vector<std::string_view> logLineFields(std::string_view line);
+
+// Checks lines one after another; keeps one buffer so a long run of lines
+// allocates nothing.
+class LogLineChecker {
+public:
+    // `line` is the line's text without its line end. The code is hash8 of all
+    // fields but the last, joined; the line is OK when the last field equals it
+    // byte for byte. A line without any field is never OK.
+    LineVerdict check(std::string_view line);
+
+private:
+    std::string body_;
+};
+
+} // namespace vermil
