@@ -12,9 +12,9 @@ namespace {
 class StreamSink : public CheckSink {
 public:
     explicit StreamSink(std::FILE* out) : out_(out) {}
-    void deliver(CheckedBlock&& block) override {
-        if (!block.report.empty() &&
-            std::fwrite(block.report.data(), 1, block.report.size(), out_) != block.report.size())
+    void deliver(CheckedBlock& block) override {
+        const std::string_view report = block.report.view();
+        if (!report.empty() && std::fwrite(report.data(), 1, report.size(), out_) != report.size())
             failed_ = true;
         counts_ = block.runningCounts;
     }

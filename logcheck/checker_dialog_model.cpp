@@ -107,7 +107,7 @@ void CheckerDialogModel::runWorker(LogFile file) {
     class QueueSink : public CheckSink {
     public:
         explicit QueueSink(CheckerDialogModel& model) : model_(model) {}
-        void deliver(CheckedBlock&& block) override {
+        void deliver(CheckedBlock& block) override {
             bool wake = false;
             {
                 std::lock_guard lock(model_.deliveredMutex_);

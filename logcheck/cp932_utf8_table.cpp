@@ -80,39 +80,50 @@ std::size_t asciiPrefixLength(const unsigned char* bytes, std::size_t size) {
     return pos;
 }
 
-void append(std::string& out, const Utf8Char& character) {
-    out.append(character.bytes.data(), character.length);
+char* put(char* out, const Utf8Char& character) {
+    std::memcpy(out, character.bytes.data(), character.bytes.size());
+    return out + character.length;
 }
 
 } // namespace
 
-void appendCp932AsUtf8(std::string& out, std::string_view text) {
+char* writeCp932AsUtf8(char* out, std::string_view text) {
     const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
     const std::size_t size = text.size();
     std::size_t pos = asciiPrefixLength(bytes, size);
-    out.append(text.data(), pos);
+    std::memcpy(out, text.data(), pos);
+    out += pos;
     if (pos == size)
-        return;
+        return out;
     const DecodingTable& table = decodingTable();
     while (pos < size) {
         const unsigned char b = bytes[pos];
         if (b < 0x80) {
             const std::size_t run = asciiPrefixLength(bytes + pos, size - pos);
-            out.append(text.data() + pos, run);
+            std::memcpy(out, text.data() + pos, run);
+            out += run;
             pos += run;
             continue;
         }
         if (pos + 1 < size) {
             const Utf8Char& pair = table.pair(b, bytes[pos + 1]);
             if (pair.length != 0) {
-                append(out, pair);
+                out = put(out, pair);
                 pos += 2;
                 continue;
             }
         }
-        append(out, table.single(b));
+        out = put(out, table.single(b));
         ++pos;
     }
+    return out;
+}
+
+void appendCp932AsUtf8(std::string& out, std::string_view text) {
+    const std::size_t start = out.size();
+    out.resize(start + maxUtf8BytesPerCp932Byte * text.size());
+    char* end = writeCp932AsUtf8(out.data() + start, text);
+    out.resize(static_cast<std::size_t>(end - out.data()));
 }
 
 } // namespace vermil

@@ -48,15 +48,15 @@ unsigned workerCount(const CheckOptions& options, std::uint64_t fileSize) {
 
 } // namespace
 
-CheckedBlock checkBlock(std::string text, bool tooLongLine, const CheckOptions& options) {
-    CheckedBlock block;
-    block.text = std::move(text);
+void checkBlock(CheckedBlock& block, bool tooLongLine, const CheckOptions& options) {
+    block.lines.clear();
+    block.report.clear();
+    block.blockCounts = {};
     LogLineChecker checker;
     const std::size_t size = block.text.size();
     if (tooLongLine) {
         addLine(block, checker, 0, size, false, true, options.maxLineBytes);
     } else {
-        block.lines.reserve(size / 64 + 1);
         std::size_t start = 0;
         while (start < size) {
             const auto* lineFeed = static_cast<const char*>(
@@ -67,11 +67,8 @@ CheckedBlock checkBlock(std::string text, bool tooLongLine, const CheckOptions& 
             start = end + 1;
         }
     }
-    if (options.renderReport) {
-        block.report.reserve(block.text.size() + block.text.size() / 4 + block.lines.size() * 16);
+    if (options.renderReport)
         appendReport(block.report, block);
-    }
-    return block;
 }
 
 CheckEnd checkLog(LogFile& file, CheckSink& sink, const CheckOptions& options,
@@ -82,31 +79,36 @@ CheckEnd checkLog(LogFile& file, CheckSink& sink, const CheckOptions& options,
     // memory stays bounded.
     const std::size_t maxInFlight = workers > 1 ? workers + 1 : 0;
     std::deque<std::future<CheckedBlock>> inFlight;
+    std::vector<CheckedBlock> spare; // delivered blocks whose buffers are used again
     CheckCounts counts;
 
     auto deliver = [&](CheckedBlock block) {
         counts += block.blockCounts;
         block.runningCounts = counts;
-        sink.deliver(std::move(block));
+        sink.deliver(block);
+        spare.push_back(std::move(block));
     };
     auto deliverOldest = [&] {
         CheckedBlock block = inFlight.front().get();
         inFlight.pop_front();
         deliver(std::move(block));
     };
-    auto drop = [&] {
-        for (auto& job : inFlight)
-            job.wait();
-        inFlight.clear();
+    auto takeSpare = [&] {
+        if (spare.empty())
+            return CheckedBlock();
+        CheckedBlock block = std::move(spare.back());
+        spare.pop_back();
+        return block;
     };
 
-    std::string bytes;
     for (;;) {
         if (cancel && cancel->load(std::memory_order_relaxed)) {
-            drop();
+            for (auto& job : inFlight)
+                job.wait();
             return CheckEnd::Cancelled;
         }
-        const LineBlockReader::Piece piece = reader.next(bytes);
+        CheckedBlock block = takeSpare();
+        const LineBlockReader::Piece piece = reader.next(block.text);
         if (piece == LineBlockReader::Piece::End)
             break;
         if (piece == LineBlockReader::Piece::Error) {
@@ -115,21 +117,17 @@ CheckEnd checkLog(LogFile& file, CheckSink& sink, const CheckOptions& options,
             return CheckEnd::ReadError;
         }
         const bool tooLong = piece == LineBlockReader::Piece::LongLine;
-        const std::uint64_t bytesRead = reader.bytesRead();
+        block.bytesRead = reader.bytesRead();
         if (maxInFlight == 0) {
-            CheckedBlock block = checkBlock(std::move(bytes), tooLong, options);
-            block.bytesRead = bytesRead;
+            checkBlock(block, tooLong, options);
             deliver(std::move(block));
-            bytes = std::string();
             continue;
         }
-        inFlight.push_back(std::async(
-            std::launch::async, [text = std::move(bytes), tooLong, bytesRead, options]() mutable {
-                CheckedBlock block = checkBlock(std::move(text), tooLong, options);
-                block.bytesRead = bytesRead;
-                return block;
+        inFlight.push_back(
+            std::async(std::launch::async, [block = std::move(block), tooLong, &options]() mutable {
+                checkBlock(block, tooLong, options);
+                return std::move(block);
             }));
-        bytes = std::string();
         while (inFlight.size() >= maxInFlight)
             deliverOldest();
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "byte_buffer.h"
 #include "log_file_reader.h"
 
 #include <array>
@@ -44,13 +45,14 @@ struct CheckedBlock {
     CheckCounts blockCounts;   // of this block's lines
     CheckCounts runningCounts; // of every line up to the end of this block
     std::uint64_t bytesRead = 0;
-    std::string report; // the report text in UTF-8, when asked for
+    ByteBuffer report; // the report text in UTF-8, when asked for
 };
 
 class CheckSink {
 public:
     virtual ~CheckSink() = default;
-    virtual void deliver(CheckedBlock&& block) = 0;
+    // The sink may move out what it keeps; buffers it leaves are used again.
+    virtual void deliver(CheckedBlock& block) = 0;
 };
 
 struct CheckOptions {
@@ -68,7 +70,8 @@ enum class CheckEnd { Finished, Cancelled, ReadError };
 CheckEnd checkLog(LogFile& file, CheckSink& sink, const CheckOptions& options = {},
                   const std::atomic<bool>* cancel = nullptr);
 
-// The lines of a piece of whole lines, checked (and rendered when asked).
-CheckedBlock checkBlock(std::string text, bool tooLongLine, const CheckOptions& options);
+// Checks the lines in block.text, a piece of whole lines (and renders them when
+// asked); fills the block's lines, counts and report.
+void checkBlock(CheckedBlock& block, bool tooLongLine, const CheckOptions& options);
 
 } // namespace vermil

@@ -76,8 +76,15 @@ LineBlockReader::Fill LineBlockReader::skipRestOfLongLine() {
     }
 }
 
+void LineBlockReader::handOver(std::string& out, std::size_t length) {
+    // The piece keeps the buffer it was read into; only the start of the next
+    // line moves, into the buffer the caller handed in.
+    out.assign(pending_, length);
+    pending_.resize(length);
+    pending_.swap(out);
+}
+
 LineBlockReader::Piece LineBlockReader::next(std::string& out) {
-    out.clear();
     if (ended_)
         return Piece::End;
     for (;;) {
@@ -98,20 +105,18 @@ LineBlockReader::Piece LineBlockReader::next(std::string& out) {
             if (pending_.empty())
                 return Piece::End;
             out.swap(pending_);
+            pending_.clear();
             return Piece::Lines;
         }
         const char* data = pending_.data();
         const auto* lastLineFeed = static_cast<const char*>(::memrchr(data, '\n', pending_.size()));
         if (lastLineFeed) {
-            const std::size_t cut = static_cast<std::size_t>(lastLineFeed - data) + 1;
-            out.assign(data, cut);
-            pending_.erase(0, cut);
+            handOver(out, static_cast<std::size_t>(lastLineFeed - data) + 1);
             return Piece::Lines;
         }
         // One byte more than the limit: a carriage return may still stand before its line feed.
         if (pending_.size() > maxLineBytes_ + 1) {
-            out.assign(data, maxLineBytes_ + 1);
-            pending_.erase(0, maxLineBytes_ + 1);
+            handOver(out, maxLineBytes_ + 1);
             skipping_ = true;
             return Piece::LongLine;
         }

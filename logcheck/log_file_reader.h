@@ -52,7 +52,8 @@ public:
     LineBlockReader(int fd, std::size_t blockBytes = logBlockBytes,
                     std::size_t maxLineBytes = maxLogLineBytes);
 
-    // Replaces `out` with the next piece's bytes.
+    // Replaces `out` with the next piece's bytes; the buffer `out` held is used
+    // again for reading, so handing back used buffers saves allocations.
     Piece next(std::string& out);
 
     std::uint64_t bytesRead() const { return bytesRead_; }
@@ -61,6 +62,7 @@ private:
     enum class Fill { Data, End, Error };
     Fill readMore();
     Fill skipRestOfLongLine();
+    void handOver(std::string& out, std::size_t length);
 
     int fd_;
     std::size_t blockBytes_;
