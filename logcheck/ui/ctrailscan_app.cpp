@@ -3,6 +3,7 @@
 #include "ctrailscan_dlg.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace vermil {
 
@@ -13,8 +14,10 @@ CtrailscanApp::CtrailscanApp(int& argc, char** argv) : application_(argc, argv) 
 
 int CtrailscanApp::run(const std::optional<std::string>& logPath) {
     CtrailscanDlg dialog;
+    // A path from the command line is made absolute: it is stored for the next start.
     if (logPath)
-        dialog.model().setLogPath(QFile::decodeName(QByteArray::fromStdString(*logPath)));
+        dialog.model().setLogPath(
+            QFileInfo(QFile::decodeName(QByteArray::fromStdString(*logPath))).absoluteFilePath());
     dialog.exec();
     return 0;
 }

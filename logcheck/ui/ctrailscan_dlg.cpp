@@ -107,7 +107,7 @@ void CtrailscanDlg::buildControls() {
     progress_->setTextVisible(false);
     cancelButton_ = new QPushButton(checkertexts::cancel, this);
     cancelButton_->setAutoDefault(false);
-    status_ = new QLabel(this);
+    status_ = new QLabel(QStringLiteral("Check cancelled"), this);
 
     auto* counts = new QHBoxLayout;
     const std::pair<const QString&, QLineEdit*> countBoxes[] = {
@@ -123,10 +123,13 @@ void CtrailscanDlg::buildControls() {
     counts->addWidget(checkButton_);
     counts->addWidget(closeButton_);
 
+    // Progress, Cancel and the note on a cancelled check share the row under the report.
     auto* progressRow = new QHBoxLayout;
+    progressRow->setContentsMargins(0, 0, 0, 0);
     progressRow->addWidget(progress_, 1);
     progressRow->addWidget(cancelButton_);
     progressRow->addWidget(status_);
+    progressRow->addStretch(0);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pathGroup);
@@ -137,7 +140,7 @@ void CtrailscanDlg::buildControls() {
     connect(pathEdit_, &QLineEdit::textEdited, model_.get(), &CheckerDialogModel::setLogPath);
     connect(browseButton_, &QPushButton::clicked, this, [this] { model_->browse(*this); });
     connect(checkButton_, &QPushButton::clicked, this, [this] {
-        status_->clear();
+        status_->hide();
         model_->startCheck();
     });
     connect(closeButton_, &QPushButton::clicked, this, &CtrailscanDlg::reject);
@@ -181,8 +184,7 @@ void CtrailscanDlg::showChecking(bool checking) {
         setCursor(Qt::BusyCursor);
     else
         unsetCursor();
-    if (!checking && model_->state() == CheckerDialogModel::State::Cancelled)
-        status_->setText(QStringLiteral("Check cancelled"));
+    status_->setVisible(!checking && model_->state() == CheckerDialogModel::State::Cancelled);
 }
 
 void CtrailscanDlg::showProgress(int permille) {
