@@ -1,8 +1,11 @@
 #include "keyed_hash.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cstring>
 #include <utility>
+#include <vector>
 
 namespace vermil {
 namespace {
@@ -22,7 +25,7 @@ int mapInput(unsigned char c) {
 }
 
 // C: the output mapping of hash8 onto digits and capital letters.
-int mapOutput(int v) {
+constexpr int mapOutput(int v) {
     if (v < 49)
         v += 49;
     if (v >= 58 && v <= 64)
@@ -36,7 +39,7 @@ int mapOutput(int v) {
     return v;
 }
 
-// Register values stay within -128..122 (key bytes, entered bytes, folded sums),
+// Register values stay within -128..127 (key bytes, entered bytes, folded sums),
 // so a sum of two is at most 254 and W needs at most two subtractions.
 inline int foldSum(int x) {
     x -= x > 122 ? 74 : 0;
@@ -90,6 +93,106 @@ std::array<int, N> runRegister(std::string_view text, std::string_view key) {
     return r;
 }
 
+// Sixteen texts side by side, one byte lane each. With a key of bytes 0..127
+// every register value stays within 0..254, so a byte lane holds it.
+using Lanes = unsigned char __attribute__((vector_size(16)));
+constexpr std::size_t laneCount = sizeof(Lanes);
+
+inline Lanes foldLanes(Lanes x) {
+    const Lanes above = reinterpret_cast<Lanes>(x > 122);
+    x -= above & 74;
+    const Lanes stillAbove = reinterpret_cast<Lanes>(x > 122);
+    return x - (stillAbove & 74);
+}
+
+using LaneRing = std::array<Lanes, 8>;
+
+constexpr std::array<char, 256> laneOutputTable = [] {
+    std::array<char, 256> table{};
+    for (int v = 0; v < 256; ++v)
+        table[v] = static_cast<char>(mapOutput(v));
+    return table;
+}();
+
+// Lanes of one group: their texts' lengths, and the lanes in the order their texts end.
+struct LaneEnds {
+    std::array<std::size_t, laneCount> lengths{};
+    std::array<std::size_t, laneCount> order{};
+    std::size_t lanes = 0;
+    std::size_t next = 0;
+    std::size_t nextLength() const {
+        return next < lanes ? lengths[order[next]] : static_cast<std::size_t>(-1);
+    }
+};
+
+// Takes the codes of the lanes whose text ends after `done` bytes; r0 lies at
+// ring[head]. Off the hot path, so the ring stays in registers between ends.
+[[gnu::noinline]] void collectEnded(const LaneRing ring, std::size_t head, std::size_t done,
+                                    LaneEnds& ends, std::array<char, 8>* codes) {
+    std::array<std::array<unsigned char, laneCount>, 8> values;
+    std::memcpy(values.data(), ring.data(), sizeof values);
+    while (ends.nextLength() == done) {
+        const std::size_t lane = ends.order[ends.next++];
+        for (std::size_t i = 0; i < 8; ++i)
+            codes[lane][i] = laneOutputTable[values[(head + i) % 8][lane]];
+    }
+}
+
+template <std::size_t Head>
+inline void laneStep(LaneRing& ring, const unsigned char* input, std::size_t j, LaneEnds& ends,
+                     std::array<char, 8>* codes) {
+    constexpr std::size_t head = (Head + 7) % 8;
+    Lanes entered;
+    std::memcpy(&entered, input + j * laneCount, sizeof entered);
+    const Lanes t = ring[head];
+    ring[head] = entered;
+    ring[(head + 1) % 8] = foldLanes(ring[(head + 1) % 8] + t);
+    ring[(head + 3) % 8] = foldLanes(ring[(head + 3) % 8] + t);
+    if (ends.nextLength() == j + 1) [[unlikely]]
+        collectEnded(ring, head, j + 1, ends, codes);
+}
+
+template <std::size_t... I>
+inline void laneSteps(LaneRing& ring, const unsigned char* input, std::size_t j, LaneEnds& ends,
+                      std::array<char, 8>* codes, std::index_sequence<I...>) {
+    (laneStep<(8 - I) % 8>(ring, input, j + I, ends, codes), ...);
+}
+
+void hashLaneGroup(std::span<const std::string_view> texts, std::string_view key,
+                   std::array<char, 8>* codes, std::vector<unsigned char>& transposed) {
+    LaneEnds ends;
+    ends.lanes = texts.size();
+    std::size_t longest = 0;
+    for (std::size_t k = 0; k < ends.lanes; ++k) {
+        ends.lengths[k] = texts[k].size();
+        ends.order[k] = k;
+        longest = std::max(longest, texts[k].size());
+    }
+    std::sort(ends.order.begin(), ends.order.begin() + ends.lanes,
+              [&](std::size_t a, std::size_t b) { return ends.lengths[a] < ends.lengths[b]; });
+
+    // Whole rounds of eight steps; a lane past its text's end runs on unseen.
+    const std::size_t steps = (longest + 7) / 8 * 8;
+    transposed.resize(steps * laneCount);
+    for (std::size_t k = 0; k < ends.lanes; ++k) {
+        const auto* bytes = reinterpret_cast<const unsigned char*>(texts[k].data());
+        unsigned char* lane = transposed.data() + k;
+        for (std::size_t j = 0; j < texts[k].size(); ++j)
+            lane[j * laneCount] = inputTable[bytes[j]];
+    }
+
+    LaneRing ring;
+    for (std::size_t i = 0; i < 8; ++i) {
+        const auto value = static_cast<unsigned char>(i < key.size() ? key[i] : 0);
+        for (std::size_t k = 0; k < laneCount; ++k)
+            ring[i][k] = value;
+    }
+    if (ends.nextLength() == 0)
+        collectEnded(ring, 0, 0, ends, codes);
+    for (std::size_t j = 0; j < steps; j += 8)
+        laneSteps(ring, transposed.data(), j, ends, codes, std::make_index_sequence<8>{});
+}
+
 constexpr std::string_view highLetters = "ACEGJLNPRTVXZ246";
 constexpr std::string_view lowLetters = "BDFHKMOQSUWY3578";
 
@@ -114,6 +217,23 @@ std::string hash8(std::string_view text, std::string_view key) {
     for (std::size_t i = 0; i < 8; ++i)
         code[i] = static_cast<char>(mapOutput(r[i]) & 0xFF);
     return code;
+}
+
+void hash8Many(std::span<const std::string_view> texts, std::string_view key,
+               std::span<std::array<char, 8>> codes) {
+    const bool keyFitsLanes =
+        std::all_of(key.begin(), key.begin() + std::min<std::size_t>(key.size(), 8),
+                    [](char c) { return static_cast<signed char>(c) >= 0; });
+    if (!keyFitsLanes) {
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            std::memcpy(codes[i].data(), hash8(texts[i], key).data(), 8);
+        return;
+    }
+    thread_local std::vector<unsigned char> transposed;
+    for (std::size_t first = 0; first < texts.size(); first += laneCount) {
+        const std::size_t count = std::min(laneCount, texts.size() - first);
+        hashLaneGroup(texts.subspan(first, count), key, codes.data() + first, transposed);
+    }
 }
 
 std::string encodePairs(std::string_view text) {

@@ -1,41 +1,107 @@
 #include "log_check_run.h"
 
 #include "check_report_text.h"
+#include "check_workers.h"
 #include "log_line_check.h"
+
+#include "common/keyed_hash.h"
 
 #include <algorithm>
 #include <cstring>
 #include <deque>
 #include <future>
+#include <optional>
 #include <thread>
 
 namespace vermil {
 namespace {
 
-void addLine(CheckedBlock& block, LogLineChecker& checker, std::size_t start, std::size_t end,
-             bool lineFeed, bool tooLong, std::size_t maxLineBytes) {
-    CheckedLine line;
-    std::size_t textEnd = end;
-    // Read as text: a carriage return before the line feed is not part of the line.
-    if (lineFeed && textEnd > start && block.text[textEnd - 1] == '\r')
-        --textEnd;
-    line.offset = static_cast<std::uint32_t>(start);
-    line.lineFeed = lineFeed;
-    if (tooLong || textEnd - start > maxLineBytes) {
-        line.length = static_cast<std::uint32_t>(std::min(textEnd - start, maxLineBytes));
-        line.tooLong = true;
-        line.lineFeed = true;
-        line.code = uncheckedCode;
-    } else {
+// What checking a block needs besides the block itself; one per thread, so a
+// long run of blocks allocates nothing.
+struct BlockScratch {
+    std::string joined; // each line's fields joined, one line after another
+    struct Fields {
+        std::size_t start = 0;     // of the line's fields in `joined`
+        std::size_t lastField = 0; // where its last field (the stored code) starts
+        std::size_t end = 0;
+        bool any = false;
+    };
+    std::vector<Fields> fields; // per line of the block
+    std::vector<std::string_view> bodies;
+    std::vector<std::array<char, 8>> codes;
+};
+
+BlockScratch& blockScratch() {
+    thread_local BlockScratch scratch;
+    return scratch;
+}
+
+// Cuts the block into lines; a line too long to check is marked and left out.
+void findLines(CheckedBlock& block, bool tooLongLine, std::size_t maxLineBytes) {
+    const std::string& text = block.text;
+    const std::size_t size = text.size();
+    std::size_t start = 0;
+    while (start < size) {
+        const auto* lineFeed =
+            static_cast<const char*>(std::memchr(text.data() + start, '\n', size - start));
+        const std::size_t end = lineFeed ? static_cast<std::size_t>(lineFeed - text.data()) : size;
+        CheckedLine line;
+        line.offset = static_cast<std::uint32_t>(start);
+        line.lineFeed = lineFeed != nullptr;
+        std::size_t textEnd = end;
+        // Read as text: a carriage return before the line feed is not part of the line.
+        if (line.lineFeed && textEnd > start && text[textEnd - 1] == '\r')
+            --textEnd;
+        if (tooLongLine || textEnd - start > maxLineBytes) {
+            line.tooLong = true;
+            line.lineFeed = true;
+            line.code = uncheckedCode;
+            textEnd = start + std::min(textEnd - start, maxLineBytes);
+        }
         line.length = static_cast<std::uint32_t>(textEnd - start);
-        const LineVerdict verdict =
-            checker.check(std::string_view(block.text).substr(start, line.length));
-        line.ok = verdict.ok;
-        line.code = verdict.code;
+        block.lines.push_back(line);
+        start = end + 1;
+        if (tooLongLine)
+            break;
     }
-    ++block.blockCounts.total;
-    ++(line.ok ? block.blockCounts.ok : block.blockCounts.ng);
-    block.lines.push_back(line);
+}
+
+// Computes every line's code, all lines of the block together.
+void judgeLines(CheckedBlock& block) {
+    BlockScratch& scratch = blockScratch();
+    scratch.joined.clear();
+    scratch.fields.clear();
+    for (const CheckedLine& line : block.lines) {
+        BlockScratch::Fields fields;
+        fields.start = scratch.joined.size();
+        if (!line.tooLong) {
+            const std::size_t last = appendLineFields(
+                std::string_view(block.text).substr(line.offset, line.length), scratch.joined);
+            fields.any = last != std::string::npos;
+            fields.lastField = fields.any ? last : scratch.joined.size();
+        }
+        fields.end = scratch.joined.size();
+        scratch.fields.push_back(fields);
+    }
+    scratch.bodies.clear();
+    const std::string_view joined(scratch.joined);
+    for (const BlockScratch::Fields& fields : scratch.fields)
+        scratch.bodies.push_back(joined.substr(fields.start, fields.lastField - fields.start));
+    scratch.codes.resize(scratch.bodies.size());
+    hash8Many(scratch.bodies, hashkeys::logLineCode, scratch.codes);
+
+    for (std::size_t i = 0; i < block.lines.size(); ++i) {
+        CheckedLine& line = block.lines[i];
+        const BlockScratch::Fields& fields = scratch.fields[i];
+        if (!line.tooLong) {
+            line.code = scratch.codes[i];
+            const std::string_view stored =
+                joined.substr(fields.lastField, fields.end - fields.lastField);
+            line.ok = fields.any && stored == std::string_view(line.code.data(), line.code.size());
+        }
+        ++block.blockCounts.total;
+        ++(line.ok ? block.blockCounts.ok : block.blockCounts.ng);
+    }
 }
 
 unsigned workerCount(const CheckOptions& options, std::uint64_t fileSize) {
@@ -52,21 +118,8 @@ void checkBlock(CheckedBlock& block, bool tooLongLine, const CheckOptions& optio
     block.lines.clear();
     block.report.clear();
     block.blockCounts = {};
-    LogLineChecker checker;
-    const std::size_t size = block.text.size();
-    if (tooLongLine) {
-        addLine(block, checker, 0, size, false, true, options.maxLineBytes);
-    } else {
-        std::size_t start = 0;
-        while (start < size) {
-            const auto* lineFeed = static_cast<const char*>(
-                std::memchr(block.text.data() + start, '\n', size - start));
-            const std::size_t end =
-                lineFeed ? static_cast<std::size_t>(lineFeed - block.text.data()) : size;
-            addLine(block, checker, start, end, lineFeed != nullptr, false, options.maxLineBytes);
-            start = end + 1;
-        }
-    }
+    findLines(block, tooLongLine, options.maxLineBytes);
+    judgeLines(block);
     if (options.renderReport)
         appendReport(block.report, block);
 }
@@ -74,10 +127,14 @@ void checkBlock(CheckedBlock& block, bool tooLongLine, const CheckOptions& optio
 CheckEnd checkLog(LogFile& file, CheckSink& sink, const CheckOptions& options,
                   const std::atomic<bool>* cancel) {
     LineBlockReader reader(file.descriptor(), options.blockBytes, options.maxLineBytes);
-    const unsigned workers = workerCount(options, file.sizeAtOpen());
+    const unsigned workerThreads = workerCount(options, file.sizeAtOpen());
     // A few blocks ahead of the one being delivered keep every core busy while
     // memory stays bounded.
-    const std::size_t maxInFlight = workers > 1 ? workers + 1 : 0;
+    const std::size_t maxInFlight = workerThreads > 1 ? workerThreads + 1 : 0;
+    // Declared before the jobs, so the jobs are gone before the workers end.
+    std::optional<CheckWorkers> workers;
+    if (maxInFlight != 0)
+        workers.emplace(workerThreads);
     std::deque<std::future<CheckedBlock>> inFlight;
     std::vector<CheckedBlock> spare; // delivered blocks whose buffers are used again
     CheckCounts counts;
@@ -123,11 +180,11 @@ CheckEnd checkLog(LogFile& file, CheckSink& sink, const CheckOptions& options,
             deliver(std::move(block));
             continue;
         }
-        inFlight.push_back(
-            std::async(std::launch::async, [block = std::move(block), tooLong, &options]() mutable {
+        inFlight.push_back(workers->submit(std::packaged_task<CheckedBlock()>(
+            [block = std::move(block), tooLong, &options]() mutable {
                 checkBlock(block, tooLong, options);
                 return std::move(block);
-            }));
+            })));
         while (inFlight.size() >= maxInFlight)
             deliverOldest();
     }

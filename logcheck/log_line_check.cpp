@@ -51,13 +51,18 @@ std::vector<std::string_view> logLineFields(std::string_view line) {
     return fields;
 }
 
-LineVerdict LogLineChecker::check(std::string_view line) {
-    body_.clear();
+std::size_t appendLineFields(std::string_view line, std::string& joined) {
     std::size_t lastFieldStart = std::string::npos;
     forEachField(line, [&](std::size_t start, std::size_t length) {
-        lastFieldStart = body_.size();
-        body_.append(line.data() + start, length);
+        lastFieldStart = joined.size();
+        joined.append(line.data() + start, length);
     });
+    return lastFieldStart;
+}
+
+LineVerdict LogLineChecker::check(std::string_view line) {
+    body_.clear();
+    const std::size_t lastFieldStart = appendLineFields(line, body_);
 
     const bool anyField = lastFieldStart != std::string::npos;
     const std::string_view joined(body_);

@@ -18,6 +18,10 @@ struct LineVerdict {
 // 0x83 0x7C) never splits.
 std::vector<std::string_view> logLineFields(std::string_view line);
 
+// Appends the fields of `line` to `joined` without separators; returns where
+// the last field starts in `joined`, or npos when the line has no field.
+std::size_t appendLineFields(std::string_view line, std::string& joined);
+
 // Checks lines one after another; keeps one buffer so a long run of lines
 // allocates nothing.
 class LogLineChecker {
