@@ -69,18 +69,25 @@ void findLines(CheckedBlock& block, bool tooLongLine, std::size_t maxLineBytes) 
 // Computes every line's code, all lines of the block together.
 void judgeLines(CheckedBlock& block) {
     BlockScratch& scratch = blockScratch();
-    scratch.joined.clear();
+    // The fields of a line are never longer than the line.
+    scratch.joined.resize(block.text.size());
+    char* const joinedStart = scratch.joined.data();
+    char* out = joinedStart;
     scratch.fields.clear();
     for (const CheckedLine& line : block.lines) {
         BlockScratch::Fields fields;
-        fields.start = scratch.joined.size();
+        fields.start = static_cast<std::size_t>(out - joinedStart);
         if (!line.tooLong) {
-            const std::size_t last = appendLineFields(
-                std::string_view(block.text).substr(line.offset, line.length), scratch.joined);
+            std::size_t last = 0;
+            out = writeLineFields(std::string_view(block.text).substr(line.offset, line.length),
+                                  out, last);
             fields.any = last != std::string::npos;
-            fields.lastField = fields.any ? last : scratch.joined.size();
+            fields.lastField =
+                fields.any ? fields.start + last : static_cast<std::size_t>(out - joinedStart);
+        } else {
+            fields.lastField = fields.start;
         }
-        fields.end = scratch.joined.size();
+        fields.end = static_cast<std::size_t>(out - joinedStart);
         scratch.fields.push_back(fields);
     }
     scratch.bodies.clear();

@@ -51,13 +51,39 @@ std::vector<std::string_view> logLineFields(std::string_view line) {
     return fields;
 }
 
+char* writeLineFields(std::string_view line, char* out, std::size_t& lastFieldOffset) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(line.data());
+    const std::size_t size = line.size();
+    char* const begin = out;
+    const char* lastField = nullptr;
+    bool inField = false;
+    std::size_t pos = 0;
+    while (pos < size) {
+        const unsigned char b = bytes[pos++];
+        const unsigned char kind = byteKinds[b];
+        if (kind == Separator) {
+            inField = false;
+            continue;
+        }
+        if (!inField) {
+            inField = true;
+            lastField = out;
+        }
+        *out++ = static_cast<char>(b);
+        if (kind == LeadByte && pos < size)
+            *out++ = static_cast<char>(bytes[pos++]);
+    }
+    lastFieldOffset = lastField ? static_cast<std::size_t>(lastField - begin) : std::string::npos;
+    return out;
+}
+
 std::size_t appendLineFields(std::string_view line, std::string& joined) {
-    std::size_t lastFieldStart = std::string::npos;
-    forEachField(line, [&](std::size_t start, std::size_t length) {
-        lastFieldStart = joined.size();
-        joined.append(line.data() + start, length);
-    });
-    return lastFieldStart;
+    const std::size_t start = joined.size();
+    joined.resize(start + line.size());
+    std::size_t lastField = 0;
+    char* end = writeLineFields(line, joined.data() + start, lastField);
+    joined.resize(static_cast<std::size_t>(end - joined.data()));
+    return lastField == std::string::npos ? lastField : start + lastField;
 }
 
 LineVerdict LogLineChecker::check(std::string_view line) {

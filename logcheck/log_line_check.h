@@ -18,6 +18,11 @@ struct LineVerdict {
 // 0x83 0x7C) never splits.
 std::vector<std::string_view> logLineFields(std::string_view line);
 
+// Writes the fields of `line` at `out` without separators (at most line.size()
+// bytes) and returns the end; `lastFieldOffset` becomes the offset of the last
+// field from `out`, or npos when the line has no field.
+char* writeLineFields(std::string_view line, char* out, std::size_t& lastFieldOffset);
+
 // Appends the fields of `line` to `joined` without separators; returns where
 // the last field starts in `joined`, or npos when the line has no field.
 std::size_t appendLineFields(std::string_view line, std::string& joined);
