@@ -79,8 +79,9 @@ void judgeLines(CheckedBlock& block) {
         fields.start = static_cast<std::size_t>(out - joinedStart);
         if (!line.tooLong) {
             std::size_t last = 0;
+            const std::size_t lineEnd = std::size_t(line.offset) + line.length;
             out = writeLineFields(std::string_view(block.text).substr(line.offset, line.length),
-                                  out, last);
+                                  out, last, block.text.size() - lineEnd);
             fields.any = last != std::string::npos;
             fields.lastField =
                 fields.any ? fields.start + last : static_cast<std::size_t>(out - joinedStart);

@@ -20,8 +20,10 @@ std::vector<std::string_view> logLineFields(std::string_view line);
 
 // Writes the fields of `line` at `out` without separators (at most line.size()
 // bytes) and returns the end; `lastFieldOffset` becomes the offset of the last
-// field from `out`, or npos when the line has no field.
-char* writeLineFields(std::string_view line, char* out, std::size_t& lastFieldOffset);
+// field from `out`, or npos when the line has no field. `readableAfter` bytes
+// after the line may be read (never used).
+char* writeLineFields(std::string_view line, char* out, std::size_t& lastFieldOffset,
+                      std::size_t readableAfter = 0);
 
 // Appends the fields of `line` to `joined` without separators; returns where
 // the last field starts in `joined`, or npos when the line has no field.

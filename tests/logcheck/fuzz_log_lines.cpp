@@ -51,9 +51,18 @@ ReportSink checkBytes(std::string_view bytes, std::size_t blockBytes, unsigned w
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
 
-    for (std::string_view field : vermil::logLineFields(bytes))
+    // Joining the fields in bulk must agree with splitting them one by one.
+    std::string expected;
+    std::size_t expectedLast = std::string::npos;
+    for (std::string_view field : vermil::logLineFields(bytes)) {
         if (field.empty())
             __builtin_trap();
+        expectedLast = expected.size();
+        expected += field;
+    }
+    std::string joined;
+    if (vermil::appendLineFields(bytes, joined) != expectedLast || joined != expected)
+        __builtin_trap();
     vermil::LogLineChecker checker;
     const vermil::LineVerdict verdict = checker.check(bytes);
     (void)verdict;

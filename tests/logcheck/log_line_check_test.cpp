@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <random>
 #include <sstream>
 
 using namespace vermil;
@@ -81,6 +82,33 @@ TEST(LogLineCheck, FieldsSplitOnCharactersNotBytes) {
     EXPECT_EQ(logLineFields(po + "|" + hyou), (Fields{po, hyou}));
     // A lead byte at the very end stands alone.
     EXPECT_EQ(logLineFields("a|\x83"), (Fields{"a", "\x83"}));
+}
+
+TEST(LogLineCheck, JoiningFieldsAgreesWithSplittingThem) {
+    // Bytes that matter to the splitter, over lines long enough to span
+    // several 64-byte chunks, so runs of lead bytes cross chunk edges.
+    const unsigned char alphabet[] = {',',  '|',  '\t', '\n', 'a',  '0',  0x40, 0x7C, 0x80,
+                                      0x81, 0x83, 0x9F, 0xA0, 0xDF, 0xE0, 0xFC, 0xFD, 0xFF};
+    std::mt19937 random(17);
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof alphabet - 1), length(0, 300);
+    for (int round = 0; round < 20000; ++round) {
+        std::string line(length(random), '\0');
+        const bool leadRuns = round % 3 == 0; // long runs of lead bytes
+        for (char& c : line)
+            c = static_cast<char>(leadRuns && pick(random) < 12 ? 0x81 : alphabet[pick(random)]);
+        const auto fields = logLineFields(line);
+        std::string expected;
+        std::size_t expectedLast = std::string::npos;
+        for (std::string_view field : fields) {
+            expectedLast = expected.size();
+            expected += field;
+        }
+        std::string joined = "prefix";
+        const std::size_t last = appendLineFields(line, joined);
+        ASSERT_EQ(joined, "prefix" + expected) << round;
+        ASSERT_EQ(last, expectedLast == std::string::npos ? expectedLast : 6 + expectedLast)
+            << round;
+    }
 }
 
 TEST(LogLineCheck, Verdicts) {
