@@ -90,6 +90,8 @@ char* put(char* out, const Utf8Char& character) {
 char* writeCp932AsUtf8(char* out, std::string_view text) {
     const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
     const std::size_t size = text.size();
+    if (size == 0)
+        return out;
     std::size_t pos = asciiPrefixLength(bytes, size);
     std::memcpy(out, text.data(), pos);
     out += pos;
