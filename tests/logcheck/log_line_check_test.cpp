@@ -71,6 +71,29 @@ TEST(LogLineCheck, CheckCodesAgreeWithAnIndependentImplementation) {
     EXPECT_EQ(compared, 100);
 }
 
+TEST(LogLineCheck, CodesOfManyLinesAtOnceEqualCodesOneByOne) {
+    // Groups of every size around the sixteen lanes, texts of every length
+    // around the steps of sixteen, and a key the lanes cannot hold.
+    std::mt19937 random(23);
+    std::uniform_int_distribution<int> byte(0, 255), count(0, 40), length(0, 80);
+    for (std::string_view key : {hashkeys::logLineCode, std::string_view("\xF0\x80zzzzzz")}) {
+        for (int round = 0; round < 300; ++round) {
+            std::vector<std::string> texts(static_cast<std::size_t>(count(random)));
+            for (std::string& text : texts) {
+                text.resize(static_cast<std::size_t>(round % 10 == 0 ? 4 * length(random)
+                                                                     : length(random)));
+                for (char& c : text)
+                    c = static_cast<char>(byte(random));
+            }
+            const std::vector<std::string_view> views(texts.begin(), texts.end());
+            std::vector<std::array<char, 8>> codes(views.size());
+            hash8Many(views, key, codes);
+            for (std::size_t i = 0; i < views.size(); ++i)
+                ASSERT_EQ(std::string(codes[i].data(), 8), hash8(views[i], key)) << round << i;
+        }
+    }
+}
+
 TEST(LogLineCheck, FieldsSplitOnCharactersNotBytes) {
     using Fields = std::vector<std::string_view>;
     EXPECT_EQ(logLineFields("a|b,c\td"), (Fields{"a", "b", "c", "d"}));
