@@ -4,6 +4,7 @@
 #include <cstring>
 #include <memory>
 #include <string_view>
+#include <utility>
 
 namespace vermil {
 
@@ -28,7 +29,26 @@ public:
         size_ += bytes.size();
     }
     void clear() { size_ = 0; }
+    void assign(std::string_view bytes) {
+        clear();
+        append(bytes);
+    }
+    // Keeps the first `size` bytes.
+    void truncate(std::size_t size) { size_ = size < size_ ? size : size_; }
+    // Drops the first `count` bytes.
+    void eraseFront(std::size_t count) {
+        count = count < size_ ? count : size_;
+        if (count != size_)
+            std::memmove(data_.get(), data_.get() + count, size_ - count);
+        size_ -= count;
+    }
+    void swap(ByteBuffer& other) noexcept {
+        std::swap(data_, other.data_);
+        std::swap(size_, other.size_);
+        std::swap(capacity_, other.capacity_);
+    }
 
+    char* data() { return data_.get(); }
     const char* data() const { return data_.get(); }
     std::size_t size() const { return size_; }
     bool empty() const { return size_ == 0; }

@@ -21,7 +21,7 @@ void CheckReport::append(const CheckedBlock& block) {
         line.lineFeed = checked.lineFeed;
         line.ok = checked.ok;
         line.code = checked.code;
-        bytes_.append(block.text, checked.offset, checked.length);
+        bytes_.append(block.text.view().substr(checked.offset, checked.length));
         longest_ = std::max<std::size_t>(longest_, checked.length);
         lines_.push_back(line);
     }

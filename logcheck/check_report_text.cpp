@@ -35,8 +35,7 @@ void appendReport(ByteBuffer& out, const CheckedBlock& block) {
     char* end = out.prepare(maxUtf8BytesPerCp932Byte * block.text.size() +
                             verdictBytes * block.lines.size());
     for (const CheckedLine& line : block.lines)
-        end = writeReportLine(end, std::string_view(block.text).substr(line.offset, line.length),
-                              line);
+        end = writeReportLine(end, block.text.view().substr(line.offset, line.length), line);
     out.commit(end);
 }
 

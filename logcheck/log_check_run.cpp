@@ -38,7 +38,7 @@ BlockScratch& blockScratch() {
 
 // Cuts the block into lines; a line too long to check is marked and left out.
 void findLines(CheckedBlock& block, bool tooLongLine, std::size_t maxLineBytes) {
-    const std::string& text = block.text;
+    const std::string_view text = block.text.view();
     const std::size_t size = text.size();
     std::size_t start = 0;
     while (start < size) {
@@ -80,8 +80,8 @@ void judgeLines(CheckedBlock& block) {
         if (!line.tooLong) {
             std::size_t last = 0;
             const std::size_t lineEnd = std::size_t(line.offset) + line.length;
-            out = writeLineFields(std::string_view(block.text).substr(line.offset, line.length),
-                                  out, last, block.text.size() - lineEnd);
+            out = writeLineFields(block.text.view().substr(line.offset, line.length), out, last,
+                                  block.text.size() - lineEnd);
             fields.any = last != std::string::npos;
             fields.lastField =
                 fields.any ? fields.start + last : static_cast<std::size_t>(out - joinedStart);

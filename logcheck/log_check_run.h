@@ -40,7 +40,7 @@ inline constexpr std::array<char, 8> uncheckedCode = {'-', '-', '-', '-', '-', '
 
 // Consecutive lines of the log with their verdicts, handed over in file order.
 struct CheckedBlock {
-    std::string text; // the lines' CP932 bytes as read
+    ByteBuffer text; // the lines' CP932 bytes as read
     std::vector<CheckedLine> lines;
     CheckCounts blockCounts;   // of this block's lines
     CheckCounts runningCounts; // of every line up to the end of this block

@@ -44,13 +44,12 @@ LineBlockReader::LineBlockReader(int fd, std::size_t blockBytes, std::size_t max
     : fd_(fd), blockBytes_(blockBytes), maxLineBytes_(maxLineBytes) {}
 
 LineBlockReader::Fill LineBlockReader::readMore() {
-    const std::size_t kept = pending_.size();
-    pending_.resize(kept + blockBytes_);
+    char* room = pending_.prepare(blockBytes_);
     for (;;) {
-        const ssize_t got = ::read(fd_, pending_.data() + kept, blockBytes_);
+        const ssize_t got = ::read(fd_, room, blockBytes_);
         if (got < 0 && errno == EINTR)
             continue;
-        pending_.resize(kept + (got > 0 ? static_cast<std::size_t>(got) : 0));
+        pending_.commit(room + (got > 0 ? got : 0));
         if (got < 0)
             return Fill::Error;
         if (got == 0)
@@ -65,7 +64,7 @@ LineBlockReader::Fill LineBlockReader::skipRestOfLongLine() {
         const auto* lineFeed =
             static_cast<const char*>(std::memchr(pending_.data(), '\n', pending_.size()));
         if (lineFeed) {
-            pending_.erase(0, static_cast<std::size_t>(lineFeed - pending_.data()) + 1);
+            pending_.eraseFront(static_cast<std::size_t>(lineFeed - pending_.data()) + 1);
             skipping_ = false;
             return Fill::Data;
         }
@@ -76,15 +75,15 @@ LineBlockReader::Fill LineBlockReader::skipRestOfLongLine() {
     }
 }
 
-void LineBlockReader::handOver(std::string& out, std::size_t length) {
+void LineBlockReader::handOver(ByteBuffer& out, std::size_t length) {
     // The piece keeps the buffer it was read into; only the start of the next
     // line moves, into the buffer the caller handed in.
-    out.assign(pending_, length);
-    pending_.resize(length);
+    out.assign(pending_.view().substr(length));
+    pending_.truncate(length);
     pending_.swap(out);
 }
 
-LineBlockReader::Piece LineBlockReader::next(std::string& out) {
+LineBlockReader::Piece LineBlockReader::next(ByteBuffer& out) {
     if (ended_)
         return Piece::End;
     for (;;) {

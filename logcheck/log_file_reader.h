@@ -1,5 +1,7 @@
 #pragma once
 
+#include "byte_buffer.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -54,7 +56,7 @@ public:
 
     // Replaces `out` with the next piece's bytes; the buffer `out` held is used
     // again for reading, so handing back used buffers saves allocations.
-    Piece next(std::string& out);
+    Piece next(ByteBuffer& out);
 
     std::uint64_t bytesRead() const { return bytesRead_; }
 
@@ -62,12 +64,12 @@ private:
     enum class Fill { Data, End, Error };
     Fill readMore();
     Fill skipRestOfLongLine();
-    void handOver(std::string& out, std::size_t length);
+    void handOver(ByteBuffer& out, std::size_t length);
 
     int fd_;
     std::size_t blockBytes_;
     std::size_t maxLineBytes_;
-    std::string pending_;
+    ByteBuffer pending_;
     bool skipping_ = false;
     bool ended_ = false;
     std::uint64_t bytesRead_ = 0;

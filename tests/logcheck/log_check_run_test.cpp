@@ -30,7 +30,7 @@ public:
         counts = block.runningCounts;
         ++blocks;
         for (const CheckedLine& line : block.lines)
-            lineTexts.push_back(block.text.substr(line.offset, line.length));
+            lineTexts.emplace_back(block.text.view().substr(line.offset, line.length));
     }
     std::string report;
     CheckCounts counts;
