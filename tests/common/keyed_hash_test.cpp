@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <vector>
 
 using namespace vermil;
 
@@ -60,6 +61,65 @@ TEST(KeyedHash, Hash8UsesOnlyDigitsAndCapitalsWithoutZeroIAndO) {
             EXPECT_TRUE((c >= '1' && c <= '9') || (c >= 'A' && c <= 'Z')) << text;
             EXPECT_NE(c, 'I');
             EXPECT_NE(c, 'O');
+        }
+    }
+}
+
+namespace {
+// The register as the algorithm describes it, one shift per byte: the fast
+// routines must give the same codes for every length, key and byte.
+template <std::size_t N>
+std::vector<int> referenceRegister(const std::string& text, const std::string& key) {
+    std::vector<int> r(N);
+    for (std::size_t i = 0; i < N; ++i)
+        r[i] = static_cast<signed char>(key[i]);
+    const auto wrap = [](int x) {
+        while (x > 122)
+            x -= 74;
+        return x;
+    };
+    for (unsigned char c : text) {
+        const int t = r[N - 1];
+        for (std::size_t i = N - 1; i > 0; --i)
+            r[i] = r[i - 1];
+        r[3] = wrap(r[3] + t);
+        r[1] = wrap(r[1] + t);
+        r[0] = c <= 122 ? c : ((c - 123) % 74) + 49;
+    }
+    return r;
+}
+
+int referenceOutput(int v) {
+    if (v < 49)
+        v += 49;
+    if (v >= 58 && v <= 64)
+        v += 7;
+    if (v > 90)
+        v = ((v - 91) % 5) + 86;
+    return v == 73 ? 74 : v == 79 ? 77 : v;
+}
+} // namespace
+
+TEST(KeyedHash, EqualsTheOneShiftPerByteRegister) {
+    std::mt19937 random(11);
+    std::uniform_int_distribution<int> byte(0, 255), length(0, 70);
+    const std::string keys[] = {"VRMMGR", "VRM77G", "MIRTHFUL", "QUAVERLY",
+                                "\x81\xFF~ zz!\x80\x7F"};
+    for (int round = 0; round < 3000; ++round) {
+        std::string text(static_cast<std::size_t>(length(random)), '\0');
+        for (char& c : text)
+            c = static_cast<char>(byte(random));
+        for (const std::string& key : keys) {
+            const auto r6 = referenceRegister<6>(text, key);
+            std::string code6;
+            for (int v : r6)
+                code6 += static_cast<char>(v & 0xFF);
+            ASSERT_EQ(hash6(text, key), code6) << "length " << text.size();
+            const auto r8 = referenceRegister<8>(text, key);
+            std::string code8;
+            for (int v : r8)
+                code8 += static_cast<char>(referenceOutput(v) & 0xFF);
+            ASSERT_EQ(hash8(text, key), code8) << "length " << text.size();
         }
     }
 }
