@@ -2,6 +2,7 @@
 
 #include "common/keyed_hash.h"
 #include "stamper/stamp_log.h"
+#include "tests/stamper/sample_stamp_log_entry.h"
 #include "tests/support/test_environment.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 
 using namespace vermil;
 using vermil::test::dataFile;
+using vermil::test::sampleStampLogEntry;
 using vermil::test::sjis;
 
 namespace {
@@ -32,19 +34,6 @@ std::string writtenLine(const StampLogEntry& entry, int format = 0) {
     std::string line = stampLogLine(entry, format);
     line.resize(line.size() - 2);
     return line;
-}
-
-StampLogEntry sampleEntry() {
-    StampLogEntry entry;
-    entry.documentNumber = "A-001";
-    entry.date = "2012/03/07";
-    entry.time = "09:05";
-    entry.name = sjis("山田");
-    entry.section = sjis("総務部");
-    entry.comment = sjis("確認済み");
-    entry.user = "yamada";
-    entry.computer = "PC01";
-    return entry;
 }
 
 } // namespace
@@ -135,7 +124,7 @@ TEST(LogLineCheck, JoiningFieldsAgreesWithSplittingThem) {
 }
 
 TEST(LogLineCheck, Verdicts) {
-    const std::string good = writtenLine(sampleEntry());
+    const std::string good = writtenLine(sampleStampLogEntry());
     const std::string code = "1UWYZGLZ";
     ASSERT_EQ(good.substr(good.size() - 9), code + "|");
 
@@ -156,7 +145,7 @@ TEST(LogLineCheck, Verdicts) {
         std::string verdict;
     } const cases[] = {
         {"unaltered", good, code + " OK"},
-        {"comma separators", writtenLine(sampleEntry(), 1), code + " OK"},
+        {"comma separators", writtenLine(sampleStampLogEntry(), 1), code + " OK"},
         {"separators mixed", mixed, code + " OK"},
         {"empty fields added", "||" + good + "||", code + " OK"},
         {"field changed", fieldChanged, "1VW5BPV5 NG"},
@@ -187,7 +176,7 @@ TEST(LogLineCheck, EveryLineTheWriterMakesVerifies) {
     LogLineChecker checker;
     for (int format : {0, 1}) {
         for (const std::string& text : awkward) {
-            StampLogEntry entry = sampleEntry();
+            StampLogEntry entry = sampleStampLogEntry();
             entry.documentNumber = text;
             entry.name = text;
             entry.comment = text + "\r\nsecond line";
@@ -196,5 +185,6 @@ TEST(LogLineCheck, EveryLineTheWriterMakesVerifies) {
         }
     }
     // The whole line with its CR LF, as the file holds it, is one line.
-    EXPECT_EQ(stampLogLine(sampleEntry(), 0).find('\n'), stampLogLine(sampleEntry(), 0).size() - 1);
+    EXPECT_EQ(stampLogLine(sampleStampLogEntry(), 0).find('\n'),
+              stampLogLine(sampleStampLogEntry(), 0).size() - 1);
 }

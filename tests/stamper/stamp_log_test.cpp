@@ -1,6 +1,7 @@
 #include "stamper/stamp_log.h"
 
 #include "common/recording_prompter.h"
+#include "tests/stamper/sample_stamp_log_entry.h"
 #include "tests/support/test_environment.h"
 
 #include <gtest/gtest.h>
@@ -10,24 +11,12 @@
 
 using namespace vermil;
 using vermil::test::readFile;
+using vermil::test::sampleStampLogEntry;
 using vermil::test::sjis;
 using vermil::test::TempDir;
 using vermil::test::writeFile;
 
 namespace {
-
-StampLogEntry sampleEntry() {
-    StampLogEntry entry;
-    entry.documentNumber = "A-001";
-    entry.date = "2012/03/07";
-    entry.time = "09:05";
-    entry.name = sjis("山田");
-    entry.section = sjis("総務部");
-    entry.comment = sjis("確認済み");
-    entry.user = "yamada";
-    entry.computer = "PC01";
-    return entry;
-}
 
 StampLogTarget targetIn(const TempDir& dir, std::string_view name = "hanko.log") {
     StampLogTarget target;
@@ -48,7 +37,7 @@ const QString error434 =
 TEST(StampLog, LineBytesWithEitherSeparator) {
     const std::string fields = "2012/03/07|09:05|" + sjis("山田") + "|" + sjis("総務部") + "|" +
                                sjis("確認済み") + "|yamada|PC01|";
-    StampLogEntry entry = sampleEntry();
+    StampLogEntry entry = sampleStampLogEntry();
     EXPECT_EQ(stampLogLine(entry, 0), "A-001|" + fields + "1UWYZGLZ|\r\n");
 
     std::string commaFields = fields;
@@ -62,9 +51,9 @@ TEST(StampLog, LineBytesWithEitherSeparator) {
 }
 
 TEST(StampLog, OnlyTheFirstCommentLineIsLogged) {
-    const std::string expected = stampLogLine(sampleEntry(), 0);
+    const std::string expected = stampLogLine(sampleStampLogEntry(), 0);
     for (std::string tail : {"\r\n二行目", "\n二行目\n三行目", "\r\n"}) {
-        StampLogEntry entry = sampleEntry();
+        StampLogEntry entry = sampleStampLogEntry();
         entry.comment += sjis(tail);
         EXPECT_EQ(stampLogLine(entry, 0), expected) << tail;
     }
@@ -87,7 +76,7 @@ TEST(StampLog, SeparatorsInsideFieldsBecomeFullWidth) {
     for (const auto& c : cases)
         EXPECT_EQ(logFieldText(c.field), c.logged) << c.field;
 
-    StampLogEntry entry = sampleEntry();
+    StampLogEntry entry = sampleStampLogEntry();
     entry.documentNumber.clear();
     entry.name = sjis("ポ田");
     entry.section = sjis("総務,部|課");
@@ -102,9 +91,9 @@ TEST(StampLog, AppendsWholeLinesAndNeverTruncates) {
     const auto target = targetIn(dir);
     writeFile(dir / "hanko.log", "earlier line\r\n");
     RecordingPrompter prompter;
-    EXPECT_EQ(appendStampLog(sampleEntry(), target, prompter), StampLogOutcome::Written);
-    EXPECT_EQ(appendStampLog(sampleEntry(), target, prompter), StampLogOutcome::Written);
-    const std::string line = stampLogLine(sampleEntry(), 0);
+    EXPECT_EQ(appendStampLog(sampleStampLogEntry(), target, prompter), StampLogOutcome::Written);
+    EXPECT_EQ(appendStampLog(sampleStampLogEntry(), target, prompter), StampLogOutcome::Written);
+    const std::string line = stampLogLine(sampleStampLogEntry(), 0);
     EXPECT_EQ(readFile(dir / "hanko.log"), "earlier line\r\n" + line + line);
     EXPECT_TRUE(prompter.messages.isEmpty());
 }
@@ -112,11 +101,11 @@ TEST(StampLog, AppendsWholeLinesAndNeverTruncates) {
 TEST(StampLog, CreatesAMissingFileButNoFolder) {
     TempDir dir;
     RecordingPrompter prompter;
-    EXPECT_EQ(appendStampLog(sampleEntry(), targetIn(dir, "new.log"), prompter),
+    EXPECT_EQ(appendStampLog(sampleStampLogEntry(), targetIn(dir, "new.log"), prompter),
               StampLogOutcome::Written);
-    EXPECT_EQ(readFile(dir / "new.log"), stampLogLine(sampleEntry(), 0));
+    EXPECT_EQ(readFile(dir / "new.log"), stampLogLine(sampleStampLogEntry(), 0));
 
-    EXPECT_EQ(appendStampLog(sampleEntry(), targetIn(dir, "missing/hanko.log"), prompter),
+    EXPECT_EQ(appendStampLog(sampleStampLogEntry(), targetIn(dir, "missing/hanko.log"), prompter),
               StampLogOutcome::CannotWrite);
     EXPECT_EQ(prompter.messages, QStringList{error434});
     EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
@@ -125,7 +114,7 @@ TEST(StampLog, CreatesAMissingFileButNoFolder) {
 TEST(StampLog, EmptyPathWarnsAndWritesNothing) {
     RecordingPrompter prompter;
     StampLogTarget target;
-    EXPECT_EQ(appendStampLog(sampleEntry(), target, prompter), StampLogOutcome::NoPath);
+    EXPECT_EQ(appendStampLog(sampleStampLogEntry(), target, prompter), StampLogOutcome::NoPath);
     EXPECT_EQ(prompter.messages, QStringList{warning433});
 }
 
@@ -136,7 +125,7 @@ TEST(StampLog, LogOffWritesNothingAndSaysNothing) {
         StampLogTarget target;
         target.enabled = false;
         target.path = path;
-        EXPECT_EQ(appendStampLog(sampleEntry(), target, prompter), StampLogOutcome::Off);
+        EXPECT_EQ(appendStampLog(sampleStampLogEntry(), target, prompter), StampLogOutcome::Off);
     }
     EXPECT_TRUE(prompter.messages.isEmpty());
     EXPECT_FALSE(std::filesystem::exists(dir / "hanko.log"));
@@ -147,6 +136,6 @@ TEST(StampLog, PathInShiftJisIsOpenedByItsNativeName) {
     RecordingPrompter prompter;
     StampLogTarget target;
     target.path = (dir.path().string() + "/" + sjis("押印記録.log"));
-    EXPECT_EQ(appendStampLog(sampleEntry(), target, prompter), StampLogOutcome::Written);
+    EXPECT_EQ(appendStampLog(sampleStampLogEntry(), target, prompter), StampLogOutcome::Written);
     EXPECT_TRUE(std::filesystem::exists(dir / "押印記録.log"));
 }
