@@ -9,6 +9,9 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fontconfig
   xvfb xauth x11-utils
+  qt6-pdf-dev libqpdf-dev qpdf poppler-utils librsvg2-bin
+  desktop-file-utils libxml2-utils shared-mime-info
+  ccache
 )
 
 missing=()
