@@ -23,6 +23,17 @@ constexpr int pdfResolution = 1200;
 constexpr double pdfPixelsPerPoint = pdfResolution / 72.0;
 constexpr double metresPerInch = 0.0254;
 
+// Qt writes no preserveAspectRatio, so viewers fit the square view box into the
+// picture as a centred square (an oval seal became a circle). "none" stretches it over
+// the whole width and height, as the raster pictures are drawn.
+void stretchViewBoxOverTheSize(QByteArray& document) {
+    const QByteArray root("<svg");
+    const qsizetype at = document.indexOf(root);
+    if (at >= 0) {
+        document.insert(at + root.size(), " preserveAspectRatio=\"none\"");
+    }
+}
+
 } // namespace
 
 QByteArray svgPicture(QSizeF millimetres, const PicturePainting& paint) {
@@ -44,6 +55,7 @@ QByteArray svgPicture(QSizeF millimetres, const PicturePainting& paint) {
         painter.setViewport(0, 0, svgViewBoxSide, svgViewBoxSide);
         paint(painter, QSize(svgViewBoxSide, svgViewBoxSide));
     }
+    stretchViewBoxOverTheSize(document);
     return document;
 }
 

@@ -17,7 +17,8 @@ namespace vermil {
 using PicturePainting = std::function<void(QPainter& painter, QSize viewportSize)>;
 
 // An SVG document of the given physical size (width and height in millimetres)
-// whose view box, 0 0 100 100, is the viewport handed to `paint`.
+// whose view box, 0 0 100 100, is the viewport handed to `paint`, stretched over the
+// whole size (preserveAspectRatio="none").
 QByteArray svgPicture(QSizeF millimetres, const PicturePainting& paint);
 
 // A raster picture of the given physical size at `dpi`, filled with `background`

@@ -15,7 +15,8 @@ namespace vermil {
 // Pictures of a stamp as the container keeps it: the seal drawn over its real
 // size, the grey dotted outline for a stamp that has not been made yet.
 
-// SVG: width and height are the seal size in millimetres, view box 0 0 100 100.
+// SVG: width and height are the seal size in millimetres, view box 0 0 100 100
+// stretched over both (preserveAspectRatio="none").
 // Texts are glyph outlines, so the picture shows the same without the fonts.
 QByteArray containerPictureSvg(const SealDrawingInput& input, SealSize size);
 
