@@ -27,7 +27,8 @@ QByteArray svgPicture(QSizeF millimetres, const PicturePainting& paint);
 QImage rasterPicture(QSizeF millimetres, int dpi, const QColor& background,
                      const PicturePainting& paint);
 
-// A one-page PDF whose page has the given physical size.
+// A one-page PDF whose page has exactly the given physical size; the viewport handed
+// to `paint` covers the page. Empty when the page could not be cut to size.
 QByteArray pdfPicture(QSizeF millimetres, const PicturePainting& paint);
 
 QByteArray pngBytes(const QImage& image);

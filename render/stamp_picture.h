@@ -25,7 +25,8 @@ QByteArray containerPictureSvg(const SealDrawingInput& input, SealSize size);
 QImage containerPictureImage(const SealDrawingInput& input, SealSize size,
                              int dpi = defaultPictureDpi);
 
-// PDF of one page exactly the seal size.
+// PDF of one page exactly the seal size; empty in the unlikely case that the page
+// cannot be cut to that size.
 QByteArray containerPicturePdf(const SealDrawingInput& input, SealSize size);
 
 // Writes the container picture of a stamp to `out`, the kind chosen by its

@@ -1,9 +1,12 @@
-// The exported pictures as other programs show them: the oval seal stays oval.
+// The exported pictures as other programs show them: the oval seal stays oval, the
+// PDF page is the seal size.
 #include "common/cp932.h"
 #include "render/seal_fonts.h"
 #include "render/stamp_picture.h"
 #include "tests/render/independent_renderers.h"
 #include "tests/render/seal_image_probe.h"
+
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -45,6 +48,36 @@ TEST_F(PictureExportsTest, SvgShowsTheSealsWidthAndHeightInAnotherRenderer) {
         EXPECT_NEAR(ink.height(), size.heightMm, 0.2);
         EXPECT_NEAR(ink.center().x(), size.widthMm / 2.0, 0.1);
         EXPECT_NEAR(ink.center().y(), size.heightMm / 2.0, 0.1);
+    }
+}
+
+TEST_F(PictureExportsTest, PdfPageIsExactlyTheSealSize) {
+    test::TempDir folder;
+    for (SealSize size : {SealSize{21, 15}, SealSize{16, 16}, SealSize{1, 1000}}) {
+        SCOPED_TRACE(std::to_string(size.widthMm) + " x " + std::to_string(size.heightMm));
+        const std::filesystem::path file = folder / "seal.pdf";
+        test::writeFile(file, containerPicturePdf(sealWithPen(2), size).toStdString());
+
+        const test::ToolRun info =
+            test::runTool("pdfinfo", "poppler-utils", {"-box", test::pathText(file)});
+        ASSERT_TRUE(info.ran);
+        ASSERT_EQ(info.exitCode, 0) << info.err;
+        EXPECT_TRUE(QString::fromStdString(info.out).contains(QRegularExpression("Pages:\\s+1\n")))
+            << info.out;
+        const QRegularExpressionMatch box =
+            QRegularExpression(R"(MediaBox:\s+([-0-9.]+)\s+([-0-9.]+)\s+([0-9.]+)\s+([0-9.]+))")
+                .match(QString::fromStdString(info.out));
+        ASSERT_TRUE(box.hasMatch()) << info.out;
+        const double millimetresPerPoint = millimetresPerInch / 72;
+        EXPECT_EQ(box.captured(1).toDouble(), 0);
+        EXPECT_EQ(box.captured(2).toDouble(), 0);
+        EXPECT_NEAR(box.captured(3).toDouble() * millimetresPerPoint, size.widthMm, 0.05);
+        EXPECT_NEAR(box.captured(4).toDouble() * millimetresPerPoint, size.heightMm, 0.05);
+
+        const test::ToolRun check =
+            test::runTool("qpdf", "qpdf", {"--check", test::pathText(file)});
+        ASSERT_TRUE(check.ran);
+        EXPECT_EQ(check.exitCode, 0) << check.out << check.err;
     }
 }
 
