@@ -13,7 +13,9 @@
 namespace vermil {
 
 // Pictures of a stamp as the container keeps it: the seal drawn over its real
-// size, the grey dotted outline for a stamp that has not been made yet.
+// size, the grey dotted outline for a stamp that has not been made yet. The picture
+// is the seal size and holds the seal's whole ink: the outer edge of the ring's pen
+// lies on the picture's edges.
 
 // SVG: width and height are the seal size in millimetres, view box 0 0 100 100
 // stretched over both (preserveAspectRatio="none").

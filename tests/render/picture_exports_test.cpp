@@ -1,7 +1,9 @@
 // The exported pictures as other programs show them: the oval seal stays oval, the
-// PDF page is the seal size.
+// PDF page is the seal size, and the ring's whole pen is inside every picture.
 #include "common/cp932.h"
+#include "render/seal_clipboard.h"
 #include "render/seal_fonts.h"
+#include "render/seal_painter.h"
 #include "render/stamp_picture.h"
 #include "tests/render/independent_renderers.h"
 #include "tests/render/seal_image_probe.h"
@@ -11,11 +13,14 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace vermil {
 namespace {
 
+constexpr int probeDpi = 1200;
 constexpr double millimetresPerInch = 25.4;
+const QColor defaultRed(255, 44, 1);
 
 class PictureExportsTest : public testing::Test {
 protected:
@@ -36,6 +41,30 @@ QRectF inkMillimetres(const QImage& image, int dpi) {
     const double pixelsPerMillimetre = dpi / millimetresPerInch;
     const test::SealImage picture{image, 0, 0, pixelsPerMillimetre, pixelsPerMillimetre};
     return picture.inkBounds().value_or(QRectF());
+}
+
+struct Rendering {
+    const char* format;
+    QImage image; // ARGB32, drawn at probeDpi
+};
+
+// Every exported picture of the seal, each drawn by the program a user's
+// application would use for it.
+std::vector<Rendering> everyExport(const SealDrawingInput& input, SealSize size) {
+    const std::string sizeX = std::to_string(size.widthMm);
+    const std::string sizeY = std::to_string(size.heightMm);
+    const std::unique_ptr<QMimeData> clipboard = sealClipboardData(input, sizeX, sizeY, probeDpi);
+    return {
+        {"SVG file (rsvg-convert)", test::rsvgImage(containerPictureSvg(input, size), probeDpi)},
+        {"PNG file",
+         containerPictureImage(input, size, probeDpi).convertToFormat(QImage::Format_ARGB32)},
+        {"PDF file (pdftoppm)",
+         test::popplerImage(containerPicturePdf(input, size), probeDpi, defaultRed)},
+        {"clipboard PNG", QImage::fromData(clipboard->data("image/png"), "PNG")
+                              .convertToFormat(QImage::Format_ARGB32)},
+        {"clipboard SVG (rsvg-convert)",
+         test::rsvgImage(clipboard->data("image/svg+xml"), probeDpi)},
+    };
 }
 
 TEST_F(PictureExportsTest, SvgShowsTheSealsWidthAndHeightInAnotherRenderer) {
@@ -78,6 +107,66 @@ TEST_F(PictureExportsTest, PdfPageIsExactlyTheSealSize) {
             test::runTool("qpdf", "qpdf", {"--check", test::pathText(file)});
         ASSERT_TRUE(check.ran);
         EXPECT_EQ(check.exitCode, 0) << check.out << check.err;
+    }
+}
+
+// The seal fills each picture to its edges and no further: the picture is the seal's
+// size, and the ring is as thick at its four extreme points (where it meets the
+// picture's edges) as between them.
+TEST_F(PictureExportsTest, EveryPictureShowsTheRingsWholePen) {
+    const struct {
+        SealSize size;
+        int penWidth;
+    } cases[] = {{{21, 15}, 2}, {{16, 16}, 5}, {{15, 21}, 3}};
+    for (const auto& c : cases) {
+        for (const Rendering& rendering : everyExport(sealWithPen(c.penWidth), c.size)) {
+            SCOPED_TRACE(std::string(rendering.format) + ", " + std::to_string(c.size.widthMm) +
+                         " x " + std::to_string(c.size.heightMm) + " mm, pen " +
+                         std::to_string(c.penWidth));
+            ASSERT_FALSE(rendering.image.isNull());
+            const QRectF ink = inkMillimetres(rendering.image, probeDpi);
+            EXPECT_NEAR(ink.width(), c.size.widthMm, 0.2);
+            EXPECT_NEAR(ink.height(), c.size.heightMm, 0.2);
+
+            double between = 0;
+            for (double degrees : {45.0, 135.0, 225.0, 315.0}) {
+                between += test::outermostInkThickness(rendering.image, degrees) / 4;
+            }
+            ASSERT_GT(between, 0);
+            for (double degrees : {0.0, 90.0, 180.0, 270.0}) {
+                EXPECT_NEAR(test::outermostInkThickness(rendering.image, degrees) / between, 1,
+                            0.25)
+                    << "at " << degrees << " degrees";
+            }
+        }
+    }
+}
+
+TEST_F(PictureExportsTest, PictureGridGrowsByTheFramesOverhang) {
+    const struct {
+        int penWidth;
+        const char* profile;
+        QRectF grid;
+    } cases[] = {
+        {2, "", QRectF(-1, -1, 102, 102)},
+        {5, "", QRectF(-2.5, -2.5, 105, 105)},
+        // a ring inside the box: the picture is the box
+        {2, "<Shape><Arc><X1>5</X1><Y1>5</Y1><X2>95</X2><Y2>95</Y2></Arc></Shape>",
+         QRectF(0, 0, 100, 100)},
+        // the farthest side counts, on every side: a line reaching out with its round cap
+        {2,
+         "<Shape><Arc><X1>5</X1><Y1>5</Y1><X2>95</X2><Y2>95</Y2></Arc><Line1><X1>-3</X1>"
+         "<X2>50</X2><Pen><Width>4</Width></Pen></Line1></Shape>",
+         QRectF(-5, -5, 110, 110)},
+        // an absurd pen shrinks the seal to half its size at most
+        {2, "<Shape><Arc><Pen><Width>2147483647</Width></Pen></Arc></Shape>",
+         QRectF(-50, -50, 200, 200)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.profile);
+        SealDrawingInput input = sealWithPen(c.penWidth);
+        input.profileText = c.profile;
+        EXPECT_EQ(sealPictureGrid(input), c.grid);
     }
 }
 
