@@ -1,5 +1,6 @@
 #include "render/picture_devices.h"
 
+#include "render/pdf_page_cut.h"
 #include "render/picture_size.h"
 
 #include <QBuffer>
@@ -22,6 +23,18 @@ constexpr int svgViewBoxSide = 100;
 constexpr int pdfResolution = 1200;
 constexpr double pdfPixelsPerPoint = pdfResolution / 72.0;
 constexpr double metresPerInch = 0.0254;
+constexpr double pointsPerMillimetre = 72 / 25.4;
+
+// Qt writes no preserveAspectRatio, so viewers fit the square view box into the
+// picture as a centred square (an oval seal became a circle). "none" stretches it over
+// the whole width and height, as the raster pictures are drawn.
+void stretchViewBoxOverTheSize(QByteArray& document) {
+    const QByteArray root("<svg");
+    const qsizetype at = document.indexOf(root);
+    if (at >= 0) {
+        document.insert(at + root.size(), " preserveAspectRatio=\"none\"");
+    }
+}
 
 } // namespace
 
@@ -44,6 +57,7 @@ QByteArray svgPicture(QSizeF millimetres, const PicturePainting& paint) {
         painter.setViewport(0, 0, svgViewBoxSide, svgViewBoxSide);
         paint(painter, QSize(svgViewBoxSide, svgViewBoxSide));
     }
+    stretchViewBoxOverTheSize(document);
     return document;
 }
 
@@ -65,6 +79,10 @@ QImage rasterPicture(QSizeF millimetres, int dpi, const QColor& background,
 }
 
 QByteArray pdfPicture(QSizeF millimetres, const PicturePainting& paint) {
+    // Qt keeps the page in whole points: draw the picture at its exact size on a page
+    // at least as large, then cut the page to the picture.
+    const QSizeF points = millimetres * pointsPerMillimetre;
+    const QSizeF wholePoints(std::ceil(points.width()), std::ceil(points.height()));
     QByteArray document;
     QBuffer buffer(&document);
     buffer.open(QIODevice::WriteOnly);
@@ -73,19 +91,16 @@ QByteArray pdfPicture(QSizeF millimetres, const PicturePainting& paint) {
         writer.setResolution(pdfResolution);
         writer.setCreator(QStringLiteral("Vermil"));
         writer.setTitle(QStringLiteral("Vermil seal"));
-        writer.setPageLayout(QPageLayout(
-            QPageSize(millimetres, QPageSize::Millimeter, QString(), QPageSize::ExactMatch),
-            QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
-        // The page is kept in whole points: the picture fills the page as it is.
-        const QSize pagePoints = writer.pageLayout().fullRectPoints().size();
-        const QSize viewport(
-            static_cast<int>(std::lround(pagePoints.width() * pdfPixelsPerPoint)),
-            static_cast<int>(std::lround(pagePoints.height() * pdfPixelsPerPoint)));
+        writer.setPageLayout(
+            QPageLayout(QPageSize(wholePoints, QPageSize::Point, QString(), QPageSize::ExactMatch),
+                        QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Point));
+        const QSize viewport(static_cast<int>(std::lround(points.width() * pdfPixelsPerPoint)),
+                             static_cast<int>(std::lround(points.height() * pdfPixelsPerPoint)));
         QPainter painter(&writer);
         painter.setViewport(QRect(QPoint(0, 0), viewport));
         paint(painter, viewport);
     }
-    return document;
+    return cutPdfPageFromTopLeft(document, points);
 }
 
 QByteArray pngBytes(const QImage& image) {

@@ -17,7 +17,8 @@ namespace vermil {
 using PicturePainting = std::function<void(QPainter& painter, QSize viewportSize)>;
 
 // An SVG document of the given physical size (width and height in millimetres)
-// whose view box, 0 0 100 100, is the viewport handed to `paint`.
+// whose view box, 0 0 100 100, is the viewport handed to `paint`, stretched over the
+// whole size (preserveAspectRatio="none").
 QByteArray svgPicture(QSizeF millimetres, const PicturePainting& paint);
 
 // A raster picture of the given physical size at `dpi`, filled with `background`
@@ -26,7 +27,8 @@ QByteArray svgPicture(QSizeF millimetres, const PicturePainting& paint);
 QImage rasterPicture(QSizeF millimetres, int dpi, const QColor& background,
                      const PicturePainting& paint);
 
-// A one-page PDF whose page has the given physical size.
+// A one-page PDF whose page has exactly the given physical size; the viewport handed
+// to `paint` covers the page. Empty when the page could not be cut to size.
 QByteArray pdfPicture(QSizeF millimetres, const PicturePainting& paint);
 
 QByteArray pngBytes(const QImage& image);

@@ -12,9 +12,6 @@ namespace vermil {
 
 namespace {
 
-// The screen grid runs from -1 to 101: the seal box is 100 of its 102 units.
-constexpr double screenWindowPerSealBox = 102.0 / 100.0;
-
 // Painting on the screen writes automatic sizes back; the clipboard pictures draw
 // from a copy so that building them changes nothing.
 PicturePainting screenPainting(const SealDrawingInput& input) {
@@ -22,6 +19,10 @@ PicturePainting screenPainting(const SealDrawingInput& input) {
         SealDrawingInput copy = input;
         paintSealOnScreen(painter, viewportSize, copy);
     };
+}
+
+PicturePainting screenSealPicture(const SealDrawingInput& input) {
+    return [&input](QPainter& painter, QSize) { paintScreenSealPicture(painter, input); };
 }
 
 } // namespace
@@ -43,16 +44,16 @@ std::unique_ptr<QMimeData> sealClipboardData(const SealDrawingInput& input, std:
     if (!size) {
         return data;
     }
-    const QSizeF windowMillimetres = QSizeF(size->widthMm, size->heightMm) * screenWindowPerSealBox;
-    if (pictureResolutionError(windowMillimetres, dpi).empty()) {
+    const QSizeF millimetres(size->widthMm, size->heightMm);
+    if (pictureResolutionError(millimetres, dpi).empty()) {
         const QImage print =
-            rasterPicture(windowMillimetres, dpi, Qt::transparent, screenPainting(input));
+            rasterPicture(millimetres, dpi, Qt::transparent, screenSealPicture(input));
         if (!print.isNull()) {
             data->setData(QStringLiteral("image/png"), pngBytes(print));
         }
     }
     data->setData(QStringLiteral("image/svg+xml"),
-                  svgPicture(windowMillimetres, screenPainting(input)));
+                  svgPicture(millimetres, screenSealPicture(input)));
     return data;
 }
 

@@ -19,9 +19,10 @@ QImage sealClipboardBitmap(const SealDrawingInput& input);
 
 // What the screen puts on the clipboard after painting a seal whose copy flag is
 // on: the 100 x 100 bitmap (as image data), plus "image/png" at `dpi` on a
-// transparent background and "image/svg+xml", both the seal window at its real
-// size (the seal box `sizeX` by `sizeY` millimetres, the window's margin around
-// it), so that a paste into an office document is sharp and the right size. When
+// transparent background and "image/svg+xml", both what the screen shows of the seal
+// at its real size (`sizeX` by `sizeY` millimetres, the ring's whole pen inside, as
+// the container's pictures), so that a paste into an office document is sharp and
+// the right size. When
 // the sizes do not read as a seal size, only the bitmap is given; when the picture
 // would be too large at `dpi`, the PNG is left out. The caller hands the result to
 // the clipboard, which takes ownership:

@@ -31,17 +31,32 @@ constexpr FaceSubstitution faceSubstitutions[] = {
     {"Yu Mincho", "IPAPMincho,IPAMincho"},
 };
 
+QStringList linuxFacesOf(const FaceSubstitution& substitution) {
+    return QString::fromLatin1(substitution.linuxFaces).split(QLatin1Char(','));
+}
+
 } // namespace
 
 void installSealFontSubstitutions() {
     static std::once_flag installed;
     std::call_once(installed, [] {
         for (const FaceSubstitution& substitution : faceSubstitutions) {
-            QFont::insertSubstitutions(
-                QString::fromUtf8(substitution.windowsFace),
-                QString::fromLatin1(substitution.linuxFaces).split(QLatin1Char(',')));
+            QFont::insertSubstitutions(QString::fromUtf8(substitution.windowsFace),
+                                       linuxFacesOf(substitution));
         }
     });
+}
+
+QStringList mappedSealFamilies() {
+    QStringList families;
+    for (const FaceSubstitution& substitution : faceSubstitutions) {
+        for (const QString& family : linuxFacesOf(substitution)) {
+            if (!families.contains(family)) {
+                families.append(family);
+            }
+        }
+    }
+    return families;
 }
 
 QString sealFaceName(std::string_view cp932FaceName) {

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 #include <string_view>
 
@@ -15,6 +16,10 @@ inline constexpr std::string_view defaultSealFaceUtf8 = "ＭＳ Ｐゴシック"
 // its size and look on Linux. Call once at start-up after the application object
 // exists; calling it again does nothing. The seal painter also makes sure of it.
 void installSealFontSubstitutions();
+
+// The Linux families that installSealFontSubstitutions maps the Windows faces to, each
+// once, in the order of the face table: IPAPGothic, IPAGothic, IPAMincho, IPAPMincho.
+QStringList mappedSealFamilies();
 
 // The face name to ask for: the CP932 font name of a seal line, or the default face
 // when it is empty.

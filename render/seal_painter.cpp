@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
+#include <QTransform>
 
 #include <algorithm>
 #include <array>
@@ -176,12 +177,49 @@ void prepare(QPainter& painter) {
     painter.setBackgroundMode(Qt::TransparentMode);
 }
 
+// How far, in grid units, the frame's ink reaches beyond the seal box on its farthest
+// side: half the pen of a ring drawn on the box edge. Round caps reach half a pen past
+// a line's ends.
+double frameOverhang(const SealLayout& layout) {
+    double overhang = 0;
+    for (const SealFigure* figure : {&layout.outerRing, &layout.innerRing, &layout.bandLine1,
+                                     &layout.bandLine2, &layout.bandLine3, &layout.bandLine4}) {
+        if (figure->width <= 0) {
+            continue;
+        }
+        const double halfPen = figure->width / 2.0;
+        const QRectF reach = figureRect(*figure).adjusted(-halfPen, -halfPen, halfPen, halfPen);
+        overhang = std::max(
+            {overhang, -reach.left(), -reach.top(), reach.right() - 100.0, reach.bottom() - 100.0});
+    }
+    return std::min(overhang, maxFrameOverhang);
+}
+
+QRectF pictureGrid(const SealLayout& layout) {
+    const double overhang = frameOverhang(layout);
+    return QRectF(-overhang, -overhang, 100 + 2 * overhang, 100 + 2 * overhang);
+}
+
+// Pictures show the seal box grown by the frame's overhang, so that the ink's outer
+// edge, not the middle of the ring's pen, lies on the picture's edge. A seal stated as
+// 21 x 15 mm then measures 21 x 15 mm wherever the picture is placed, and the
+// picture's corner is the seal's corner; growing the picture instead would make it
+// larger than the seal by a pen's width. The window stays 0 to 100 (its extent is an
+// integer); a world transform shrinks the grid into it.
+void mapPictureGridOntoViewport(QPainter& painter, const SealLayout& layout) {
+    painter.setWindow(0, 0, 100, 100);
+    const QRectF grid = pictureGrid(layout);
+    const double scale = 100 / grid.width();
+    painter.setWorldTransform(
+        QTransform(scale, 0, 0, scale, -grid.left() * scale, -grid.top() * scale), true);
+}
+
 bool sealTextsEmpty(const SealDrawingInput& input) {
     return input.upperText1.empty() && input.upperText2.empty() && input.lowerText.empty();
 }
 
-void drawSeal(QPainter& painter, const SealDrawingInput& input, SealTarget target) {
-    const SealLayout layout = ReadSealLayout(input.profileText, input.penWidth);
+void drawSeal(QPainter& painter, const SealDrawingInput& input, const SealLayout& layout,
+              SealTarget target) {
     const QColor colour = sealColour(input.colour);
     drawFrame(painter, layout, colour);
     for (const SealTextLine& line : sealTextLines(input, layout)) {
@@ -217,19 +255,36 @@ void paintSealOnScreen(QPainter& painter, QSize clientSize, SealDrawingInput& in
         prepare(painter);
         painter.setWindow(-1, -1, 102, 102);
         painter.setViewport(0, 0, clientSize.width(), clientSize.height());
-        drawSeal(painter, input, SealTarget::Screen);
+        drawSeal(painter, input, ReadSealLayout(input.profileText, input.penWidth),
+                 SealTarget::Screen);
     }
     writeBackAutomaticSizes(input);
 }
 
+QRectF sealPictureGrid(const SealDrawingInput& input) {
+    return pictureGrid(ReadSealLayout(input.profileText, input.penWidth));
+}
+
+void paintScreenSealPicture(QPainter& painter, const SealDrawingInput& input) {
+    prepare(painter);
+    const SealLayout layout = ReadSealLayout(input.profileText, input.penWidth);
+    const QTransform callersWorld = painter.worldTransform();
+    mapPictureGridOntoViewport(painter, layout);
+    drawSeal(painter, input, layout, SealTarget::Screen);
+    painter.setWorldTransform(callersWorld);
+}
+
 void paintSealInContainer(QPainter& painter, const SealDrawingInput& input, double hairlineWidth) {
     prepare(painter);
-    painter.setWindow(0, 0, 100, 100);
+    const SealLayout layout = ReadSealLayout(input.profileText, input.penWidth);
+    const QTransform callersWorld = painter.worldTransform();
+    mapPictureGridOntoViewport(painter, layout);
     if (sealTextsEmpty(input)) {
-        drawPlaceholder(painter, ReadSealLayout(input.profileText, input.penWidth), hairlineWidth);
-        return;
+        drawPlaceholder(painter, layout, hairlineWidth);
+    } else {
+        drawSeal(painter, input, layout, SealTarget::Container);
     }
-    drawSeal(painter, input, SealTarget::Container);
+    painter.setWorldTransform(callersWorld);
 }
 
 } // namespace vermil

@@ -3,6 +3,7 @@
 #include "render/seal_drawing_input.h"
 
 #include <QColor>
+#include <QRectF>
 #include <QSize>
 
 #include <cstdint>
@@ -27,20 +28,37 @@ namespace vermil {
 // drawings and the saved stamp hold them.
 void paintSealOnScreen(QPainter& painter, QSize clientSize, SealDrawingInput& input);
 
-// The container's picture: the grid from 0 to 100 fills the painter's current
-// viewport, which the caller sets from the picture's extent. When upper text 1, upper
-// text 2 and the lower text are all empty (a stamp not made yet) a grey dotted
-// outline is drawn instead of the seal. Nothing is written back.
+// The container's picture: the seal fills the painter's current viewport, which the
+// caller sets from the picture's extent (the seal size), with all of the frame's ink
+// inside it: sealPictureGrid fills the viewport, so that the outer edge of the ring's
+// pen, not its middle, meets the viewport's edges. When upper text 1, upper text 2 and the lower
+// text are all empty (a stamp not made yet) a grey dotted outline is drawn instead of the seal.
+// Nothing is written back; the painter's world transform is left as it was.
 // `hairlineWidth` is the width in device pixels of that dotted outline; 0 draws the
 // device's thinnest line.
 void paintSealInContainer(QPainter& painter, const SealDrawingInput& input,
                           double hairlineWidth = 0);
+
+// The part of the seal grid that a picture shows: the seal box grown on every side by
+// as far as the frame's ink reaches beyond it, (-1, -1) to (101, 101) for a ring on
+// the box edge with a pen of 2; the box itself when the frame stays inside.
+QRectF sealPictureGrid(const SealDrawingInput& input);
+
+// What the screen shows, as a picture of the seal alone (the clipboard's print
+// pictures): drawn by the screen's rules (empty upper and lower texts skipped, no
+// dotted outline), mapped onto the viewport as paintSealInContainer maps it. Nothing
+// is written back.
+void paintScreenSealPicture(QPainter& painter, const SealDrawingInput& input);
 
 // The colour of a stored 0x00BBGGRR value.
 QColor sealColour(std::uint32_t colourValue);
 
 // Character height of the seal date text when its size is automatic.
 inline constexpr int automaticDateTextSize = 18;
+
+// A frame reaching further beyond the seal box than this many grid units (half the
+// widest pen a stamp keeps) is cut in pictures rather than shrinking the seal away.
+inline constexpr double maxFrameOverhang = 50;
 
 // Character heights beyond this many grid units (either sign) are drawn at this
 // height: such a text covers the whole seal many times over already.

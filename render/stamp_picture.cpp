@@ -81,7 +81,11 @@ std::string writeStampPicture(const SealDrawingInput& input, std::string_view si
         return saveWhole(out, containerPictureSvg(input, *size));
     }
     if (extension == ".pdf") {
-        return saveWhole(out, containerPicturePdf(input, *size));
+        const QByteArray pdf = containerPicturePdf(input, *size);
+        if (pdf.isEmpty()) {
+            return "cannot cut the PDF page of " + displayName(out) + " to the seal size";
+        }
+        return saveWhole(out, pdf);
     }
     error = pictureResolutionError(millimetres(*size), dpi);
     if (!error.empty()) {

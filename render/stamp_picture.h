@@ -13,9 +13,12 @@
 namespace vermil {
 
 // Pictures of a stamp as the container keeps it: the seal drawn over its real
-// size, the grey dotted outline for a stamp that has not been made yet.
+// size, the grey dotted outline for a stamp that has not been made yet. The picture
+// is the seal size and holds the seal's whole ink: the outer edge of the ring's pen
+// lies on the picture's edges.
 
-// SVG: width and height are the seal size in millimetres, view box 0 0 100 100.
+// SVG: width and height are the seal size in millimetres, view box 0 0 100 100
+// stretched over both (preserveAspectRatio="none").
 // Texts are glyph outlines, so the picture shows the same without the fonts.
 QByteArray containerPictureSvg(const SealDrawingInput& input, SealSize size);
 
@@ -24,7 +27,8 @@ QByteArray containerPictureSvg(const SealDrawingInput& input, SealSize size);
 QImage containerPictureImage(const SealDrawingInput& input, SealSize size,
                              int dpi = defaultPictureDpi);
 
-// PDF of one page exactly the seal size.
+// PDF of one page exactly the seal size; empty in the unlikely case that the page
+// cannot be cut to that size.
 QByteArray containerPicturePdf(const SealDrawingInput& input, SealSize size);
 
 // Writes the container picture of a stamp to `out`, the kind chosen by its

@@ -2,6 +2,7 @@
 
 #include "command_line.h"
 #include "render/picture_size.h"
+#include "render/seal_font_check.h"
 #include "render/stamp_picture.h"
 #include "stamp_file_reading.h"
 
@@ -75,6 +76,10 @@ int runRenderVerb(const std::vector<std::string>& operands, std::ostream&, std::
         err << "vermilin: " << error << "\n";
         return exitUsageOrFileError;
     }
+    // The picture is written all the same: the warning says why its texts may be boxes.
+    if (const std::string notice = missingSealFontsNotice(installedSealFontAvailability());
+        !notice.empty())
+        err << "vermilin: " << notice << "\n";
     return exitSuccess;
 }
 

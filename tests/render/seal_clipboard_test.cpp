@@ -48,16 +48,16 @@ TEST_F(SealClipboardTest, PayloadHoldsBitmapPrintPngAndSvg) {
     EXPECT_GT(ring.red(), 200);
     EXPECT_LT(ring.green(), 150);
 
-    // the seal box at 16 mm inside the window's margin: 16.32 mm at 600 dpi
+    // the seal at its size, ring included: 16 mm at 600 dpi
     QImage print;
     ASSERT_TRUE(print.loadFromData(data->data("image/png"), "PNG"));
-    EXPECT_EQ(print.size(), QSize(386, 386));
+    EXPECT_EQ(print.size(), QSize(378, 378));
     EXPECT_EQ(qAlpha(print.pixel(0, 0)), 0);
-    EXPECT_EQ(svgWidth(data->data("image/svg+xml")), "16.32mm");
+    EXPECT_EQ(svgWidth(data->data("image/svg+xml")), "16mm");
 
     const std::unique_ptr<QMimeData> coarse = sealClipboardData(input, "24", "16", 300);
     ASSERT_TRUE(print.loadFromData(coarse->data("image/png"), "PNG"));
-    EXPECT_EQ(print.size(), QSize(289, 193));
+    EXPECT_EQ(print.size(), QSize(283, 189));
 }
 
 TEST_F(SealClipboardTest, BitmapIsAlwaysHundredSquare) {

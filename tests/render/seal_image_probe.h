@@ -74,6 +74,29 @@ struct SealImage {
     }
 };
 
+// Thickness of the outermost ink that the ray from the centre of `image` crosses at
+// `degrees` (0 to the right, 90 downwards). The ray runs in fractions of the
+// picture's width and height, and so does the result: on a ring over the whole
+// picture it crosses the pen square on, however wide the picture is, so a whole ring
+// is as thick at its four extreme points as elsewhere. 0 when the ray meets no ink.
+inline double outermostInkThickness(const QImage& image, double degrees) {
+    const double radians = degrees * 3.14159265358979323846 / 180;
+    const double dx = std::cos(radians);
+    const double dy = std::sin(radians);
+    constexpr double step = 0.0002;
+    double thickness = 0;
+    for (double t = 0.75; t > 0.2; t -= step) {
+        const QPoint p(static_cast<int>(std::floor((0.5 + t * dx) * image.width())),
+                       static_cast<int>(std::floor((0.5 + t * dy) * image.height())));
+        if (image.valid(p) && qAlpha(image.pixel(p)) >= 128) {
+            thickness += step;
+        } else if (thickness > 0) {
+            break;
+        }
+    }
+    return thickness;
+}
+
 inline QImage transparentCanvas(QSize size) {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -92,6 +115,14 @@ inline SealImage renderOnScreen(SealDrawingInput& input, QSize client) {
     return {image.convertToFormat(QImage::Format_ARGB32), unitX, unitY, unitX, unitY};
 }
 
+// A picture that shows `grid` (sealPictureGrid) over the whole of `image`.
+inline SealImage pictureOfGrid(const QImage& image, QRectF grid) {
+    const double unitX = image.width() / grid.width();
+    const double unitY = image.height() / grid.height();
+    return {image.convertToFormat(QImage::Format_ARGB32), -grid.left() * unitX, -grid.top() * unitY,
+            unitX, unitY};
+}
+
 // The container drawing over a viewport of `viewport` pixels.
 inline SealImage renderInContainer(const SealDrawingInput& input, QSize viewport) {
     QImage image = transparentCanvas(viewport);
@@ -99,8 +130,7 @@ inline SealImage renderInContainer(const SealDrawingInput& input, QSize viewport
         QPainter painter(&image);
         paintSealInContainer(painter, input);
     }
-    return {image.convertToFormat(QImage::Format_ARGB32), 0, 0, viewport.width() / 100.0,
-            viewport.height() / 100.0};
+    return pictureOfGrid(image, sealPictureGrid(input));
 }
 
 } // namespace vermil::test

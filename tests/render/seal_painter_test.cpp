@@ -276,11 +276,11 @@ TEST_F(SealPainterTest, ContainerFillsTheCallersViewport) {
     const SealImage seal{image.convertToFormat(QImage::Format_ARGB32), 100, 50, 2, 3};
     const std::optional<QRectF> ink = seal.inkBounds();
     ASSERT_TRUE(ink);
-    // the ring's pen reaches one unit beyond the box on every side
-    EXPECT_NEAR(ink->left(), -1, 0.6);
-    EXPECT_NEAR(ink->right(), 101, 0.6);
-    EXPECT_NEAR(ink->top(), -1, 0.4);
-    EXPECT_NEAR(ink->bottom(), 101, 0.4);
+    // the ring's whole pen is inside the viewport and reaches its edges
+    EXPECT_NEAR(ink->left(), 0, 0.6);
+    EXPECT_NEAR(ink->right(), 100, 0.6);
+    EXPECT_NEAR(ink->top(), 0, 0.4);
+    EXPECT_NEAR(ink->bottom(), 100, 0.4);
 }
 
 TEST_F(SealPainterTest, WideBoxStretchesRingAndText) {

@@ -176,13 +176,13 @@ TEST_F(StampPictureTest, PdfPageIsTheSealSize) {
         const QByteArray document = QByteArray::fromStdString(test::readFile(folder / "seal.pdf"));
         EXPECT_TRUE(document.startsWith("%PDF-"));
         const QRegularExpressionMatch box =
-            QRegularExpression(R"(/MediaBox \[0 0 ([0-9.]+) ([0-9.]+)\])")
+            QRegularExpression(R"(/MediaBox \[ ?0 0 ([0-9.]+) ([0-9.]+) ?\])")
                 .match(QString::fromLatin1(document));
         ASSERT_TRUE(box.hasMatch());
-        const double pointsPerMillimetre = 72 / 25.4;
-        // the page size is kept in whole points
-        EXPECT_NEAR(box.captured(1).toDouble(), std::stod(c.sizeX) * pointsPerMillimetre, 0.5);
-        EXPECT_NEAR(box.captured(2).toDouble(), std::stod(c.sizeY) * pointsPerMillimetre, 0.5);
+        const double millimetresPerPoint = 25.4 / 72;
+        // the page is the seal size, not rounded to whole points
+        EXPECT_NEAR(box.captured(1).toDouble() * millimetresPerPoint, std::stod(c.sizeX), 0.05);
+        EXPECT_NEAR(box.captured(2).toDouble() * millimetresPerPoint, std::stod(c.sizeY), 0.05);
         EXPECT_EQ(document.count("/Type /Page\n") + document.count("/Type /Page "), 1);
     }
 }

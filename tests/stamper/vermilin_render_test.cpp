@@ -120,3 +120,23 @@ TEST_F(VermilinRender, BadRequestsExitWithTwoAndWriteNothing) {
     EXPECT_FALSE(std::filesystem::exists(home / "seal.png"));
     EXPECT_FALSE(std::filesystem::exists(home / "seal.gif"));
 }
+
+TEST_F(VermilinRender, SaysOnceWhenNoSealFontIsInstalled) {
+    const std::string notice = "vermilin: warning: none of the seal fonts is installed (";
+    const ProgramRun withFonts = render(sealStamp, home / "fonts.png");
+    ASSERT_EQ(withFonts.exitCode, 0) << withFonts.err;
+    EXPECT_EQ(withFonts.err.find(notice), std::string::npos) << withFonts.err;
+
+    // A font configuration that forgets every font folder: no face at all.
+    writeFile(home / ".config/fontconfig/fonts.conf",
+              "<?xml version=\"1.0\"?>\n<fontconfig><reset-dirs/></fontconfig>\n");
+    const ProgramRun bare = render(sealStamp, home / "bare.png");
+    EXPECT_EQ(bare.exitCode, 0) << bare.err; // the picture is still made
+    EXPECT_TRUE(std::filesystem::exists(home / "bare.png"));
+    const std::size_t at = bare.err.find(notice);
+    ASSERT_NE(at, std::string::npos) << bare.err;
+    EXPECT_EQ(bare.err.find(notice, at + 1), std::string::npos) << bare.err;
+    EXPECT_NE(bare.err.find("fonts-ipafont-gothic and fonts-ipafont-mincho\n", at),
+              std::string::npos)
+        << bare.err;
+}
