@@ -3,7 +3,7 @@ PRESET ?= default
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build test run sanitize clean
+.PHONY: deps configure build test run sanitize tsan clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -20,8 +20,16 @@ test: build
 run: build
 	bash scripts/run-demo.sh $(BUILD_DIR)
 
+# Every test under AddressSanitizer and UndefinedBehaviorSanitizer, then the
+# threaded ones under ThreadSanitizer.
 sanitize:
 	$(MAKE) test PRESET=sanitize BUILD_DIR=build-sanitize
+	$(MAKE) tsan
+
+tsan: deps
+	cmake --preset tsan
+	cmake --build --preset tsan -j $(JOBS) --target threaded_tests
+	ctest --preset tsan -j $(JOBS)
 
 clean:
-	rm -rf build build-sanitize build-fuzz
+	rm -rf build build-sanitize build-tsan build-fuzz

@@ -13,6 +13,23 @@ namespace vermil {
 // that first would cost as much as writing it.
 class ByteBuffer {
 public:
+    ByteBuffer() = default;
+    // A buffer moved from is empty and usable: sinks move blocks out, and the
+    // reader fills what they leave behind again.
+    ByteBuffer(ByteBuffer&& other) noexcept
+        : data_(std::move(other.data_)), size_(std::exchange(other.size_, 0)),
+          capacity_(std::exchange(other.capacity_, 0)) {}
+    ByteBuffer& operator=(ByteBuffer&& other) noexcept {
+        if (this != &other) {
+            data_ = std::move(other.data_);
+            size_ = std::exchange(other.size_, 0);
+            capacity_ = std::exchange(other.capacity_, 0);
+        }
+        return *this;
+    }
+    ByteBuffer(const ByteBuffer&) = delete;
+    ByteBuffer& operator=(const ByteBuffer&) = delete;
+
     // Room for `bytes` more bytes at the end; write there, then commit.
     char* prepare(std::size_t bytes) {
         if (size_ + bytes > capacity_)

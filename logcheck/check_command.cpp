@@ -46,7 +46,7 @@ int runCheckCommand(const std::filesystem::path& logPath, std::FILE* out, Prompt
     const std::string totals = totalsText(sink.counts()) + "\n";
     std::fputs(totals.c_str(), out);
     if (std::fflush(out) != 0 || std::ferror(out) || sink.failed()) {
-        prompter.showMessage(QStringLiteral("Error: the report could not be written."),
+        prompter.showMessage(checkertexts::reportNotWritten,
                              MessageIcon::Error);
         return checkFailed;
     }

@@ -2,13 +2,14 @@
 
 #include "checker_texts.h"
 
-#include "common/cp932.h"
-#include "common/hanko_folders.h"
+#include "common/file_chooser.h"
 #include "common/prompter.h"
 #include "common/user_profile.h"
 
 #include <QFile>
 #include <QMetaObject>
+
+#include <algorithm>
 
 namespace vermil {
 namespace {
@@ -19,21 +20,18 @@ std::filesystem::path filePath(const QString& path) {
 
 } // namespace
 
-CheckerDialogModel::CheckerDialogModel(Prompter& prompter, QObject* parent)
-    : QObject(parent), prompter_(prompter), clock_([] { return BeepLimiter::Clock::now(); }) {
-    const UserProfile profile(QString::fromLatin1(checkerProfileTitle));
+CheckerDialogModel::CheckerDialogModel(Prompter& prompter, UserProfile& profile,
+                                       const QString& defaultLogPath, QObject* parent)
+    : QObject(parent), prompter_(prompter), profile_(profile),
+      clock_([] { return BeepLimiter::Clock::now(); }) {
     logPath_ =
-        profile.value(checkertexts::profileSection, checkertexts::profileKey, defaultLogPath());
+        profile_.value(checkertexts::profileSection, checkertexts::profileKey, defaultLogPath);
 }
 
 CheckerDialogModel::~CheckerDialogModel() {
     cancel_ = true;
     if (worker_.joinable())
         worker_.join();
-}
-
-QString CheckerDialogModel::defaultLogPath() {
-    return fromCp932(defaultStampLogPath(findHankoFolder(nullptr)));
 }
 
 void CheckerDialogModel::setLogPath(const QString& path) {
@@ -43,9 +41,20 @@ void CheckerDialogModel::setLogPath(const QString& path) {
     emit logPathChanged(logPath_);
 }
 
-void CheckerDialogModel::browse(LogFileChooser& chooser) {
-    if (const auto chosen = chooser.chooseLogFile(logPath_))
+void CheckerDialogModel::browse(FileChooser& chooser, const QString& title) {
+    FileChoice choice;
+    choice.title = title;
+    choice.filter = checkertexts::fileFilter;
+    choice.defaultSuffix = checkertexts::defaultSuffix;
+    choice.initialName = logPath_;
+    choice.mustExist = true;
+    if (const auto chosen = chooser.chooseFile(choice))
         setLogPath(*chosen);
+}
+
+void CheckerDialogModel::setState(State state) {
+    state_ = state;
+    emit stateChanged(state_);
 }
 
 void CheckerDialogModel::setClock(std::function<BeepLimiter::Clock::time_point()> clock) {
@@ -69,7 +78,7 @@ bool CheckerDialogModel::startCheck() {
 
     auto file = LogFile::open(filePath(logPath_));
     if (!file) {
-        state_ = State::Failed;
+        setState(State::Failed);
         prompter_.showMessage(checkertexts::cannotOpen, MessageIcon::Error);
         return false;
     }
@@ -77,8 +86,7 @@ bool CheckerDialogModel::startCheck() {
     sizeAtOpen_ = file->sizeAtOpen();
     cancel_ = false;
     workerEnd_.reset();
-    state_ = State::Checking;
-    emit checkingChanged(true);
+    setState(State::Checking);
     emit progressChanged(progressPermille());
     worker_ = std::thread(&CheckerDialogModel::runWorker, this, std::move(*file));
     return true;
@@ -170,22 +178,29 @@ void CheckerDialogModel::takeDelivered() {
 
 void CheckerDialogModel::endCheck(CheckEnd end) {
     switch (end) {
-    case CheckEnd::Finished: {
-        state_ = State::Finished;
-        UserProfile profile(QString::fromLatin1(checkerProfileTitle));
-        profile.setValue(checkertexts::profileSection, checkertexts::profileKey, checkedPath_);
+    case CheckEnd::Finished:
+        profile_.setValue(checkertexts::profileSection, checkertexts::profileKey, checkedPath_);
+        setState(State::Finished);
         break;
-    }
     case CheckEnd::Cancelled:
-        state_ = State::Cancelled;
+        setState(State::Cancelled);
         break;
     case CheckEnd::ReadError:
-        state_ = State::Failed;
+        setState(State::Failed);
         prompter_.showMessage(checkertexts::cannotOpen, MessageIcon::Error);
         break;
     }
     emit progressChanged(progressPermille());
-    emit checkingChanged(false);
+}
+
+QString CheckerDialogModel::reportTextOf(std::vector<std::size_t> lines) const {
+    std::sort(lines.begin(), lines.end());
+    lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
+    std::string text;
+    for (std::size_t line : lines)
+        if (line < report_.size())
+            text += report_.reportText(line, line + 1);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace vermil

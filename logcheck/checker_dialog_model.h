@@ -13,35 +13,32 @@
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <vector>
 
 namespace vermil {
 
+class FileChooser;
 class Prompter;
-
-// Picks a log file to check (the "Ref" button); nullopt when the user cancels.
-class LogFileChooser {
-public:
-    virtual ~LogFileChooser() = default;
-    virtual std::optional<QString> chooseLogFile(const QString& currentPath) = 0;
-};
+class UserProfile;
 
 // The log checker's dialog without its widgets: the path, the check running on
-// a worker thread, the report, the counts and the stored path.
+// a worker thread, the report, the counts and the stored path. It talks to the
+// user through the prompter and keeps the last checked path in `profile`.
 class CheckerDialogModel : public QObject {
     Q_OBJECT
 
 public:
     enum class State { Idle, Checking, Finished, Cancelled, Failed };
 
-    // Starts with the path of the last check, else hanko folder + "/hanko.log".
-    explicit CheckerDialogModel(Prompter& prompter, QObject* parent = nullptr);
+    // Starts with the path of the last check, else `defaultLogPath`.
+    CheckerDialogModel(Prompter& prompter, UserProfile& profile, const QString& defaultLogPath,
+                       QObject* parent = nullptr);
     ~CheckerDialogModel() override;
-
-    static QString defaultLogPath();
 
     const QString& logPath() const { return logPath_; }
     void setLogPath(const QString& path);
-    void browse(LogFileChooser& chooser);
+    // The "Ref" button: a log that exists, chosen with the system's filters.
+    void browse(FileChooser& chooser, const QString& title);
 
     // Starts a check of the current path; false when none started (the reason was told).
     bool startCheck();
@@ -56,23 +53,29 @@ public:
     // Progress of the running check, 0..1000; -1 when the size is unknown.
     int progressPermille() const;
 
+    // The report text of the given log lines (any order, repeats once), in file
+    // order, as the command line prints it: what Copy puts on the clipboard.
+    QString reportTextOf(std::vector<std::size_t> lines) const;
+
     void setClock(std::function<BeepLimiter::Clock::time_point()> clock);
 
 signals:
+    void stateChanged(vermil::CheckerDialogModel::State state);
     void logPathChanged(const QString& path);
     void reportCleared();
     void linesAdded(std::size_t first, std::size_t count);
     void countsChanged();
     void progressChanged(int permille);
     void beepRequested();
-    void checkingChanged(bool checking);
 
 private:
+    void setState(State state);
     void runWorker(LogFile file);
     void takeDelivered();
     void endCheck(CheckEnd end);
 
     Prompter& prompter_;
+    UserProfile& profile_;
     QString logPath_;
     QString checkedPath_;
     State state_ = State::Idle;

@@ -1,24 +1,37 @@
 #pragma once
 
+#include "common/language.h"
+
 #include <QString>
 
-namespace vermil::checkertexts {
+namespace vermil {
 
-// The log checker's own texts: captions and messages, exactly as users know them.
-inline const QString windowTitle = QStringLiteral("trailscan");
-inline const QString pathGroup = QStringLiteral("ログファイルパス");
-inline const QString browse = QStringLiteral("Ref");
-inline const QString total = QStringLiteral("Total");
-inline const QString ok = QStringLiteral("OK");
-inline const QString ng = QStringLiteral("NG");
-inline const QString check = QStringLiteral("Check");
-inline const QString close = QStringLiteral("Close");
-inline const QString cancel = QStringLiteral("Cancel");
+// The captions of the log checker's dialog. The system's own captions exist in
+// one form only and stand in both sets; what the dialog adds has both languages.
+struct CheckerTexts {
+    QString windowTitle;
+    QString pathGroup;
+    QString browse;
+    QString total;
+    QString ok;
+    QString ng;
+    QString check;
+    QString close;
+    QString cancel;
+    QString checkCancelled;
+    QString chooserTitle;
 
+    static const CheckerTexts& of(Language language);
+};
+
+namespace checkertexts {
+
+// Messages, in the one language the system has them in.
 inline const QString emptyPath =
     QStringLiteral("ログファイル名(log)が設定されていません\n設定してください。\n");
 inline const QString cannotOpen =
     QStringLiteral("Error: ファイルエラー:LOGファイルが開けない可能性があります。");
+inline const QString reportNotWritten = QStringLiteral("Error: the report could not be written.");
 
 // The chooser's filters: LogFile(*.log), TextFile(*.txt), 全て(*.*).
 inline const QString fileFilter = QStringLiteral("LogFile(*.log);;TextFile(*.txt);;全て(*.*)");
@@ -28,4 +41,6 @@ inline const QString defaultSuffix = QStringLiteral("log");
 inline const QString profileSection = QStringLiteral("TRAILSCAN");
 inline const QString profileKey = QStringLiteral("LOGFILEPATH");
 
-} // namespace vermil::checkertexts
+} // namespace checkertexts
+
+} // namespace vermil

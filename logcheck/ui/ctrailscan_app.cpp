@@ -2,6 +2,15 @@
 
 #include "ctrailscan_dlg.h"
 
+#include "logcheck/checker_texts.h"
+#include "widgets/dialog_file_chooser.h"
+#include "widgets/message_box_prompter.h"
+
+#include "common/cp932.h"
+#include "common/hanko_folders.h"
+#include "common/hanko_settings.h"
+#include "common/user_profile.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -13,11 +22,23 @@ CtrailscanApp::CtrailscanApp(int& argc, char** argv) : application_(argc, argv) 
 }
 
 int CtrailscanApp::run(const std::optional<std::string>& logPath) {
-    CtrailscanDlg dialog;
+    // The checker finds its hanko folder without a message, like the manager.
+    const std::string hankoFolder = findHankoFolder(nullptr);
+    const HankoSettings settings(nativePath(settingsFilePath(hankoFolder)));
+    const Language language = languageOf(settings.lang());
+
+    MessageBoxPrompter prompter(CheckerTexts::of(language).windowTitle);
+    DialogFileChooser chooser;
+    UserProfile profile(QString::fromLatin1(checkerProfileTitle));
+    CheckerDialogModel model(prompter, profile, fromCp932(defaultStampLogPath(hankoFolder)));
     // A path from the command line is made absolute: it is stored for the next start.
     if (logPath)
-        dialog.model().setLogPath(
+        model.setLogPath(
             QFileInfo(QFile::decodeName(QByteArray::fromStdString(*logPath))).absoluteFilePath());
+
+    CtrailscanDlg dialog(model, chooser, language);
+    prompter.setParentWidget(&dialog);
+    chooser.setParentWidget(&dialog);
     dialog.exec();
     return 0;
 }

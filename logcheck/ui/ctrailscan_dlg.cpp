@@ -2,14 +2,10 @@
 
 #include "check_report_table_model.h"
 
-#include "logcheck/checker_texts.h"
-
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QFileDialog>
 #include <QFontDatabase>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -20,8 +16,6 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
-
-#include <set>
 
 namespace vermil {
 namespace {
@@ -45,31 +39,33 @@ QFont reportFont() {
 
 } // namespace
 
-CtrailscanDlg::CtrailscanDlg(QWidget* parent)
-    : QDialog(parent), prompter_(this), model_(std::make_unique<CheckerDialogModel>(prompter_)) {
-    setWindowTitle(checkertexts::windowTitle);
+CtrailscanDlg::CtrailscanDlg(CheckerDialogModel& model, FileChooser& chooser, Language language,
+                             QWidget* parent)
+    : QDialog(parent), model_(model), chooser_(chooser), texts_(CheckerTexts::of(language)) {
     buildControls();
+    applyTexts(texts_);
+    connectControls();
     connectModel();
-    pathEdit_->setText(model_->logPath());
-    showChecking(false);
+    pathEdit_->setText(model_.logPath());
+    showState(model_.state());
     resize(720, 460);
 }
 
 CtrailscanDlg::~CtrailscanDlg() {
-    model_->cancelCheck();
-    model_->waitForCheck();
+    model_.cancelCheck();
+    model_.waitForCheck();
 }
 
 void CtrailscanDlg::buildControls() {
-    auto* pathGroup = new QGroupBox(checkertexts::pathGroup, this);
-    pathEdit_ = new QLineEdit(pathGroup);
-    browseButton_ = new QPushButton(checkertexts::browse, pathGroup);
+    pathGroup_ = new QGroupBox(this);
+    pathEdit_ = new QLineEdit(pathGroup_);
+    browseButton_ = new QPushButton(pathGroup_);
     browseButton_->setAutoDefault(false);
-    auto* pathRow = new QHBoxLayout(pathGroup);
+    auto* pathRow = new QHBoxLayout(pathGroup_);
     pathRow->addWidget(pathEdit_, 1);
     pathRow->addWidget(browseButton_);
 
-    reportModel_ = new CheckReportTableModel(model_->report(), this);
+    reportModel_ = new CheckReportTableModel(model_.report(), this);
     resultView_ = new QTableView(this);
     resultView_->setModel(reportModel_);
     resultView_->setFont(reportFont());
@@ -97,23 +93,25 @@ void CtrailscanDlg::buildControls() {
     totalBox_ = makeCountBox(this);
     okBox_ = makeCountBox(this);
     ngBox_ = makeCountBox(this);
-    checkButton_ = new QPushButton(checkertexts::check, this);
+    checkButton_ = new QPushButton(this);
     checkButton_->setDefault(true);
-    closeButton_ = new QPushButton(checkertexts::close, this);
+    closeButton_ = new QPushButton(this);
     closeButton_->setAutoDefault(false);
 
     progress_ = new QProgressBar(this);
     progress_->setRange(0, 1000);
     progress_->setTextVisible(false);
-    cancelButton_ = new QPushButton(checkertexts::cancel, this);
+    cancelButton_ = new QPushButton(this);
     cancelButton_->setAutoDefault(false);
-    status_ = new QLabel(QStringLiteral("Check cancelled"), this);
+    status_ = new QLabel(this);
 
     auto* counts = new QHBoxLayout;
-    const std::pair<const QString&, QLineEdit*> countBoxes[] = {
-        {checkertexts::total, totalBox_}, {checkertexts::ok, okBox_}, {checkertexts::ng, ngBox_}};
-    for (const auto& [caption, box] : countBoxes) {
-        auto* label = new QLabel(caption, this);
+    totalLabel_ = new QLabel(this);
+    okLabel_ = new QLabel(this);
+    ngLabel_ = new QLabel(this);
+    const std::pair<QLabel*, QLineEdit*> countBoxes[] = {
+        {totalLabel_, totalBox_}, {okLabel_, okBox_}, {ngLabel_, ngBox_}};
+    for (const auto& [label, box] : countBoxes) {
         label->setBuddy(box);
         counts->addWidget(label);
         counts->addWidget(box);
@@ -132,49 +130,63 @@ void CtrailscanDlg::buildControls() {
     progressRow->addStretch(0);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(pathGroup);
+    layout->addWidget(pathGroup_);
     layout->addWidget(resultView_, 1);
     layout->addLayout(progressRow);
     layout->addLayout(counts);
+}
 
-    connect(pathEdit_, &QLineEdit::textEdited, model_.get(), &CheckerDialogModel::setLogPath);
-    connect(browseButton_, &QPushButton::clicked, this, [this] { model_->browse(*this); });
-    connect(checkButton_, &QPushButton::clicked, this, [this] {
-        status_->hide();
-        model_->startCheck();
-    });
+void CtrailscanDlg::applyTexts(const CheckerTexts& texts) {
+    setWindowTitle(texts.windowTitle);
+    pathGroup_->setTitle(texts.pathGroup);
+    browseButton_->setText(texts.browse);
+    totalLabel_->setText(texts.total);
+    okLabel_->setText(texts.ok);
+    ngLabel_->setText(texts.ng);
+    checkButton_->setText(texts.check);
+    closeButton_->setText(texts.close);
+    cancelButton_->setText(texts.cancel);
+    status_->setText(texts.checkCancelled);
+}
+
+void CtrailscanDlg::connectControls() {
+    connect(pathEdit_, &QLineEdit::textEdited, &model_, &CheckerDialogModel::setLogPath);
+    connect(browseButton_, &QPushButton::clicked, this,
+            [this] { model_.browse(chooser_, texts_.chooserTitle); });
+    connect(checkButton_, &QPushButton::clicked, &model_, &CheckerDialogModel::startCheck);
     connect(closeButton_, &QPushButton::clicked, this, &CtrailscanDlg::reject);
-    connect(cancelButton_, &QPushButton::clicked, model_.get(), &CheckerDialogModel::cancelCheck);
+    connect(cancelButton_, &QPushButton::clicked, &model_, &CheckerDialogModel::cancelCheck);
 }
 
 void CtrailscanDlg::connectModel() {
-    CheckerDialogModel* model = model_.get();
-    connect(model, &CheckerDialogModel::logPathChanged, this, [this](const QString& path) {
+    connect(&model_, &CheckerDialogModel::logPathChanged, this, [this](const QString& path) {
         if (pathEdit_->text() != path)
             pathEdit_->setText(path);
     });
-    connect(model, &CheckerDialogModel::reportCleared, this, [this] {
+    connect(&model_, &CheckerDialogModel::reportCleared, this, [this] {
         reportModel_->reportCleared();
         widenResultColumn();
     });
-    connect(model, &CheckerDialogModel::linesAdded, this, [this](std::size_t first, std::size_t n) {
-        reportModel_->linesAdded(first, n);
-        widenResultColumn();
-    });
-    connect(model, &CheckerDialogModel::countsChanged, this, &CtrailscanDlg::showCounts);
-    connect(model, &CheckerDialogModel::progressChanged, this, &CtrailscanDlg::showProgress);
-    connect(model, &CheckerDialogModel::checkingChanged, this, &CtrailscanDlg::showChecking);
-    connect(model, &CheckerDialogModel::beepRequested, this, [] { QApplication::beep(); });
+    connect(&model_, &CheckerDialogModel::linesAdded, this,
+            [this](std::size_t first, std::size_t n) {
+                reportModel_->linesAdded(first, n);
+                widenResultColumn();
+            });
+    connect(&model_, &CheckerDialogModel::countsChanged, this, &CtrailscanDlg::showCounts);
+    connect(&model_, &CheckerDialogModel::progressChanged, this, &CtrailscanDlg::showProgress);
+    connect(&model_, &CheckerDialogModel::stateChanged, this, &CtrailscanDlg::showState);
+    connect(&model_, &CheckerDialogModel::beepRequested, this, [] { QApplication::beep(); });
 }
 
 void CtrailscanDlg::showCounts() {
-    const CheckCounts& counts = model_->counts();
+    const CheckCounts& counts = model_.counts();
     totalBox_->setText(QString::number(counts.total));
     okBox_->setText(QString::number(counts.ok));
     ngBox_->setText(QString::number(counts.ng));
 }
 
-void CtrailscanDlg::showChecking(bool checking) {
+void CtrailscanDlg::showState(CheckerDialogModel::State state) {
+    const bool checking = state == CheckerDialogModel::State::Checking;
     progress_->setVisible(checking);
     cancelButton_->setVisible(checking);
     checkButton_->setEnabled(!checking);
@@ -184,7 +196,7 @@ void CtrailscanDlg::showChecking(bool checking) {
         setCursor(Qt::BusyCursor);
     else
         unsetCursor();
-    status_->setVisible(!checking && model_->state() == CheckerDialogModel::State::Cancelled);
+    status_->setVisible(state == CheckerDialogModel::State::Cancelled);
 }
 
 void CtrailscanDlg::showProgress(int permille) {
@@ -199,7 +211,7 @@ void CtrailscanDlg::showProgress(int permille) {
 void CtrailscanDlg::widenResultColumn() {
     // The fixed-pitch font gives a half-width character one cell per byte.
     const QFontMetrics metrics(resultView_->font());
-    const int cells = static_cast<int>(std::min<std::size_t>(model_->report().longestLineBytes(),
+    const int cells = static_cast<int>(std::min<std::size_t>(model_.report().longestLineBytes(),
                                                              maxLogLineBytes)) +
                       2;
     const int wanted = std::max(resultView_->viewport()->width(),
@@ -209,32 +221,15 @@ void CtrailscanDlg::widenResultColumn() {
 }
 
 void CtrailscanDlg::copySelection() {
-    std::set<std::size_t> lines;
+    std::vector<std::size_t> lines;
     for (const QModelIndex& index : resultView_->selectionModel()->selectedRows())
-        lines.insert(CheckReportTableModel::lineOfRow(index.row()));
-    std::string text;
-    for (std::size_t line : lines)
-        text += model_->report().reportText(line, line + 1);
-    QApplication::clipboard()->setText(
-        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-}
-
-std::optional<QString> CtrailscanDlg::chooseLogFile(const QString& currentPath) {
-    QFileDialog chooser(this);
-    chooser.setFileMode(QFileDialog::ExistingFile);
-    chooser.setAcceptMode(QFileDialog::AcceptOpen);
-    chooser.setNameFilter(checkertexts::fileFilter);
-    chooser.setDefaultSuffix(checkertexts::defaultSuffix);
-    if (!currentPath.isEmpty())
-        chooser.selectFile(currentPath);
-    if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())
-        return std::nullopt;
-    return chooser.selectedFiles().constFirst();
+        lines.push_back(CheckReportTableModel::lineOfRow(index.row()));
+    QApplication::clipboard()->setText(model_.reportTextOf(std::move(lines)));
 }
 
 void CtrailscanDlg::reject() {
-    model_->cancelCheck();
-    model_->waitForCheck();
+    model_.cancelCheck();
+    model_.waitForCheck();
     QDialog::reject();
 }
 

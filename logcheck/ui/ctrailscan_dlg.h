@@ -1,12 +1,11 @@
 #pragma once
 
 #include "logcheck/checker_dialog_model.h"
-#include "message_box_prompter.h"
+#include "logcheck/checker_texts.h"
 
 #include <QDialog>
 
-#include <memory>
-
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -16,45 +15,56 @@ class QTableView;
 namespace vermil {
 
 class CheckReportTableModel;
+class FileChooser;
 
-// The log checker's dialog: binds the controls to CheckerDialogModel.
-class CtrailscanDlg : public QDialog, private LogFileChooser {
+// The log checker's dialog: binds the controls to CheckerDialogModel. It owns
+// none of what it talks through, so tests hand in recording fakes.
+class CtrailscanDlg : public QDialog {
     Q_OBJECT
 
 public:
-    explicit CtrailscanDlg(QWidget* parent = nullptr);
+    CtrailscanDlg(CheckerDialogModel& model, FileChooser& chooser, Language language,
+                  QWidget* parent = nullptr);
     ~CtrailscanDlg() override;
 
-    CheckerDialogModel& model() { return *model_; }
+    CheckerDialogModel& model() { return model_; }
 
     // The controls, for tests of the wiring.
     QLineEdit* pathEdit() const { return pathEdit_; }
+    QPushButton* browseButton() const { return browseButton_; }
     QPushButton* checkButton() const { return checkButton_; }
+    QPushButton* cancelButton() const { return cancelButton_; }
     QLineEdit* totalBox() const { return totalBox_; }
     QLineEdit* okBox() const { return okBox_; }
     QLineEdit* ngBox() const { return ngBox_; }
     QTableView* resultView() const { return resultView_; }
+    QLabel* statusLabel() const { return status_; }
 
     void reject() override;
 
 private:
-    std::optional<QString> chooseLogFile(const QString& currentPath) override;
-
     void buildControls();
+    void applyTexts(const CheckerTexts& texts);
+    void connectControls();
     void connectModel();
     void showCounts();
-    void showChecking(bool checking);
+    void showState(CheckerDialogModel::State state);
     void showProgress(int permille);
     void widenResultColumn();
     void copySelection();
 
-    MessageBoxPrompter prompter_;
-    std::unique_ptr<CheckerDialogModel> model_;
+    CheckerDialogModel& model_;
+    FileChooser& chooser_;
+    const CheckerTexts& texts_;
     CheckReportTableModel* reportModel_ = nullptr;
 
+    QGroupBox* pathGroup_ = nullptr;
     QLineEdit* pathEdit_ = nullptr;
     QPushButton* browseButton_ = nullptr;
     QTableView* resultView_ = nullptr;
+    QLabel* totalLabel_ = nullptr;
+    QLabel* okLabel_ = nullptr;
+    QLabel* ngLabel_ = nullptr;
     QLineEdit* totalBox_ = nullptr;
     QLineEdit* okBox_ = nullptr;
     QLineEdit* ngBox_ = nullptr;

@@ -1,5 +1,9 @@
 #include "logcheck/checker_dialog_model.h"
+#include "tests/logcheck/generated_log.h"
 
+#include "common/cp932.h"
+#include "common/hanko_folders.h"
+#include "common/recording_choosers.h"
 #include "common/recording_prompter.h"
 #include "common/user_profile.h"
 #include "tests/support/test_environment.h"
@@ -34,17 +38,12 @@ void forgetStoredPath() {
     QFile::remove(UserProfile(QStringLiteral("trailscan")).fileName());
 }
 
-class FixedChooser : public LogFileChooser {
-public:
-    explicit FixedChooser(std::optional<QString> answer) : answer_(std::move(answer)) {}
-    std::optional<QString> chooseLogFile(const QString& currentPath) override {
-        offered = currentPath;
-        return answer_;
-    }
-    QString offered;
-
-private:
-    std::optional<QString> answer_;
+// The model as the program makes it: the checker's own profile, the default
+// log in the hanko folder.
+struct ModelUnderTest {
+    RecordingPrompter prompter;
+    UserProfile profile{QStringLiteral("trailscan")};
+    CheckerDialogModel model{prompter, profile, QStringLiteral("/default/hanko.log")};
 };
 
 const QString emptyPathMessage =
@@ -56,25 +55,27 @@ const QString cannotOpenMessage =
 
 TEST(CheckerDialogModel, StartsWithTheDocumentsLogUntilACheckStoresItsPath) {
     forgetStoredPath();
-    RecordingPrompter prompter;
+    // The program's default: the stamp log in the hanko folder, the documents folder.
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    EXPECT_EQ(fromCp932(defaultStampLogPath(findHankoFolder(nullptr))),
+              QDir::cleanPath(documents) + QStringLiteral("/hanko.log"));
     {
-        CheckerDialogModel model(prompter);
-        EXPECT_EQ(model.logPath(), QDir::cleanPath(documents) + QStringLiteral("/hanko.log"));
-        model.setLogPath(qpath(dataFile("logcheck/IndependentClean.log")));
-        ASSERT_TRUE(model.startCheck());
-        model.waitForCheck();
-        EXPECT_EQ(model.state(), CheckerDialogModel::State::Finished);
+        ModelUnderTest t;
+        EXPECT_EQ(t.model.logPath(), QStringLiteral("/default/hanko.log"));
+        t.model.setLogPath(qpath(dataFile("logcheck/IndependentClean.log")));
+        ASSERT_TRUE(t.model.startCheck());
+        t.model.waitForCheck();
+        EXPECT_EQ(t.model.state(), CheckerDialogModel::State::Finished);
+        EXPECT_TRUE(t.prompter.messages.isEmpty());
     }
     EXPECT_EQ(storedPath(), qpath(dataFile("logcheck/IndependentClean.log")));
-    CheckerDialogModel next(prompter);
-    EXPECT_EQ(next.logPath(), qpath(dataFile("logcheck/IndependentClean.log")));
-    EXPECT_TRUE(prompter.messages.isEmpty());
+    ModelUnderTest next;
+    EXPECT_EQ(next.model.logPath(), qpath(dataFile("logcheck/IndependentClean.log")));
 }
 
 TEST(CheckerDialogModel, CheckFillsTheReportAndTheCounts) {
-    RecordingPrompter prompter;
-    CheckerDialogModel model(prompter);
+    ModelUnderTest t;
+    CheckerDialogModel& model = t.model;
     std::size_t added = 0;
     QObject::connect(&model, &CheckerDialogModel::linesAdded,
                      [&](std::size_t, std::size_t count) { added += count; });
@@ -100,8 +101,9 @@ TEST(CheckerDialogModel, CheckFillsTheReportAndTheCounts) {
 TEST(CheckerDialogModel, EmptyOrUnreadablePathsAreToldAndNotStored) {
     forgetStoredPath();
     TempDir dir;
-    RecordingPrompter prompter;
-    CheckerDialogModel model(prompter);
+    ModelUnderTest t;
+    RecordingPrompter& prompter = t.prompter;
+    CheckerDialogModel& model = t.model;
     model.setLogPath(QString());
     EXPECT_FALSE(model.startCheck());
     model.setLogPath(qpath(dir / "missing.log"));
@@ -127,8 +129,8 @@ TEST(CheckerDialogModel, ACancelledCheckKeepsWhatItFoundButNotThePath) {
         ASSERT_EQ(::write(writer, bytes.data(), bytes.size()), ssize_t(bytes.size()));
     };
 
-    RecordingPrompter prompter;
-    CheckerDialogModel model(prompter);
+    ModelUnderTest t;
+    CheckerDialogModel& model = t.model;
     model.setLogPath(qpath(pipePath));
     ASSERT_TRUE(model.startCheck());
     EXPECT_EQ(model.progressPermille(), -1); // a pipe has no size to measure against
@@ -154,8 +156,8 @@ TEST(CheckerDialogModel, BeepsAtMostOncePerTenthOfASecond) {
     for (int i = 0; i < 50000; ++i)
         bad += "bad|line|\r\n";
     writeFile(dir / "bad.log", bad);
-    RecordingPrompter prompter;
-    CheckerDialogModel model(prompter);
+    ModelUnderTest t;
+    CheckerDialogModel& model = t.model;
     BeepLimiter::Clock::time_point now{};
     model.setClock([&] { return now; });
     int beeps = 0;
@@ -182,15 +184,65 @@ TEST(CheckerDialogModel, BeepsAtMostOncePerTenthOfASecond) {
     EXPECT_EQ(beeps, 2); // all OK: silence
 }
 
-TEST(CheckerDialogModel, BrowseTakesTheChosenFile) {
-    RecordingPrompter prompter;
-    CheckerDialogModel model(prompter);
+TEST(CheckerDialogModel, BrowseOffersExistingLogsAndTakesTheChosenFile) {
+    ModelUnderTest t;
+    CheckerDialogModel& model = t.model;
     model.setLogPath(QStringLiteral("/logs/old.log"));
-    FixedChooser cancelled(std::nullopt);
-    model.browse(cancelled);
-    EXPECT_EQ(cancelled.offered, QStringLiteral("/logs/old.log"));
+    RecordingFileChooser chooser;
+    chooser.answers = {std::nullopt, QStringLiteral("/logs/new.log")};
+    model.browse(chooser, QStringLiteral("Open"));
     EXPECT_EQ(model.logPath(), QStringLiteral("/logs/old.log"));
-    FixedChooser chosen(QStringLiteral("/logs/new.log"));
-    model.browse(chosen);
+    model.browse(chooser, QStringLiteral("Open"));
     EXPECT_EQ(model.logPath(), QStringLiteral("/logs/new.log"));
+    ASSERT_EQ(chooser.asked.size(), 2u);
+    const FileChoice& asked = chooser.asked.front();
+    EXPECT_EQ(asked.title, QStringLiteral("Open"));
+    EXPECT_EQ(asked.initialName, QStringLiteral("/logs/old.log"));
+    EXPECT_EQ(asked.filter, QStringLiteral("LogFile(*.log);;TextFile(*.txt);;全て(*.*)"));
+    EXPECT_EQ(asked.defaultSuffix, QStringLiteral("log"));
+    EXPECT_TRUE(asked.mustExist);
+    EXPECT_EQ(asked.purpose, FileChoice::Purpose::Open);
+}
+
+TEST(CheckerDialogModel, AMultiMegabyteLogThroughTheWindowsSinkGivesTheRightCounts) {
+    // Several blocks on several workers: the blocks the window takes are moved
+    // out and their buffers read into again.
+    TempDir dir;
+    const test::GeneratedLog log = test::generateLog(5u << 20, 997);
+    writeFile(dir / "big.log", log.bytes);
+    ModelUnderTest t;
+    std::vector<CheckerDialogModel::State> states;
+    QObject::connect(&t.model, &CheckerDialogModel::stateChanged,
+                     [&](CheckerDialogModel::State state) { states.push_back(state); });
+    t.model.setLogPath(qpath(dir / "big.log"));
+    for (int run = 0; run < 3; ++run) {
+        ASSERT_TRUE(t.model.startCheck());
+        t.model.waitForCheck();
+        EXPECT_EQ(t.model.state(), CheckerDialogModel::State::Finished);
+        EXPECT_EQ(t.model.counts(), (CheckCounts{log.lines, log.lines - log.ng, log.ng}));
+        ASSERT_EQ(t.model.report().size(), log.lines);
+        const std::size_t lastStart = log.bytes.rfind("\r\n", log.bytes.size() - 3) + 2;
+        EXPECT_EQ(t.model.report().text(log.lines - 1),
+                  log.bytes.substr(lastStart, log.bytes.size() - 2 - lastStart));
+        EXPECT_FALSE(t.model.report().line(996).ok);
+        EXPECT_TRUE(t.model.report().line(997).ok);
+    }
+    EXPECT_EQ(states,
+              (std::vector<CheckerDialogModel::State>{
+                  CheckerDialogModel::State::Checking, CheckerDialogModel::State::Finished,
+                  CheckerDialogModel::State::Checking, CheckerDialogModel::State::Finished,
+                  CheckerDialogModel::State::Checking, CheckerDialogModel::State::Finished}));
+    EXPECT_TRUE(t.prompter.messages.isEmpty());
+}
+
+TEST(CheckerDialogModel, CopyTextIsTheReportOfTheChosenLinesInFileOrder) {
+    ModelUnderTest t;
+    t.model.setLogPath(qpath(dataFile("logcheck/IndependentAltered.log")));
+    ASSERT_TRUE(t.model.startCheck());
+    t.model.waitForCheck();
+    const std::string expected =
+        t.model.report().reportText(1, 2) + t.model.report().reportText(7, 8);
+    EXPECT_EQ(t.model.reportTextOf({7, 1, 7}).toStdString(), expected);
+    EXPECT_EQ(t.model.reportTextOf({99}), QString());
+    EXPECT_EQ(t.model.reportTextOf({}), QString());
 }

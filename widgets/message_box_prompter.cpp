@@ -1,7 +1,6 @@
 #include "message_box_prompter.h"
 
-#include "logcheck/checker_texts.h"
-
+#include <QApplication>
 #include <QMessageBox>
 
 namespace vermil {
@@ -25,14 +24,24 @@ QMessageBox::Icon boxIcon(MessageIcon icon) {
 
 } // namespace
 
+MessageBoxPrompter::MessageBoxPrompter(QString caption, QWidget* parent)
+    : caption_(std::move(caption)), parent_(parent) {}
+
+QWidget* MessageBoxPrompter::owner() const {
+    if (parent_)
+        return parent_;
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return QApplication::activeWindow();
+}
+
 void MessageBoxPrompter::showMessage(const QString& text, MessageIcon icon) {
-    QMessageBox box(boxIcon(icon), checkertexts::windowTitle, text, QMessageBox::Ok, parent_);
+    QMessageBox box(boxIcon(icon), caption_, text, QMessageBox::Ok, owner());
     box.exec();
 }
 
 bool MessageBoxPrompter::askYesNo(const QString& text, MessageIcon icon) {
-    QMessageBox box(boxIcon(icon), checkertexts::windowTitle, text,
-                    QMessageBox::Yes | QMessageBox::No, parent_);
+    QMessageBox box(boxIcon(icon), caption_, text, QMessageBox::Yes | QMessageBox::No, owner());
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -1,0 +1,28 @@
+#include "password_edit.h"
+
+#include <QValidator>
+
+namespace vermil {
+namespace {
+
+// Turns letters into capitals in place, so pasting and typing alike end up upper case.
+class UpperCaseValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        for (QChar& c : input)
+            c = c.toUpper();
+        return Acceptable;
+    }
+};
+
+} // namespace
+
+PasswordEdit::PasswordEdit(QWidget* parent) : QLineEdit(parent) {
+    setEchoMode(QLineEdit::Password);
+    setValidator(new UpperCaseValidator(this));
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    setInputMethodHints(Qt::ImhSensitiveData | Qt::ImhNoPredictiveText | Qt::ImhLatinOnly);
+}
+
+} // namespace vermil
