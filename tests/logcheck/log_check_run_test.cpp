@@ -5,7 +5,6 @@
 
 #include "common/cp932.h"
 #include "common/recording_prompter.h"
-#include "stamper/stamp_log.h"
 #include "tests/support/test_environment.h"
 
 #include <gtest/gtest.h>
@@ -129,23 +128,6 @@ TEST(LogCheckRun, BlocksAndCoresNeverChangeTheReport) {
             EXPECT_EQ(checkWith(log, options, &counts), expected) << blockBytes << " " << workers;
             EXPECT_EQ(counts, whole);
         }
-    }
-}
-
-TEST(LogCheckRun, VeryLongLinesAreCheckedWhole) {
-    // Far beyond the 1022 bytes the old checker read at a time, and across blocks.
-    TempDir dir;
-    StampLogEntry entry;
-    entry.documentNumber = "A-001";
-    entry.name = std::string(100000, 'N');
-    entry.comment = sjis("長い") + std::string(5000, 'c');
-    writeFile(dir / "hanko.log", stampLogLine(entry, 0) + stampLogLine(entry, 1));
-    for (std::size_t blockBytes : {std::size_t(4096), logBlockBytes}) {
-        CheckOptions options;
-        options.blockBytes = blockBytes;
-        CheckCounts counts;
-        checkWith(dir / "hanko.log", options, &counts);
-        EXPECT_EQ(counts, (CheckCounts{2, 2, 0})) << blockBytes;
     }
 }
 
