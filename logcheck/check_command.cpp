@@ -6,55 +6,55 @@
 
 #include "common/prompter.h"
 
+#include <ostream>
+
 namespace vermil {
 namespace {
 
 class StreamSink : public CheckSink {
 public:
-    explicit StreamSink(std::FILE* out) : out_(out) {}
+    explicit StreamSink(std::ostream& out) : out_(out) {}
     void deliver(CheckedBlock& block) override {
         const std::string_view report = block.report.view();
-        if (!report.empty() && std::fwrite(report.data(), 1, report.size(), out_) != report.size())
-            failed_ = true;
+        out_.write(report.data(), static_cast<std::streamsize>(report.size()));
         counts_ = block.runningCounts;
     }
     const CheckCounts& counts() const { return counts_; }
-    bool failed() const { return failed_; }
 
 private:
-    std::FILE* out_;
+    std::ostream& out_;
     CheckCounts counts_;
-    bool failed_ = false;
 };
 
 } // namespace
 
-int runCheckCommand(const std::filesystem::path& logPath, std::FILE* out, Prompter& prompter) {
+cli::ExitStatus runCheckCommand(const std::filesystem::path& logPath, std::ostream& out,
+                                Prompter& prompter) {
     if (logPath.empty()) {
         prompter.showMessage(checkertexts::emptyPath, MessageIcon::Warning);
-        return checkFailed;
+        return cli::ExitStatus::UsageOrFileError;
     }
     auto file = LogFile::open(logPath);
     if (!file) {
         prompter.showMessage(checkertexts::cannotOpen, MessageIcon::Error);
-        return checkFailed;
+        return cli::ExitStatus::UsageOrFileError;
     }
     StreamSink sink(out);
     CheckOptions options;
     options.renderReport = true;
     const CheckEnd end = checkLog(*file, sink, options);
-    const std::string totals = totalsText(sink.counts()) + "\n";
-    std::fputs(totals.c_str(), out);
-    if (std::fflush(out) != 0 || std::ferror(out) || sink.failed()) {
+    out << totalsText(sink.counts()) << '\n';
+    out.flush();
+    if (!out) {
         prompter.showMessage(checkertexts::reportNotWritten,
                              MessageIcon::Error);
-        return checkFailed;
+        return cli::ExitStatus::UsageOrFileError;
     }
     if (end == CheckEnd::ReadError) {
         prompter.showMessage(checkertexts::cannotOpen, MessageIcon::Error);
-        return checkFailed;
+        return cli::ExitStatus::UsageOrFileError;
     }
-    return sink.counts().ng == 0 ? checkAllOk : checkFoundNg;
+    return sink.counts().ng == 0 ? cli::ExitStatus::Done : cli::ExitStatus::Fault;
 }
 
 } // namespace vermil

@@ -11,7 +11,7 @@ set -euo pipefail
 build_dir=$(cd "${1:?usage: $0 BUILD_DIR}" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 trailscan="$build_dir/logcheck/trailscan"
-write_log="$build_dir/logcheck/vermil_demo_stamp_log"
+write_log="$build_dir/scripts/demo/vermil_demo_stamp_log"
 vrmgr="$build_dir/manager/vrmgr"
 for program in "$trailscan" "$write_log" "$vrmgr"; do
     [ -x "$program" ] || { echo "run-demo: $program is missing; run 'make build' first" >&2; exit 2; }
