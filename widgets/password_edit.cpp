@@ -1,5 +1,7 @@
 #include "password_edit.h"
 
+#include "common/password_case.h"
+
 #include <QValidator>
 
 namespace vermil {
@@ -10,8 +12,7 @@ class UpperCaseValidator : public QValidator {
 public:
     using QValidator::QValidator;
     State validate(QString& input, int&) const override {
-        for (QChar& c : input)
-            c = c.toUpper();
+        input = upperCasePasswordText(std::move(input));
         return Acceptable;
     }
 };
