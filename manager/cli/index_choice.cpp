@@ -1,5 +1,7 @@
 #include "verbs.h"
 
+#include "manager/main_dialog_texts.h"
+
 #include "common/cp932.h"
 #include "common/hanko_folders.h"
 #include "common/hanko_settings.h"
@@ -31,10 +33,7 @@ bool requireIndex(const std::string& indexPath, std::ostream& err) {
     if (indexFileExists(indexPath))
         return true;
     StderrPrompter prompter(err);
-    prompter.askYesNo(
-        QStringLiteral("WARNING 345: インデックスファイル ") + fromCp932(indexPath) +
-            QStringLiteral(" が存在しません。\nインデックスファイル設定を行いますか？"),
-        MessageIcon::Warning);
+    prompter.askYesNo(maindialogtexts::indexMissing(indexPath), MessageIcon::Warning);
     return false;
 }
 
