@@ -32,8 +32,8 @@ constexpr const char* statusBarPrompt = "ｽﾃｰﾀｽﾊﾞｰの表示/非�
 constexpr const char* aboutPrompt = "Showing the information about program.";
 
 const std::vector<C> mainToolBar{C::Stamp, C::LogFile, C::Settings, C::ChangePassword, C::About};
-const std::vector<C> embeddedToolBar{C::Update, C::SaveCopyAs, C::Stamp,
-                                     C::CheckStamp, C::Settings, C::About};
+const std::vector<C> embeddedToolBar{C::Update,     C::SaveCopyAs, C::Stamp,
+                                     C::CheckStamp, C::Settings,   C::About};
 
 FrameTexts withPanes(FrameTexts texts, Language language) {
     const bool japanese = language == Language::Japanese;
@@ -52,7 +52,8 @@ FrameTexts japaneseMain() {
         {QStringLiteral("ﾌｧｲﾙ(&F)"), {item(C::Exit, "終了(&X)", exitPrompt)}},
         {QStringLiteral("承認(&A)"), {item(C::Stamp, "承認押印(&S)")}},
         {QStringLiteral("設定(&S)"),
-         {item(C::LogFile, "ログファイル(&L) ...", logFilePrompt), item(C::Settings, "設定(&S) ..."),
+         {item(C::LogFile, "ログファイル(&L) ...", logFilePrompt),
+          item(C::Settings, "設定(&S) ..."),
           item(C::ChangePassword, "パスワードの変更(&P)...", passwordPrompt, true)}},
         {QStringLiteral("表示(&V)"),
          {item(C::ToolBar, "ツールバー(&T)", toolBarPrompt),

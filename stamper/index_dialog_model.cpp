@@ -22,9 +22,9 @@ const QString clipboardKey = QStringLiteral("Clipboard");
 IndexDialogModel::IndexDialogModel(Prompter& prompter, UserProfile& profile,
                                    const HankoSettings& settings, CVermilinDoc& document)
     : prompter_(prompter), profile_(profile), settings_(settings), document_(document),
-      language_(languageOf(document.language())),
-      hankoFolder_(document.hankoFolder()), indexPath_(fromCp932(document.indexPath())),
-      languages_{QStringLiteral("English"), QStringLiteral("Japanese")} {
+      language_(languageOf(document.language())), hankoFolder_(document.hankoFolder()),
+      indexPath_(fromCp932(document.indexPath())), languages_{QStringLiteral("English"),
+                                                              QStringLiteral("Japanese")} {
     const QString mode = profile_.userValue(autoStampKey, QStringLiteral("0"));
     autoStamp_ = mode == QLatin1String("1") ? 1 : mode == QLatin1String("2") ? 2 : 0;
     clipboard_ = profile_.userValue(clipboardKey, QStringLiteral("0")) == QLatin1String("1");
@@ -68,16 +68,17 @@ IndexDialogModel::Outcome IndexDialogModel::accept() {
         return Outcome::NotWritten;
     }
     // An empty box keeps the default index, as the key does when it is empty.
-    const std::string indexPath = typed->empty() ? std::string()
-                                                 : absoluteIndexPath(*typed, hankoFolder_);
+    const std::string indexPath =
+        typed->empty() ? std::string() : absoluteIndexPath(*typed, hankoFolder_);
     if (!settings_.setVermilDataFile(indexPath)) {
-        prompter_.showMessage(messages.cannotWrite(QString::fromStdString(settings_.file().string())),
-                              MessageIcon::Error);
+        prompter_.showMessage(
+            messages.cannotWrite(QString::fromStdString(settings_.file().string())),
+            MessageIcon::Error);
         return Outcome::NotWritten;
     }
     document_.setIndexPath(absoluteIndexPath(indexPath, hankoFolder_));
     document_.setLanguage(languageRow_ < 0 ? std::string()
-                                          : languages_.at(languageRow_).toStdString());
+                                           : languages_.at(languageRow_).toStdString());
     document_.setAutoStamp(autoStamp_);
     document_.drawingInput().copyToClipboard = clipboard_;
     return Outcome::Saved;

@@ -78,7 +78,7 @@ std::string registryTypeName(Language language) {
 std::string desktopEntryText(Language language) {
     return std::string("[Desktop Entry]\n"
                        "Type=Application\n"
-                       "Version=1.5\n"
+                       "Version=1.4\n"
                        "Name=") +
            registryTypeName(language) +
            "\n"

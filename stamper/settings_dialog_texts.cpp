@@ -22,18 +22,13 @@ const LogPathTexts& LogPathTexts::of(Language language) {
 }
 
 const IndexTexts& IndexTexts::of(Language) {
-    static const IndexTexts texts{QStringLiteral("設定(Setting)"),
-                                  QStringLiteral("Index File &Path"),
-                                  QStringLiteral("&Ref"),
-                                  QStringLiteral("自動押印(Auto Stamp)"),
-                                  QStringLiteral("なし"),
-                                  QStringLiteral("自動１(Auto&1)"),
-                                  QStringLiteral("自動２(Auto&2)"),
-                                  QStringLiteral("クリップボードへ転写"),
-                                  QStringLiteral("&Language"),
-                                  QStringLiteral("OK"),
-                                  QStringLiteral("Cansel"),
-                                  QStringLiteral("Index FilePath Setting")};
+    static const IndexTexts texts{
+        QStringLiteral("設定(Setting)"),  QStringLiteral("Index File &Path"),
+        QStringLiteral("&Ref"),           QStringLiteral("自動押印(Auto Stamp)"),
+        QStringLiteral("なし"),           QStringLiteral("自動１(Auto&1)"),
+        QStringLiteral("自動２(Auto&2)"), QStringLiteral("クリップボードへ転写"),
+        QStringLiteral("&Language"),      QStringLiteral("OK"),
+        QStringLiteral("Cansel"),         QStringLiteral("Index FilePath Setting")};
     return texts;
 }
 

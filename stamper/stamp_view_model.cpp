@@ -13,8 +13,7 @@ namespace vermil {
 
 bool hasSeal(const CVermilinDoc& document) {
     const SealDrawingInput& drawing = document.stamp().drawing;
-    return !drawing.upperText1.empty() || !drawing.upperText2.empty() ||
-           !drawing.lowerText.empty();
+    return !drawing.upperText1.empty() || !drawing.upperText2.empty() || !drawing.lowerText.empty();
 }
 
 StampViewModel::StampViewModel(CVermilinDoc& document, Prompter& prompter,
@@ -71,9 +70,10 @@ bool StampViewModel::mayClose() {
         return true;
     if (updateObject())
         return true;
-    return prompter_.askYesNo(ViewMessages::of(languageOf(document_.language()))
-                                  .closeWithoutSaving(QString::fromStdString(objectFile_->string())),
-                              MessageIcon::Warning);
+    return prompter_.askYesNo(
+        ViewMessages::of(languageOf(document_.language()))
+            .closeWithoutSaving(QString::fromStdString(objectFile_->string())),
+        MessageIcon::Warning);
 }
 
 void StampViewModel::copyToClipboard() {

@@ -10,8 +10,7 @@ namespace vermil::cli {
 
 ExitStatus runRegserverVerb(const VerbCall& call) {
     const std::filesystem::path dataHome = userDataHome();
-    const RegistrationResult result =
-        registerServer(dataHome, languageOf(programStartLanguage()));
+    const RegistrationResult result = registerServer(dataHome, languageOf(programStartLanguage()));
     if (!result.error.empty()) {
         call.error() << result.error << "\n";
         return ExitStatus::UsageOrFileError;

@@ -77,8 +77,7 @@ void CFileNameDialog::connectControls() {
         if (model_.browse(chooser_))
             pathEdit_->setText(model_.logPath());
     });
-    connect(outputLog_, &QCheckBox::toggled, this,
-            [this](bool on) { model_.setOutputLog(on); });
+    connect(outputLog_, &QCheckBox::toggled, this, [this](bool on) { model_.setOutputLog(on); });
     connect(pipe_, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             model_.setSeparator(LogPathDialogModel::Separator::Pipe);

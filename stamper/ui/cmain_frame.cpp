@@ -15,9 +15,9 @@ namespace vermil {
 namespace {
 
 constexpr FrameCommand allCommands[] = {
-    FrameCommand::Exit,     FrameCommand::Update,         FrameCommand::SaveCopyAs,
-    FrameCommand::Stamp,    FrameCommand::CheckStamp,     FrameCommand::LogFile,
-    FrameCommand::Settings, FrameCommand::ChangePassword, FrameCommand::ToolBar,
+    FrameCommand::Exit,      FrameCommand::Update,         FrameCommand::SaveCopyAs,
+    FrameCommand::Stamp,     FrameCommand::CheckStamp,     FrameCommand::LogFile,
+    FrameCommand::Settings,  FrameCommand::ChangePassword, FrameCommand::ToolBar,
     FrameCommand::StatusBar, FrameCommand::About,
 };
 
@@ -121,8 +121,8 @@ void CMainFrame::applyTexts(Language language) {
     const QString paneTexts[] = {texts_->kanaLock, texts_->capsLock, texts_->numLock,
                                  texts_->scrollLock};
     for (int i = 0; i < 4; ++i)
-        lockPanes_[i]->setMinimumWidth(lockPanes_[i]->fontMetrics().horizontalAdvance(paneTexts[i]) +
-                                       12);
+        lockPanes_[i]->setMinimumWidth(
+            lockPanes_[i]->fontMetrics().horizontalAdvance(paneTexts[i]) + 12);
     if (lockTimer_)
         showLockKeys(readLockKeyStates());
     showTitle();

@@ -84,9 +84,9 @@ int CVermilinApp::runEmbedded(const std::filesystem::path& file) {
         if (hasScreen()) {
             const Language language = languageOf(language_);
             MessageBoxPrompter(FrameTexts::of(MenuSet::Embedded, language).windowTitle)
-                .showMessage(ViewMessages::of(language).cannotOpenObject(
-                                 QString::fromStdString(read.error)),
-                             MessageIcon::Error);
+                .showMessage(
+                    ViewMessages::of(language).cannotOpenObject(QString::fromStdString(read.error)),
+                    MessageIcon::Error);
         }
         return 2;
     }
