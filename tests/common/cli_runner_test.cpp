@@ -213,7 +213,12 @@ constexpr std::string_view embeddingAliases[] = {"/Embedding"};
 constexpr std::string_view registerAliases[] = {"/Regserver"};
 constexpr Verb switchVerbs[] = {
     {"", "", "open the window", nullptr, {}, VerbApplication::Widgets},
-    {"-Embedding", "FILE", "open an object", nullptr, {}, VerbApplication::Widgets,
+    {"-Embedding",
+     "FILE",
+     "open an object",
+     nullptr,
+     {},
+     VerbApplication::Widgets,
      embeddingAliases},
     {"-Regserver", "", "register", echo, {}, VerbApplication::Core, registerAliases},
     {"--list", "", "print the names", echo},
