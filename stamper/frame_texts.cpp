@@ -146,8 +146,9 @@ const AboutTexts& AboutTexts::of(Language language) {
         QStringLiteral("Version 5. 6. 4 Rel.0"),
         QStringLiteral("Runs on Linux (Debian 12 and later) under X11 or Wayland. Its files "
                        "are compatible with the Windows programs of the suite."),
-        QStringLiteral("Stamp objects are kept in files (vermilin -Embedding FILE); editing a "
-                       "stamp in place inside another program is not available on Linux."),
+        QStringLiteral(
+            "Stamp objects are kept in files (vermilin\u00A0-\u2060Embedding\u00A0FILE); editing a "
+            "stamp in place inside another program is not available on Linux."),
         QStringLiteral("OK")};
     static const AboutTexts japanese{
         QStringLiteral("バージョン情報 日付承認印"),
@@ -155,8 +156,9 @@ const AboutTexts& AboutTexts::of(Language language) {
         QStringLiteral("Version 5. 6. 4 Rel.0"),
         QStringLiteral("動作環境: Linux (Debian 12 以降)、X11 または Wayland。"
                        "ファイルは Windows 版と互換です。"),
-        QStringLiteral("押印オブジェクトはファイルに保存されます (vermilin -Embedding FILE)。"
-                       "Linux では他のプログラムの中でのインプレース編集はできません。"),
+        QStringLiteral(
+            "押印オブジェクトはファイルに保存されます (vermilin\u00A0-\u2060Embedding\u00A0FILE)。"
+            "Linux では他のプログラムの中でのインプレース編集はできません。"),
         QStringLiteral("OK")};
     return language == Language::Japanese ? japanese : english;
 }

@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <algorithm>
 
 namespace vermil {
 namespace {
@@ -30,7 +31,9 @@ CMainFrame::CMainFrame(MenuSet set, Language language, QWidget* parent)
     buildToolBar();
     buildStatusBar();
     applyTexts(language);
-    resize(310, 370);
+    // 310 x 370, or wider when the menus need it: a menu bar cannot wrap here, and a
+    // menu hidden behind its overflow button would be hard to find.
+    resize(std::max(310, menuBar()->sizeHint().width()), 370);
 }
 
 void CMainFrame::createActions() {
@@ -86,7 +89,8 @@ void CMainFrame::buildStatusBar() {
         pane = new QLabel(this);
         pane->setAlignment(Qt::AlignCenter);
         pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        statusBar()->addPermanentWidget(pane);
+        // Not permanent: a command's prompt may use the whole bar while it shows.
+        statusBar()->addWidget(pane);
     }
     connect(action(FrameCommand::StatusBar), &QAction::toggled, statusBar(),
             &QStatusBar::setVisible);
