@@ -49,6 +49,13 @@ void CDlgImport::buildControls() {
     progressLabel_ = new QLabel(this);
     cancelButton_ = new QPushButton(this);
     cancelButton_->setAutoDefault(false);
+    // The row keeps its room while no import runs, so nothing moves when it shows.
+    for (QWidget* widget : {static_cast<QWidget*>(progress_), static_cast<QWidget*>(progressLabel_),
+                            static_cast<QWidget*>(cancelButton_)}) {
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        widget->setSizePolicy(policy);
+    }
     auto* progressRow = new QHBoxLayout;
     progressRow->addWidget(progress_, 1);
     progressRow->addWidget(progressLabel_);
@@ -63,6 +70,7 @@ void CDlgImport::buildControls() {
     buttons->addWidget(runButton_);
     buttons->addWidget(closeButton_);
 
+    setMinimumWidth(fontMetrics().averageCharWidth() * 72);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(fileGroup_);
     layout->addWidget(limitHint_);

@@ -20,7 +20,7 @@ CDlgSetting::CDlgSetting(ManagerSettingModel& model, QWidget* parent)
         list_->setCurrentRow(model_.selectedRow());
     // As tall as its entries: there are only two.
     list_->setFixedHeight(list_->sizeHintForRow(0) * static_cast<int>(model_.choices().size()) +
-                          2 * list_->frameWidth() + 4);
+                          2 * list_->frameWidth() + list_->spacing() * 4 + 8);
     label_->setBuddy(list_);
     ok_ = new QPushButton(this);
     ok_->setDefault(true);

@@ -2,6 +2,7 @@
 
 #include "manager_icon.h"
 #include "manager_windows.h"
+#include "read_only_field.h"
 #include "seal_picture_view.h"
 
 #include "common/cp932.h"
@@ -24,7 +25,7 @@ namespace {
 
 QLineEdit* makeShownField(QWidget* parent, Qt::Alignment alignment = Qt::AlignHCenter) {
     auto* field = new QLineEdit(parent);
-    field->setReadOnly(true);
+    makeReadOnlyField(field);
     field->setAlignment(alignment);
     return field;
 }
@@ -137,8 +138,6 @@ void CVrmgrDlg::buildControls() {
     setTabOrder(settingButton_, versionButton_);
     setTabOrder(versionButton_, chooseIndexButton_);
     setTabOrder(chooseIndexButton_, closeButton_);
-    for (QLineEdit* field : {up2_, up1_, dateFormat_, down_, sizeX_, sizeY_, profile_, indexPath_})
-        field->setFocusPolicy(Qt::ClickFocus);
     list_->setFocus();
 }
 

@@ -1,6 +1,7 @@
 #include "seal_form_dialog.h"
 
 #include "cdlg_detail.h"
+#include "read_only_field.h"
 
 #include "widgets/password_edit.h"
 
@@ -127,8 +128,7 @@ void SealFormDialog::buildControls() {
 
     indexGroup_ = new QGroupBox(this);
     indexPath_ = new QLineEdit(indexGroup_);
-    indexPath_->setReadOnly(true);
-    indexPath_->setFocusPolicy(Qt::ClickFocus);
+    makeReadOnlyField(indexPath_);
     auto* index = new QHBoxLayout(indexGroup_);
     index->addWidget(indexPath_);
 
@@ -154,6 +154,9 @@ void SealFormDialog::buildControls() {
     layout->addWidget(profileGroup_);
     layout->addWidget(indexGroup_);
     layout->addLayout(buttons);
+
+    // Room for a long seal text and the hints beside their fields, in both languages.
+    setMinimumWidth(fontMetrics().averageCharWidth() * 76);
 
     setTabOrder(name_, password_);
     setTabOrder(password_, up2_);
@@ -194,7 +197,8 @@ void SealFormDialog::applyTexts(const SealFormTexts& texts) {
 
 void SealFormDialog::showValues() {
     name_->setText(model_.name());
-    name_->setReadOnly(!model_.nameEditable());
+    if (!model_.nameEditable())
+        makeReadOnlyField(name_);
     password_->clear();
     up2_->setText(model_.up2());
     up1_->setText(model_.up1());
