@@ -86,7 +86,7 @@ int runCommandLine(const QStringList& arguments) {
         return ExitOk;
     }
     const auto indexPath = chooseIndexPath(args.indexPath);
-    if (!indexPath)
+    if (!indexPath || !indexIsReadable(*indexPath))
         return ExitUsage;
     switch (args.verb) {
     case Verb::Import:

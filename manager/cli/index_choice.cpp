@@ -1,5 +1,7 @@
 #include "verbs.h"
 
+#include "sealfiles/seal_index.h"
+
 #include "common/cp932.h"
 #include "common/hanko_folders.h"
 #include "common/hanko_settings.h"
@@ -23,6 +25,14 @@ std::optional<std::string> chooseIndexPath(const QString& option) {
         printError(QStringLiteral("vrmgr: the index path ") + option +
                    QStringLiteral(" has characters without a Shift-JIS (CP932) form"));
     return path;
+}
+
+bool indexIsReadable(const std::string& indexPath) {
+    const std::error_code problem = SealIndex(indexPath).fileProblem();
+    if (problem)
+        printError(QStringLiteral("vrmgr: the seal index ") + fromCp932(indexPath) +
+                   QStringLiteral(" cannot be used: ") + QString::fromStdString(problem.message()));
+    return !problem;
 }
 
 bool requireIndex(const std::string& indexPath) {

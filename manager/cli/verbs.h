@@ -23,6 +23,10 @@ int verifyVerb(const std::string& indexPath);
 // nullopt (after a message) for a path without a CP932 form.
 std::optional<std::string> chooseIndexPath(const QString& option);
 
+// False (after a message naming the problem) when a file is at the index path
+// that cannot be an index: a directory, a FIFO, a device, a file over the limit.
+bool indexIsReadable(const std::string& indexPath);
+
 // For --list and --verify: false (after the manager's warning) when there is no index.
 bool requireIndex(const std::string& indexPath);
 

@@ -197,7 +197,7 @@ TEST(CsvImport, FileAndWriteFailuresHaveTheirMessages) {
         QStringList{QStringLiteral("Error357: Vermilファイル ") +
                     QString::fromStdString(blocked.folder.string()) +
                     QStringLiteral("/b.vrm への書き込みに失敗しました。\nVermilデータフォルダー"
-                                   "(vrdata)のアクセス権限を確認してください。")});
+                                   "(vrdata)のアクセス権限を確認してください。\nIs a directory")});
 
     // The index cannot be written.
     ImportFixture noIndex;
@@ -208,7 +208,8 @@ TEST(CsvImport, FileAndWriteFailuresHaveTheirMessages) {
               QStringList{QStringLiteral("Error 359: インデックスファイル ") +
                           QString::fromStdString(noIndex.indexFile.string()) +
                           QStringLiteral(" への書き込みに失敗しました。\nインデックスファイルの"
-                                         "アクセス権限を確認してください。")});
+                                         "アクセス権限を確認してください。\n"
+                                         "a directory, not a regular file")});
 }
 
 TEST(CsvImport, ProgressCanCancel) {
