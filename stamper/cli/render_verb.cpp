@@ -1,6 +1,7 @@
 #include "render_verb.h"
 
 #include "command_line.h"
+#include "common/cp932.h"
 #include "render/picture_size.h"
 #include "render/stamp_picture.h"
 #include "stamp_file_reading.h"
@@ -69,8 +70,10 @@ int runRenderVerb(const std::vector<std::string>& operands, std::ostream&, std::
     const auto stamp = readStampFile(request->stampFile, err);
     if (!stamp)
         return exitUsageOrFileError;
-    const std::string error = writeStampPicture(stamp->drawing, stamp->sizeX, stamp->sizeY,
-                                                request->outFile, request->dpi);
+    // The sizes are stored CP932 text and may show in the message: UTF-8 on the terminal.
+    const std::string error =
+        writeStampPicture(stamp->drawing, cp932ToUtf8(stamp->sizeX), cp932ToUtf8(stamp->sizeY),
+                          request->outFile, request->dpi);
     if (!error.empty()) {
         err << "vermilin: " << error << "\n";
         return exitUsageOrFileError;
