@@ -3,7 +3,7 @@ PRESET ?= default
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build test run sanitize clean
+.PHONY: deps configure build test run sanitize fuzz clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -22,6 +22,13 @@ run: build
 
 sanitize:
 	$(MAKE) test PRESET=sanitize BUILD_DIR=build-sanitize
+
+# Every fuzz target for SECONDS seconds, libraries instrumented (clang, libFuzzer).
+SECONDS ?= 60
+fuzz:
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+	bash scripts/run-fuzz.sh build-fuzz $(SECONDS)
 
 clean:
 	rm -rf build build-sanitize build-fuzz
