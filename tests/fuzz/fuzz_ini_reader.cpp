@@ -3,6 +3,7 @@
 // in one replacement must give the bytes of one write after the other.
 #include "common/ini_text.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -21,17 +22,20 @@ constexpr Key keys[] = {{"MAIN", "Number"},     {"main", "Number"}, {"MAIN_VRM",
                         {"\x83\x41", "Number"}, {"MAIN", "Hash"},   {"\x83\x41", "Vermil0000"},
                         {"NEW", "Key"}};
 
-void checkOneWrite(std::string_view content, const Key& written) {
+using Values = std::array<std::optional<std::string>, std::size(keys)>;
+
+void checkOneWrite(std::string_view content, const Values& before, const Key& written) {
     const auto updated = vermil::iniReplace(content, written.section, written.key, " 42 ");
     if (!updated)
         return;
-    for (const Key& other : keys) {
+    for (std::size_t i = 0; i < std::size(keys); ++i) {
+        const Key& other = keys[i];
         const auto now = vermil::iniLookup(*updated, other.section, other.key);
         if (vermil::iniNamesEqual(other.section, written.section) &&
             vermil::iniNamesEqual(other.key, written.key)) {
             if (!now || *now != " 42 ")
                 __builtin_trap();
-        } else if (now != vermil::iniLookup(content, other.section, other.key)) {
+        } else if (now != before[i]) {
             __builtin_trap();
         }
     }
@@ -41,8 +45,11 @@ void checkOneWrite(std::string_view content, const Key& written) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view content(reinterpret_cast<const char*>(data), size);
+    Values before;
+    for (std::size_t i = 0; i < std::size(keys); ++i)
+        before[i] = vermil::iniLookup(content, keys[i].section, keys[i].key);
     for (const Key& key : keys)
-        checkOneWrite(content, key);
+        checkOneWrite(content, before, key);
 
     const std::vector<vermil::IniWrite> writes = {
         {"MAIN", "Number", "1"}, {"main", "Hash", "\"q\""}, {"NEW", "Key", ""}};
