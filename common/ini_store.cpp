@@ -57,14 +57,31 @@ std::error_code readAll(int fd, std::string& out) {
 // which is created) is opened: a FIFO or a device in its place would block or
 // never end. A writer that renamed a new file over it while we waited leaves us
 // holding the lock of a replaced inode: retry.
-std::error_code lockCurrentFile(const std::filesystem::path& file, FileDescriptor& fd) {
+// Opens the file to lock it, creating it when it is missing; `created` tells
+// whether this call made it.
+int openToLock(const std::filesystem::path& file, bool& created) {
+    constexpr int flags = O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    const int fd = ::open(file.c_str(), flags);
+    created = false;
+    if (fd >= 0 || errno != ENOENT)
+        return fd;
+    const int made = ::open(file.c_str(), flags | O_CREAT | O_EXCL, 0666);
+    created = made >= 0;
+    return made;
+}
+
+std::error_code lockCurrentFile(const std::filesystem::path& file, FileDescriptor& fd,
+                                bool& created) {
     for (int attempt = 0; attempt < 1000; ++attempt) {
         const std::error_code problem = regularFileProblem(file, maxIniFileBytes);
         if (problem && problem != std::errc::no_such_file_or_directory)
             return problem;
-        fd.reset(::open(file.c_str(), O_RDWR | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666));
-        if (fd.get() < 0)
+        const int opened = openToLock(file, created);
+        if (opened < 0 && errno == EEXIST)
+            continue; // another writer made it in between: lock theirs
+        if (opened < 0)
             return lastError();
+        fd.reset(opened);
         if (const std::error_code kind = regularDescriptorProblem(fd.get(), maxIniFileBytes))
             return kind;
         while (::flock(fd.get(), LOCK_EX) != 0) {
@@ -157,23 +174,38 @@ IniWriteOutcome updateIniFile(const std::filesystem::path& file, const IniUpdate
     if (!std::filesystem::is_directory(folder, ec))
         return failed(std::make_error_code(std::errc::no_such_file_or_directory));
     FileDescriptor fd;
-    if (const std::error_code error = lockCurrentFile(target, fd))
+    bool created = false;
+    if (const std::error_code error = lockCurrentFile(target, fd, created))
         return failed(error);
+    // A file made only to hold the lock goes again when nothing is written into it,
+    // so a refused or failed write leaves no empty file behind.
+    auto removeIfMadeForNothing = [&] {
+        if (created)
+            ::unlink(target.c_str());
+    };
     std::string content;
-    if (const std::error_code error = readAll(fd.get(), content))
+    if (const std::error_code error = readAll(fd.get(), content)) {
+        removeIfMadeForNothing();
         return failed(error);
+    }
     const auto writes = plan(IniSnapshot(content));
-    if (!writes)
+    if (!writes) {
+        removeIfMadeForNothing();
         return {IniWriteOutcome::Status::Declined, {}};
+    }
     const auto updated = iniReplaceAll(content, *writes);
-    if (!updated)
+    if (!updated) {
+        removeIfMadeForNothing();
         return failed({});
+    }
     if (*updated == content)
         return {IniWriteOutcome::Status::Written, {}};
     // The lock stays held on the old file until the new one has replaced it.
     std::error_code error;
-    if (!writeFileAtomically(target, *updated, error))
+    if (!writeFileAtomically(target, *updated, error)) {
+        removeIfMadeForNothing();
         return failed(error);
+    }
     return {IniWriteOutcome::Status::Written, {}};
 }
 

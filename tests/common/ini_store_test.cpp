@@ -284,6 +284,28 @@ TEST(IniStore, ALockedUpdateReadsChecksAndWritesUnderOneHoldOfTheLock) {
     EXPECT_EQ(readIniInt(file, "MAIN_VRM", "Number", -1), 2 * rounds);
 }
 
+TEST(IniStore, AnUpdateThatWritesNothingLeavesNoNewFileBehind) {
+    // The file a locked update makes to hold its lock goes again when nothing is
+    // written: a refused registration must not leave an empty index that then
+    // reads as present.
+    TempDir dir;
+    const auto declinedFile = dir / "declined.dat";
+    const IniWriteOutcome declined =
+        updateIniFile(declinedFile, [](const IniSnapshot&) -> std::optional<std::vector<IniWrite>> {
+            return std::nullopt;
+        });
+    EXPECT_EQ(declined.status, IniWriteOutcome::Status::Declined);
+    EXPECT_FALSE(std::filesystem::exists(declinedFile));
+
+    const auto refusedFile = dir / "refused.dat";
+    EXPECT_FALSE(writeIniStrings(refusedFile, {{"MAIN", "Key", "line\nbreak"}}).written());
+    EXPECT_FALSE(std::filesystem::exists(refusedFile));
+
+    const auto writtenFile = dir / "written.dat";
+    EXPECT_TRUE(writeIniStrings(writtenFile, {{"MAIN", "Key", "value"}}).written());
+    EXPECT_EQ(readIniString(writtenFile, "MAIN", "Key", "", 100), "value");
+}
+
 TEST(IniStore, AWriteThroughASymlinkChangesTheSharedFileAndKeepsTheLink) {
     TempDir dir;
     const auto shared = dir / "shared" / "index.dat";
