@@ -45,9 +45,9 @@ QString EditSealModel::message(SealFormOutcome outcome) const {
     case SealFormOutcome::Refused:
         return detail();
     case SealFormOutcome::SealFileFailed:
-        return editSealFileFailed;
+        return withCause(editSealFileFailed);
     case SealFormOutcome::IndexFailed:
-        return editIndexFailed;
+        return withCause(editIndexFailed);
     }
     return {};
 }

@@ -88,6 +88,11 @@ QString sealFileUnreadable(std::string_view sealFilePath) {
            QStringLiteral(" が開けません。");
 }
 
+QString indexUnusable(std::string_view indexPath, const QString& reason) {
+    return QStringLiteral("インデックスファイル ") + fromCp932(indexPath) +
+           QStringLiteral(" は読めないため使えません。\n") + reason;
+}
+
 QString indexPathNotStorable(const QString& path) {
     return QStringLiteral("インデックスファイル ") + path +
            QStringLiteral(" のパスには Shift-JIS (CP932) で表せない文字があります。");

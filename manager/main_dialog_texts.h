@@ -55,6 +55,9 @@ inline const QString confirmDelete = QStringLiteral("本当に削除してよろ
 inline const QString deleteFailed =
     QStringLiteral("Error 329: インデックスファイルへの書き込みに失敗しました。\n"
                    "インデックスファイルのアクセス権限を確認してください。");
+// What is at the index path is no seal index (a folder, a device, a pipe, a file
+// too large): %2 the system's reason.
+QString indexUnusable(std::string_view indexPath, const QString& reason);
 // The chosen index path has a character without a Shift-JIS form.
 QString indexPathNotStorable(const QString& path);
 // The command line names a seal that is not listed.

@@ -36,6 +36,11 @@ void ManagerDialogModel::useIndex(std::string indexPath) {
 
 void ManagerDialogModel::setIndexPath(std::string indexPath) {
     index_ = SealIndex(std::move(indexPath));
+    // Read as empty it would look like an index without seals: say what it is.
+    if (const std::error_code problem = index_.fileProblem())
+        prompter_.showMessage(maindialogtexts::indexUnusable(
+                                  index_.path(), QString::fromStdString(problem.message())),
+                              MessageIcon::Warning);
 }
 
 void ManagerDialogModel::refreshList() {

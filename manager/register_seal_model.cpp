@@ -60,7 +60,7 @@ QString RegisterSealModel::message(SealFormOutcome outcome) const {
     case SealFormOutcome::DownEmpty:
         return registerDownEmpty;
     case SealFormOutcome::NameTaken:
-        return nameTaken(checkedName());
+        return nameTakenMessage(checkedName());
     case SealFormOutcome::IndexFull:
         return capacityExceededMessage();
     case SealFormOutcome::NotStorable:
@@ -69,9 +69,9 @@ QString RegisterSealModel::message(SealFormOutcome outcome) const {
     case SealFormOutcome::Refused:
         return detail();
     case SealFormOutcome::SealFileFailed:
-        return registerSealFileFailed;
+        return withCause(registerSealFileFailed);
     case SealFormOutcome::IndexFailed:
-        return registerIndexFailed;
+        return withCause(registerIndexFailed);
     }
     return {};
 }

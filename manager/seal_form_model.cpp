@@ -6,6 +6,7 @@
 #include "common/file_chooser.h"
 #include "common/password_case.h"
 #include "common/prompter.h"
+#include "common/write_failure.h"
 
 #include <QFileInfo>
 
@@ -168,18 +169,35 @@ SealFormOutcome SealFormModel::validate() {
 
 SealFormOutcome SealFormModel::outcomeOf(const SealWriteResult& result) {
     detail_ = result.refusal;
+    cause_ = writeFailureCause(result.error);
     switch (result.status) {
     case SealWriteStatus::Written:
         return SealFormOutcome::Ok;
     case SealWriteStatus::Refused:
-        return result.refusal == capacityExceededMessage() ? SealFormOutcome::IndexFull
-                                                           : SealFormOutcome::Refused;
+        break;
     case SealWriteStatus::SealFileFailed:
         return SealFormOutcome::SealFileFailed;
     case SealWriteStatus::IndexFailed:
         return SealFormOutcome::IndexFailed;
     }
-    return SealFormOutcome::IndexFailed;
+    // Another program may have registered seals since the dialog's own checks.
+    switch (result.reason) {
+    case SealRefusal::NameTaken:
+        return SealFormOutcome::NameTaken;
+    case SealRefusal::IndexFull:
+        return SealFormOutcome::IndexFull;
+    case SealRefusal::NameInOtherCase:
+        return SealFormOutcome::NameInOtherCase;
+    case SealRefusal::None:
+    case SealRefusal::UnsafeName:
+    case SealRefusal::UnsafeValue:
+        break;
+    }
+    return SealFormOutcome::Refused;
+}
+
+QString SealFormModel::withCause(const QString& message) const {
+    return cause_.isEmpty() ? message : message + QLatin1Char('\n') + cause_;
 }
 
 SealFormOutcome SealFormModel::accept() {

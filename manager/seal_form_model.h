@@ -99,6 +99,8 @@ protected:
     Prompter& prompter() const { return prompter_; }
     // For message(): the writer's refusal, or the character that cannot be stored.
     const QString& detail() const { return detail_; }
+    // A failed write's message with the real cause on a line of its own, when known.
+    QString withCause(const QString& message) const;
     // The name the last checks looked at, as it would be stored.
     const std::string& checkedName() const { return checkedName_; }
 
@@ -131,6 +133,7 @@ private:
     SealFonts fonts_ = defaultSealFonts();
     bool fontsChosen_ = false;
     QString detail_;
+    QString cause_;
     std::string checkedName_;
 };
 

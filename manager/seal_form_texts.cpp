@@ -1,7 +1,5 @@
 #include "seal_form_texts.h"
 
-#include "common/cp932.h"
-
 namespace vermil {
 namespace {
 
@@ -86,11 +84,6 @@ const SealFormTexts& SealFormTexts::editTexts() {
 }
 
 namespace sealformtexts {
-
-QString nameTaken(std::string_view name) {
-    return QStringLiteral("Warning 308: 日付印名 ") + fromCp932(name) +
-           QStringLiteral(" は登録済みです。日付印名を変えてください。");
-}
 
 QString notStorable(const QString& character) {
     return QStringLiteral("文字「%1」は Shift-JIS (CP932) で表せないため登録できません。")

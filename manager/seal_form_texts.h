@@ -4,8 +4,6 @@
 
 #include <QString>
 
-#include <string_view>
-
 namespace vermil {
 
 // The captions of the register and edit dialogs. The register dialog's follow the
@@ -54,8 +52,6 @@ inline const QString registerIndexFailed =
     QStringLiteral("Error 309: インデックスファイルへの書き込みに失敗しました。\n"
                    "インデックスファイルのアクセス権限を確認してください。");
 inline const QString registered = QStringLiteral("登録しました。");
-// Warning 308: %1 the name.
-QString nameTaken(std::string_view name);
 
 inline const QString editNameEmpty = QStringLiteral("Error310: 印名が設定されていません。\n");
 inline const QString editPasswordEmpty =

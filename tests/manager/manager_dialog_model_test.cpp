@@ -11,6 +11,10 @@
 #include "common/cp932.h"
 #include "common/hanko_folders.h"
 #include "common/tag_text.h"
+#include "tests/support/small_filesystem.h"
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -292,4 +296,42 @@ TEST(ManagerDialogModel, SettingsOkTakesTheLanguage) {
     m.model.settingChosen(setting.accept());
     EXPECT_EQ(m.model.language(), Language::Japanese);
     EXPECT_EQ(f.setting("MAIN", "Lang"), "Japanese");
+}
+
+TEST(ManagerDialogModel, AFailedDeleteSaysError329AndKeepsTheList) {
+    const auto report =
+        vermil::test::inSmallFilesystem(64 * 1024, [](const std::filesystem::path& folder) {
+            const SealIndex index((folder / "vrdata/index.dat").string());
+            for (const char* name : {"S1", "S2", "S3"})
+                if (writeSeal(index, sampleSeal(name), SealEntryKind::New).status !=
+                    SealWriteStatus::Written)
+                    return std::string("not registered");
+            // Take every free byte, so that the index cannot be replaced.
+            const int fd = ::open((folder / "filler").c_str(), O_WRONLY | O_CREAT, 0600);
+            const std::string block(4096, 'f');
+            while (::write(fd, block.data(), block.size()) > 0) {
+            }
+            while (::write(fd, "f", 1) > 0) {
+            }
+            ::close(fd);
+            RecordingPrompter prompter;
+            RecordingFileChooser chooser;
+            ManagerDialogModel model(prompter, folder.string());
+            model.start(chooser);
+            model.selectRow(1);
+            prompter.answers = {true};
+            const auto outcome = model.deleteSelected();
+            std::string names;
+            for (const std::string& name : model.names())
+                names += name + " ";
+            return std::to_string(static_cast<int>(outcome)) + "|" + names + "|" +
+                   std::to_string(index.count()) + "|" + prompter.messages.join("#").toStdString();
+        });
+    if (!report)
+        GTEST_SKIP() << "no private mount on this machine";
+    EXPECT_EQ(*report,
+              std::to_string(static_cast<int>(ManagerDialogModel::DeleteOutcome::WriteFailed)) +
+                  "|S1 S2 S3 |3|"
+                  "Error 329: インデックスファイルへの書き込みに失敗しました。\n"
+                  "インデックスファイルのアクセス権限を確認してください。");
 }

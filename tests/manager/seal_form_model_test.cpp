@@ -9,6 +9,12 @@
 
 #include "common/cp932.h"
 #include "common/keyed_hash.h"
+#include "manager/csv_import.h"
+#include "sealfiles/seal_name.h"
+#include "tests/support/small_filesystem.h"
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -309,4 +315,84 @@ TEST(EditSealModel, ASealFileWithoutFontsTakesItsProfilesFonts) {
     auto edit = editOf(f, "A");
     EXPECT_EQ(edit->fonts().date, (SealFont{"IPAGothic", "0", "11"}));
     EXPECT_EQ(edit->fonts().up1.name, sjis("ＭＳ Ｐゴシック"));
+}
+
+TEST(RegisterSealModel, ANameDifferingOnlyInLetterCaseIsRefused) {
+    RegisterFixture f;
+    registerSeal(f.index(), sampleSeal("Abc"));
+    const std::string before = readFile(f.indexFile);
+    f.fill(QStringLiteral("abc"), QStringLiteral("PW"), QStringLiteral("UP"),
+           QStringLiteral("DOWN"));
+    // The exact name is not registered, so the dialog's own checks pass.
+    EXPECT_EQ(f.model.validate(), SealFormOutcome::Ok);
+    EXPECT_EQ(f.model.accept(), SealFormOutcome::NameInOtherCase);
+    EXPECT_EQ(f.prompter.messages, QStringList{caseOnlyDifferenceMessage("abc", "Abc")});
+    EXPECT_EQ(readFile(f.indexFile), before);
+    EXPECT_FALSE(std::filesystem::exists(f.settingsFile));
+    EXPECT_TRUE(verifySeal(f.index(), "Abc").passed());
+}
+
+TEST(RegisterSealModel, ImportAndRegisterStoreOneCodeForALowerCasePassword) {
+    ManagerFixture f;
+    writeFile(f.dir / "one.csv", "Imported,keiri01,UP,U2,DOWN,osprf_vrm_default.xml,19,19,F\r\n");
+    CsvImport(f.index(), f.prompter).run(f.dir / "one.csv");
+    RegisterSealModel model(f.prompter, HankoSettings(f.settingsFile), f.index(), "5.6.4");
+    model.setName(QStringLiteral("Typed"));
+    model.setPassword(QStringLiteral("keiri01"));
+    model.setUp1(QStringLiteral("UP"));
+    model.setDown(QStringLiteral("DOWN"));
+    ASSERT_EQ(model.accept(), SealFormOutcome::Ok);
+    EXPECT_EQ(f.indexValue("Imported", "Password2"), f.indexValue("Typed", "Password2"));
+    EXPECT_EQ(f.indexValue("Typed", "Password2"), hash6("KEIRI01", "VRMMGR"));
+}
+
+namespace {
+
+// Takes every free byte of the file system that holds `folder`.
+void fillUp(const std::filesystem::path& folder) {
+    const int fd = ::open((folder / "filler").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const std::string block(4096, 'f');
+    while (::write(fd, block.data(), block.size()) > 0) {
+    }
+    while (::write(fd, "f", 1) > 0) {
+    }
+    ::close(fd);
+}
+
+} // namespace
+
+TEST(RegisterSealModel, AFullDiskIsNamedAfterTheSystemsMessage) {
+    const auto report =
+        vermil::test::inSmallFilesystem(64 * 1024, [](const std::filesystem::path& folder) {
+            RecordingPrompter prompter;
+            const SealIndex index((folder / "vrdata/index.dat").string());
+            RegisterSealModel first(prompter, HankoSettings(folder / "hanko.ini"), index, "5.6.4");
+            first.setName(QStringLiteral("First"));
+            first.setPassword(QStringLiteral("PW"));
+            first.setUp1(QStringLiteral("UP"));
+            first.setDown(QStringLiteral("DOWN"));
+            if (first.accept() != SealFormOutcome::Ok)
+                return std::string("the first seal was not written");
+            fillUp(folder);
+            const std::string indexBefore = readFile(folder / "vrdata/index.dat");
+            RegisterSealModel second(prompter, HankoSettings(folder / "hanko.ini"), index, "5.6.4");
+            second.setName(QStringLiteral("Second"));
+            second.setPassword(QStringLiteral("PW"));
+            second.setUp1(QStringLiteral("UP"));
+            second.setDown(QStringLiteral("DOWN"));
+            const SealFormOutcome outcome = second.accept();
+            const bool indexKept = readFile(folder / "vrdata/index.dat") == indexBefore;
+            return std::to_string(static_cast<int>(outcome)) +
+                   (indexKept ? " kept\n" : " changed\n") + prompter.messages.last().toStdString();
+        });
+    if (!report)
+        GTEST_SKIP() << "no private mount on this machine";
+    // The seal file or the index entry could not be written; either way the system's
+    // message comes first, the real cause on the line after it, and the index is as it was.
+    const QString text = QString::fromStdString(*report);
+    EXPECT_TRUE(text.contains(QStringLiteral(" kept\n"))) << *report;
+    EXPECT_TRUE(text.contains(QStringLiteral("Error307: ")) ||
+                text.contains(QStringLiteral("Error 309: ")))
+        << *report;
+    EXPECT_TRUE(text.endsWith(QStringLiteral("\nディスクの空き容量が不足しています。"))) << *report;
 }
