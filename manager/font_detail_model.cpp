@@ -30,12 +30,11 @@ int proposedFontSize(FontLine line, std::size_t textBytes) {
     return AutoTextSize(static_cast<std::ptrdiff_t>(textBytes));
 }
 
-FontDetailModel::FontDetailModel(Prompter& prompter, const SealFonts& stored, std::string_view up2,
-                                 std::string_view up1, std::string_view down)
-    : prompter_(prompter), lines_{shownLine(stored.up2, FontLine::Up2, up2.size()),
-                                  shownLine(stored.up1, FontLine::Up1, up1.size()),
+FontDetailModel::FontDetailModel(Prompter& prompter, const SealFonts& stored, TextLengths lengths)
+    : prompter_(prompter), lines_{shownLine(stored.up2, FontLine::Up2, lengths.up2),
+                                  shownLine(stored.up1, FontLine::Up1, lengths.up1),
                                   shownLine(stored.date, FontLine::Date, 0),
-                                  shownLine(stored.low1, FontLine::Low1, down.size())} {}
+                                  shownLine(stored.low1, FontLine::Low1, lengths.down)} {}
 
 FontDetailModel::ChooseOutcome FontDetailModel::chooseFont(FontLine line, FontChooser& chooser) {
     FontLineState& state = lines_[index(line)];

@@ -7,7 +7,6 @@
 #include <array>
 #include <cstddef>
 #include <optional>
-#include <string_view>
 
 namespace vermil {
 
@@ -38,9 +37,13 @@ struct FontLineState {
 // not asking for them.
 class FontDetailModel {
 public:
-    // The seal's texts give the proposed sizes.
-    FontDetailModel(Prompter& prompter, const SealFonts& stored, std::string_view up2,
-                    std::string_view up1, std::string_view down);
+    // The lengths in bytes of the seal's texts give the proposed sizes.
+    struct TextLengths {
+        std::size_t up2 = 0;
+        std::size_t up1 = 0;
+        std::size_t down = 0;
+    };
+    FontDetailModel(Prompter& prompter, const SealFonts& stored, TextLengths lengths);
 
     const FontLineState& line(FontLine line) const { return lines_[index(line)]; }
     void setName(FontLine line, const QString& name) { lines_[index(line)].name = name; }

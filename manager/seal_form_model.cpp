@@ -94,11 +94,8 @@ void SealFormModel::fillTexts(FieldText name, FieldText up1, FieldText up2, Fiel
 }
 
 FontDetailModel SealFormModel::fontDetail() const {
-    // Only the lengths matter here.
-    const std::string up2(byteLength(up2_), 'x');
-    const std::string up1(byteLength(up1_), 'x');
-    const std::string down(byteLength(down_), 'x');
-    return FontDetailModel(prompter_, fonts_, up2, up1, down);
+    return FontDetailModel(prompter_, fonts_,
+                           {byteLength(up2_), byteLength(up1_), byteLength(down_)});
 }
 
 void SealFormModel::setFonts(const SealFonts& fonts) {

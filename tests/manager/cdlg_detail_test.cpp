@@ -30,7 +30,7 @@ SealFonts stored() {
 TEST(CDlgDetail, ShowsTheLinesAndOkGivesTheirFonts) {
     RecordingPrompter prompter;
     RecordingFontChooser chooser;
-    FontDetailModel model(prompter, stored(), "", sjis("経理部"), sjis("山田"));
+    FontDetailModel model(prompter, stored(), {0, sjis("経理部").size(), sjis("山田").size()});
     CDlgDetail dialog(model, chooser);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
@@ -67,7 +67,7 @@ TEST(CDlgDetail, ShowsTheLinesAndOkGivesTheirFonts) {
 TEST(CDlgDetail, CancelGivesNothing) {
     RecordingPrompter prompter;
     RecordingFontChooser chooser;
-    FontDetailModel model(prompter, stored(), "", "", "");
+    FontDetailModel model(prompter, stored(), {});
     CDlgDetail dialog(model, chooser);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));

@@ -23,15 +23,14 @@ SealFonts storedFonts(const std::string& size, const std::string& bold = "") {
 TEST(FontDetailModel, ProposesASizeWhereTheStoredOneReadsAsZero) {
     for (const std::string stored : {"0", "", "abc", "0pt"}) {
         RecordingPrompter prompter;
-        const FontDetailModel model(prompter, storedFonts(stored), "", std::string(30, 'x'),
-                                    sjis("山田"));
+        const FontDetailModel model(prompter, storedFonts(stored), {0, 30, sjis("山田").size()});
         EXPECT_EQ(model.line(FontLine::Date).size, 12) << stored;
         EXPECT_EQ(model.line(FontLine::Low1).size, 20) << stored; // 4 bytes
         EXPECT_EQ(model.line(FontLine::Up2).size, 10) << stored;  // empty
         EXPECT_EQ(model.line(FontLine::Up1).size, 3) << stored;   // 30 bytes
     }
     RecordingPrompter prompter;
-    const FontDetailModel kept(prompter, storedFonts("15"), "", "", "");
+    const FontDetailModel kept(prompter, storedFonts("15"), {});
     EXPECT_EQ(kept.line(FontLine::Date).size, 15);
     // The table, byte length to size.
     const std::pair<std::size_t, int> table[] = {{0, 10},  {1, 24},  {2, 22},  {3, 21}, {11, 13},
@@ -45,7 +44,7 @@ TEST(FontDetailModel, ProposesASizeWhereTheStoredOneReadsAsZero) {
 TEST(FontDetailModel, OnlyWeight700IsBold) {
     RecordingPrompter prompter;
     RecordingFontChooser chooser;
-    FontDetailModel model(prompter, storedFonts("", "1"), "", "UP", "DOWN");
+    FontDetailModel model(prompter, storedFonts("", "1"), {0, 2, 4});
     EXPECT_TRUE(model.line(FontLine::Up1).bold);
     chooser.answers = {ChosenFont{QStringLiteral("IPAMincho"), 14, 600},
                        ChosenFont{QStringLiteral("IPAGothic"), 9, 700}, std::nullopt};
@@ -69,7 +68,7 @@ TEST(FontDetailModel, OnlyWeight700IsBold) {
 TEST(FontDetailModel, AFaceNameOverThirtyOneBytesIsNotHandedToTheChooser) {
     RecordingPrompter prompter;
     RecordingFontChooser chooser;
-    FontDetailModel model(prompter, storedFonts("12"), "", "", "");
+    FontDetailModel model(prompter, storedFonts("12"), {});
     // Sixteen double-byte characters: 32 bytes.
     model.setName(FontLine::Up2, QStringLiteral("あいうえおかきくけこさしすせそた"));
     EXPECT_EQ(model.chooseFont(FontLine::Up2, chooser),
