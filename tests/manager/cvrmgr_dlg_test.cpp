@@ -1,3 +1,4 @@
+#include "manager/ui/cabout_dlg.h"
 #include "manager/ui/cvrmgr_dlg.h"
 #include "manager/ui/manager_windows.h"
 #include "manager/ui/seal_picture_view.h"
@@ -7,6 +8,7 @@
 
 #include <QAction>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -175,4 +177,21 @@ TEST(CVrmgrDlg, RefSettingAndVersionReachTheModel) {
 
     QTest::mouseClick(dialog.importButton(), Qt::LeftButton);
     EXPECT_EQ(t.windows.imports, 1);
+}
+
+TEST(CAboutDlg, ShowsTheVersionAndCloses) {
+    CAboutDlg box;
+    box.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+    EXPECT_EQ(box.windowTitle(), QStringLiteral("Version Information"));
+    QStringList lines;
+    for (const QLabel* label : box.findChildren<QLabel*>())
+        if (!label->text().isEmpty())
+            lines << label->text();
+    EXPECT_EQ(lines, (QStringList{QStringLiteral("日付印Vermil管理ツール Vermil Manager"),
+                                  QStringLiteral("Vrmgr  Ver 5. 6. 4 Rel.0"),
+                                  QStringLiteral("Releace Date :  2012-03-21")}));
+    EXPECT_EQ(box.closeButton()->text(), QStringLiteral("Close"));
+    QTest::mouseClick(box.closeButton(), Qt::LeftButton);
+    EXPECT_FALSE(box.isVisible());
 }

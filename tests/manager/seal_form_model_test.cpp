@@ -302,6 +302,24 @@ TEST(EditSealModel, ChecksWithItsOwnCodes) {
     }
 }
 
+TEST(EditSealModel, ASealFileThatCannotBeReplacedSaysError317) {
+    ManagerFixture f;
+    registerSeal(f.index(), sampleSeal("A"));
+    auto edit = editOf(f, "A");
+    const std::string indexBefore = readFile(f.indexFile);
+    // A folder where the seal file was: it cannot be replaced.
+    std::filesystem::remove(f.sealFolder / "A.vrm");
+    std::filesystem::create_directory(f.sealFolder / "A.vrm");
+    edit->setPassword(QStringLiteral("PW"));
+    EXPECT_EQ(edit->accept(), SealFormOutcome::SealFileFailed);
+    ASSERT_EQ(f.prompter.messages.size(), 1);
+    EXPECT_TRUE(f.prompter.messages[0].startsWith(
+        QStringLiteral("Error317: Vermilファイル(.vrm)への書き込みに失敗しました。\n"
+                       "Vermilデータフォルダー(vrdata)のアクセス権限を確認してください。")))
+        << f.prompter.messages[0].toStdString();
+    EXPECT_EQ(readFile(f.indexFile), indexBefore);
+}
+
 TEST(EditSealModel, ASealFileWithoutFontsTakesItsProfilesFonts) {
     ManagerFixture f;
     registerSeal(f.index(), sampleSeal("A"));
