@@ -35,8 +35,9 @@ std::unique_ptr<QCoreApplication> startApplication(vermil::cli::VerbApplication 
 
 int main(int argc, char** argv) {
     using namespace vermil::cli;
-    const VerbChoice choice = chooseVerb(
-        vermilinVerbs(), std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    const VerbChoice choice =
+        chooseVerb(vermilinVerbs(), std::vector<std::string>(argv + 1, argv + argc), std::cin,
+                   std::cout, std::cerr);
     if (!choice.call)
         return exitCode(choice.status);
     const auto app = startApplication(choice.call->verb().application, argc, argv);
