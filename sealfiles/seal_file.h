@@ -14,7 +14,8 @@ std::string sealFilePath(std::string_view sealFolder, std::string_view sealName)
 bool writeSealFile(std::string_view sealFolder, std::string_view sealName, std::string_view text);
 
 // The file's text as the programs read it (lines joined, at most 1023 bytes), or
-// nullopt when it cannot be opened.
+// nullopt when it cannot be opened or its text is longer than that (no seal file
+// the programs write is, and a cut text must never be checked as the seal).
 std::optional<std::string> readSealFile(std::string_view path);
 
 } // namespace vermil
