@@ -1,6 +1,7 @@
-// vermilin: the stamping program. Until its window exists it answers the
-// command-line verbs only.
+// vermilin: the stamping program. A verb runs without a window; otherwise the
+// main window, or the embedded-object window of -Embedding FILE.
 #include "cli/command_line.h"
+#include "ui/cvermilin_app.h"
 
 #include "common/cli/verb_runner.h"
 
@@ -8,6 +9,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+#include <exception>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -31,6 +33,13 @@ std::unique_ptr<QCoreApplication> startApplication(vermil::cli::VerbApplication 
     return std::make_unique<QCoreApplication>(argc, argv);
 }
 
+int runWindow(const vermil::cli::VerbCall& call, int& argc, char** argv) {
+    vermil::CVermilinApp app(argc, argv);
+    if (call.verb().name == vermil::cli::embeddingVerb)
+        return app.runEmbedded(call.operands().at(0));
+    return app.runStandAlone();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -40,6 +49,14 @@ int main(int argc, char** argv) {
                    std::cout, std::cerr);
     if (!choice.call)
         return exitCode(choice.status);
-    const auto app = startApplication(choice.call->verb().application, argc, argv);
-    return exitCode(choice.call->run());
+    try {
+        if (!choice.call->verb().run)
+            return runWindow(*choice.call, argc, argv);
+        const auto app = startApplication(choice.call->verb().application, argc, argv);
+        return exitCode(choice.call->run());
+    } catch (const std::exception& e) {
+        // A start-up that fails ends the program with a status of its own.
+        std::cerr << "vermilin: " << e.what() << "\n";
+        return exitCode(ExitStatus::Fault);
+    }
 }

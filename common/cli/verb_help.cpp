@@ -46,6 +46,8 @@ void appendVerbs(std::string& text, const VerbTable& table) {
         if (verb.name.empty())
             text.append(table.program).append(synopsis.empty() ? "" : " ");
         text.append(synopsis).append("\n");
+        for (const std::string_view alias : verb.aliases)
+            appendIndented(text, std::string("also ").append(alias));
         appendIndented(text, verb.summary);
     }
     text.append("  --help, -h\n");

@@ -41,9 +41,14 @@ bool isHelp(std::string_view argument) {
     return argument == "--help" || argument == "-h";
 }
 
+bool isCalled(const Verb& verb, std::string_view name) {
+    return verb.name == name ||
+           std::find(verb.aliases.begin(), verb.aliases.end(), name) != verb.aliases.end();
+}
+
 const Verb* findVerb(const VerbTable& table, std::string_view name) {
     for (const Verb& verb : table.verbs)
-        if (verb.name == name)
+        if (isCalled(verb, name))
             return &verb;
     return nullptr;
 }

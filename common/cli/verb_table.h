@@ -36,6 +36,9 @@ struct Verb {
     VerbFunction run = nullptr; // nullptr: the program opens its window itself
     std::span<const Option> options = {};
     VerbApplication application = VerbApplication::Core;
+    // Other spellings of the name that call the same verb, e.g. the Windows-style
+    // "/Embedding" beside "-Embedding". Matched exactly, like the name.
+    std::span<const std::string_view> aliases = {};
 };
 
 // The command line of one program. --help (or -h) is built in and lists the table.

@@ -234,3 +234,80 @@ TEST(VerbRunner, TheVerbReadsTheInputItIsGiven) {
     EXPECT_EQ(runVerbs(readingTable, {"--list"}, in, out, err), 0);
     EXPECT_EQ(in.tellg(), 0);
 }
+
+namespace {
+
+constexpr std::string_view embeddingAliases[] = {"/Embedding"};
+constexpr std::string_view registerAliases[] = {"/Regserver"};
+constexpr Verb switchVerbs[] = {
+    {"", "", "open the window", nullptr, {}, VerbApplication::Widgets},
+    {"-Embedding",
+     "FILE",
+     "open an object",
+     nullptr,
+     {},
+     VerbApplication::Widgets,
+     embeddingAliases},
+    {"-Regserver", "", "register", echo, {}, VerbApplication::Core, registerAliases},
+    {"--list", "", "print the names", echo},
+};
+constexpr VerbTable switchTable{"srv", switchVerbs};
+
+} // namespace
+
+TEST(VerbRunner, WindowsStyleSwitchesCallTheirVerb) {
+    std::istringstream in;
+    std::ostringstream out, err;
+    for (const char* spelling : {"-Embedding", "/Embedding"}) {
+        const VerbChoice choice = chooseVerb(switchTable, {spelling, "obj.vrs"}, in, out, err);
+        ASSERT_TRUE(choice.call.has_value()) << spelling;
+        EXPECT_EQ(choice.call->verb().name, "-Embedding");
+        EXPECT_EQ(choice.call->operands(), std::vector<std::string>{"obj.vrs"});
+    }
+    // The file may come first, and the same verb may be named in both spellings.
+    const VerbChoice both =
+        chooseVerb(switchTable, {"obj.vrs", "/Embedding", "-Embedding"}, in, out, err);
+    ASSERT_TRUE(both.call.has_value());
+    EXPECT_EQ(both.call->verb().name, "-Embedding");
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(err.str(), "");
+
+    EXPECT_EQ(run(switchTable, {"/Regserver"}).out, "-Regserver:");
+    EXPECT_EQ(run(switchTable, {"-Regserver"}).out, "-Regserver:");
+
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string problem;
+    } const wrong[] = {
+        {{"/Embedding"}, "srv: -Embedding takes FILE\n\n"},
+        {{"/Embedding", "a", "b"}, "srv: -Embedding takes FILE\n\n"},
+        {{"/Regserver", "/Embedding", "a"},
+         "srv: only one of -Embedding, -Regserver, --list: /Embedding\n\n"},
+        {{"/regserver"}, "srv: too many arguments: /regserver\n\n"}, // exact spelling only
+        {{"-embedding", "a"}, "srv: unknown verb or option -embedding\n\n"},
+    };
+    for (const Case& c : wrong) {
+        const Outcome r = run(switchTable, c.arguments);
+        EXPECT_EQ(r.status, 2) << c.problem;
+        EXPECT_EQ(r.err, c.problem + helpText(switchTable));
+    }
+}
+
+TEST(VerbRunner, HelpNamesTheOtherSpellings) {
+    EXPECT_EQ(helpText(switchTable), "Usage: srv\n"
+                                     "       srv VERB [ARGUMENTS]\n"
+                                     "\n"
+                                     "Verbs:\n"
+                                     "  srv\n"
+                                     "      open the window\n"
+                                     "  -Embedding FILE\n"
+                                     "      also /Embedding\n"
+                                     "      open an object\n"
+                                     "  -Regserver\n"
+                                     "      also /Regserver\n"
+                                     "      register\n"
+                                     "  --list\n"
+                                     "      print the names\n"
+                                     "  --help, -h\n"
+                                     "      print this text\n");
+}
