@@ -2,6 +2,8 @@
 
 #include "stamp_document.h"
 
+#include "render/seal_painter.h"
+
 namespace vermil {
 
 SealDialogInputs sealDialogInputsOf(const CVermilinDoc& document) {
@@ -36,6 +38,9 @@ void copySealDialogOutputs(const SealDialogOutputs& outputs, CVermilinDoc& docum
     stamp.windowsUser = document.currentUser();
     stamp.computerName = document.currentComputer();
     stamp.recordedVersion = stamp.programVersion;
+    // As the screen would settle them, so a stamp saved before its first paint
+    // holds the sizes it shows.
+    settleAutomaticSizes(stamp.drawing);
 }
 
 PasswordChangeInputs passwordChangeInputsOf(const CVermilinDoc& document) {

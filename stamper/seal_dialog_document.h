@@ -25,8 +25,9 @@ SealDialogInputs sealDialogInputsOf(const CVermilinDoc& document);
 // The stamp in the document becomes the new one: the last seal, the approval
 // fields, the seal's texts, fonts, colour, size, seal file and profile texts,
 // and the user, computer and program version of this stamp (not those a
-// reopened stamp carried). Nothing of the document that the dialog does not set
-// (shape, pen width, the clipboard flag) changes.
+// reopened stamp carried); automatic text sizes are settled as the screen would
+// settle them. Nothing of the document that the dialog does not set (shape, pen
+// width, the clipboard flag) changes.
 void copySealDialogOutputs(const SealDialogOutputs& outputs, CVermilinDoc& document);
 
 // The last seal, the index path and the language.

@@ -8,6 +8,8 @@
 #include "widgets/dialog_colour_chooser.h"
 #include "widgets/message_box_prompter.h"
 
+#include <QApplication>
+
 namespace vermil {
 
 std::optional<SealDialogOutputs> runSealDialog(const CVermilinDoc& document, QWidget* parent) {
@@ -33,6 +35,14 @@ bool runPasswordChangeDialog(const CVermilinDoc& document, QWidget* parent) {
     CPasswdDlg dialog(model, parent);
     prompter.setParentWidget(&dialog);
     return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<SealDialogOutputs> SealDialogCommands::takeStamp(const CVermilinDoc& document) {
+    return runSealDialog(document, QApplication::activeWindow());
+}
+
+void SealDialogCommands::changePassword(const CVermilinDoc& document) {
+    runPasswordChangeDialog(document, QApplication::activeWindow());
 }
 
 } // namespace vermil

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "stamper/password_changer.h"
 #include "stamper/seal_dialog_model.h"
+#include "stamper/stamp_taker.h"
 
 #include <optional>
 
@@ -29,5 +31,13 @@ std::optional<SealDialogOutputs> runSealDialog(const CVermilinDoc& document,
 // The password change dialog over the document's inputs; true when a password
 // was changed. Nothing of the document changes.
 bool runPasswordChangeDialog(const CVermilinDoc& document, QWidget* parent = nullptr);
+
+// Both commands as the program's windows call them (CVermilinApp::setStampTaker,
+// setPasswordChanger), each dialog over the window that is active.
+class SealDialogCommands : public StampTaker, public PasswordChanger {
+public:
+    std::optional<SealDialogOutputs> takeStamp(const CVermilinDoc& document) override;
+    void changePassword(const CVermilinDoc& document) override;
+};
 
 } // namespace vermil

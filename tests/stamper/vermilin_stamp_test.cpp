@@ -6,6 +6,11 @@
 
 #include "common/platform_identity.h"
 
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QSettings>
+#include <QThread>
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -276,4 +281,49 @@ TEST_F(VermilinStamp, HelpListsTheStampingVerbs) {
     for (const char* word : {"--stamp STAMPFILE", "--change-password", "--password-stdin",
                              "--save-password", "--no-save-password", "--picture", "--seal-date"})
         EXPECT_NE(help.out.find(word), std::string::npos) << word;
+}
+
+TEST_F(VermilinStamp, TheEmbeddedObjectWindowStampsAtOnceWithAutoStampTwo) {
+    // The password remembered by an earlier stamp, and AutoStamp 2 chosen.
+    ASSERT_EQ(stamp({"first.vrs", "--seal", "総務課長", "--name", "鈴木", "--save-password"}, {},
+                    {"VERMIL_PASSWORD=SOUMU"})
+                  .exitCode,
+              0);
+    QSettings(QString::fromStdString((home / ".config/Ombrel/vermilin.ini").string()),
+              QSettings::IniFormat)
+        .setValue(QString::fromStdString(vermil::userName()) + "/AutoStamp", "2");
+
+    // The window stays open after the stamp: it is closed once the object is written.
+    const std::filesystem::path object = home / "object.vrs";
+    QProcess window;
+    QProcessEnvironment environment;
+    environment.insert("PATH", qEnvironmentVariable("PATH"));
+    environment.insert("HOME", QString::fromStdString(home.path().string()));
+    environment.insert("XDG_CONFIG_HOME", QString::fromStdString((home / ".config").string()));
+    environment.insert("XDG_DATA_HOME", QString::fromStdString((home / ".local/share").string()));
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    window.setProcessEnvironment(environment);
+    window.setWorkingDirectory(QString::fromStdString(home.path().string()));
+    window.start(vermilin, {"-Embedding", QString::fromStdString(object.string())});
+    ASSERT_TRUE(window.waitForStarted());
+    QElapsedTimer waited;
+    waited.start();
+    const std::filesystem::path png = object.string() + ".png";
+    while (!std::filesystem::exists(png) && waited.elapsed() < 60000 &&
+           window.state() == QProcess::Running)
+        QThread::msleep(50);
+    QThread::msleep(200); // the picture is replaced as a whole: it is complete once there
+    window.kill();
+    window.waitForFinished();
+    ASSERT_TRUE(std::filesystem::exists(png)) << window.readAllStandardError().toStdString();
+    EXPECT_TRUE(std::filesystem::exists(object.string() + ".svg"));
+
+    const ProgramRun info = run(vermilin, {"--info", "object.vrs"});
+    EXPECT_EQ(info.exitCode, 0) << info.err;
+    EXPECT_NE(info.out.find("Name : 鈴木\n"), std::string::npos) << info.out;
+    EXPECT_NE(info.out.find("Windows UserID : " + vermil::userName() + "\n"), std::string::npos);
+    const std::string lines = log();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 2) << lines;
+    const ProgramRun check = run(trailscan, {"--check", "Documents/hanko.log"});
+    EXPECT_EQ(check.exitCode, 0) << check.out;
 }
