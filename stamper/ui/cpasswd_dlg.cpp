@@ -124,6 +124,9 @@ void CPasswdDlg::start() {
         sealList_->setCurrentRow(static_cast<int>(*row));
     indexPathEdit_->setText(fromCp932(model_.inputs().indexPath));
     showState();
+    // With the seal chosen already, the old password is what comes first.
+    if (model_.selectedRow())
+        oldPasswordEdit_->setFocus();
 }
 
 int CPasswdDlg::exec() {
