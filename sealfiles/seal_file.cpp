@@ -14,9 +14,16 @@ std::string sealFilePath(std::string_view sealFolder, std::string_view sealName)
 }
 
 bool writeSealFile(std::string_view sealFolder, std::string_view sealName, std::string_view text) {
+    std::error_code ignored;
+    return writeSealFile(sealFolder, sealName, text, ignored);
+}
+
+bool writeSealFile(std::string_view sealFolder, std::string_view sealName, std::string_view text,
+                   std::error_code& error) {
+    error.clear();
     if (sealNameProblem(sealName))
         return false;
-    return writeFileAtomically(nativePath(sealFilePath(sealFolder, sealName)), text);
+    return writeFileAtomically(nativePath(sealFilePath(sealFolder, sealName)), text, error);
 }
 
 std::optional<std::string> readSealFile(std::string_view path) {

@@ -3,6 +3,7 @@
 #include "sealfiles/seal_definition.h"
 #include "sealfiles/seal_file.h"
 #include "sealfiles/seal_name.h"
+#include "tests/fuzz/fuzz_temporary.h"
 
 #include <cstdint>
 #include <string_view>
@@ -10,8 +11,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    char path[] = "/tmp/vermil-fuzz-seal-XXXXXX";
-    const int fd = ::mkstemp(path);
+    std::string path = vermil::fuzz::temporaryTemplate("seal");
+    const int fd = ::mkstemp(path.data());
     if (fd < 0)
         return 0;
     const bool written = ::write(fd, data, size) == static_cast<ssize_t>(size);
@@ -38,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (void)vermil::sealTextProblem(seal);
         (void)vermil::sealNameProblem(content.up1);
     }
-    ::unlink(path);
+    ::unlink(path.c_str());
     (void)vermil::parseSealText(bytes);
     return 0;
 }
