@@ -229,19 +229,27 @@ void SealDialogModel::logStamp() {
     appendStampLog(entry, {inputs_.logEnabled, inputs_.logFilePath, inputs_.logFormat}, prompter_);
 }
 
-// In this order; a failed write of a remembered value does not stop the stamp.
+// The fields in this order, in one replacement of hanko.ini (all of them or, when
+// the write fails, none), then the colour. A failed write of a remembered value
+// does not stop the stamp.
 void SealDialogModel::rememberFields() {
-    settings_.setSealValue(sealName_, "Date", approvalDate_);
-    settings_.setSealValue(sealName_, "DateIn", sealDateText_);
-    settings_.setSealValue(sealName_, "Item", firstCommentLine(comment_));
-    settings_.setSealValue(sealName_, "Name", name_);
-    settings_.setSealValue(sealName_, "NameIn", lowerText_);
-    settings_.setSealValue(sealName_, "Section", section_);
-    settings_.setSealValue(sealName_, "SectionIn", upperText1_);
+    const auto seal = [this](const char* key, const std::string& value) {
+        return IniWrite{sealName_, key, value};
+    };
+    settings_.writeAll({
+        seal("Date", approvalDate_),
+        seal("DateIn", sealDateText_),
+        seal("Item", firstCommentLine(comment_)),
+        seal("Name", name_),
+        seal("NameIn", lowerText_),
+        seal("Section", section_),
+        seal("SectionIn", upperText1_),
+        seal("DocumentNo", documentNumber_),
+        {std::string(hankokeys::commonDocumentNo.section),
+         std::string(hankokeys::commonDocumentNo.key), ""},
+        {std::string(hankokeys::listBox.section), std::string(hankokeys::listBox.key), sealName_},
+    });
     colourFile_.setColour(sealName_, static_cast<int>(colour_));
-    settings_.setSealValue(sealName_, "DocumentNo", documentNumber_);
-    settings_.setCommonDocumentNo("");
-    settings_.setListBox(sealName_);
 }
 
 void SealDialogModel::rememberPassword() {
