@@ -18,10 +18,10 @@ PasswordChangeTexts english() {
 
 PasswordChangeTexts japanese() {
     PasswordChangeTexts t = english();
-    t.vermilName = QStringLiteral("日付印名(&V)");
-    t.oldPassword = QStringLiteral("古い押印パスワード(&O)");
-    t.newPassword = QStringLiteral("新しい押印パスワード(&N)");
-    t.samePasswordAgain = QStringLiteral("新しい押印パスワード（確認のため）(&I)");
+    t.vermilName = QStringLiteral("日付印名");
+    t.oldPassword = QStringLiteral("古い押印パスワード");
+    t.newPassword = QStringLiteral("新しい押印パスワード");
+    t.samePasswordAgain = QStringLiteral("新しい押印パスワード（確認のため）");
     return t;
 }
 

@@ -29,18 +29,18 @@ SealDialogTexts english() {
     return t;
 }
 
+// The system's Japanese captions stand as they are, without mnemonic suffixes;
+// "Save Password" and "Color" are the same in both sets.
 SealDialogTexts japanese() {
     SealDialogTexts t = english();
-    t.stampSelection = QStringLiteral("日付印選択(&S)");
+    t.stampSelection = QStringLiteral("日付印選択");
     t.sealInformation = QStringLiteral("押印情報");
-    t.documentNo = QStringLiteral("文書番号(&D)");
-    t.name = QStringLiteral("名前(&N)");
-    t.section = QStringLiteral("所属(&E)");
-    t.date = QStringLiteral("日付(&A)");
-    t.comment = QStringLiteral("コメント(&M)");
-    t.password = QStringLiteral("パスワード(&P)");
-    t.savePassword = QStringLiteral("Save Password(&V)");
-    t.colour = QStringLiteral("Color(&C)");
+    t.documentNo = QStringLiteral("文書番号");
+    t.name = QStringLiteral("名前");
+    t.section = QStringLiteral("所属");
+    t.date = QStringLiteral("日付");
+    t.comment = QStringLiteral("コメント");
+    t.password = QStringLiteral("パスワード");
     t.userLine = QStringLiteral("ユーザー:");
     t.indexLine = QStringLiteral("インデックス:");
     t.colourChooserTitle = QStringLiteral("印の色");
