@@ -1,5 +1,7 @@
 #include "log_file_reader.h"
 
+#include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -7,19 +9,101 @@
 #include <unistd.h>
 #include <utility>
 
-namespace vermil {
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
-std::optional<LogFile> LogFile::open(const std::filesystem::path& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
+namespace vermil {
+namespace {
+
+// One bit per byte of the 64 at `chunk` that is a line feed.
+std::uint64_t lineFeedMask(const char* chunk) {
+    std::uint64_t mask = 0;
+#if defined(__SSE2__)
+    for (int part = 0; part < 4; ++part) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(chunk + 16 * part));
+        mask |=
+            std::uint64_t(std::uint16_t(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8('\n')))))
+            << (16 * part);
+    }
+#else
+    for (int i = 0; i < 64; ++i)
+        mask |= std::uint64_t(chunk[i] == '\n') << i;
+#endif
+    return mask;
+}
+
+// The position of the `n`-th set bit of `mask` (n from 1).
+int nthSetBit(std::uint64_t mask, std::size_t n) {
+    for (std::size_t i = 1; i < n; ++i)
+        mask &= mask - 1;
+    return std::countr_zero(mask);
+}
+
+} // namespace
+
+std::size_t endOfWholeLines(std::string_view bytes, std::size_t maxLines) {
+    if (maxLines == 0)
+        maxLines = 1;
+    // Fewer bytes than the limit cannot hold too many lines.
+    if (bytes.size() <= maxLines) {
+        const auto* last = static_cast<const char*>(::memrchr(bytes.data(), '\n', bytes.size()));
+        return last ? static_cast<std::size_t>(last - bytes.data()) + 1 : 0;
+    }
+    std::size_t seen = 0;
+    std::size_t end = 0; // after the last line feed seen
+    std::size_t pos = 0;
+    for (; pos + 64 <= bytes.size(); pos += 64) {
+        const std::uint64_t mask = lineFeedMask(bytes.data() + pos);
+        if (mask == 0)
+            continue;
+        const auto count = static_cast<std::size_t>(std::popcount(mask));
+        if (seen + count >= maxLines)
+            return pos + static_cast<std::size_t>(nthSetBit(mask, maxLines - seen)) + 1;
+        seen += count;
+        end = pos + static_cast<std::size_t>(63 - std::countl_zero(mask)) + 1;
+    }
+    for (; pos < bytes.size(); ++pos) {
+        if (bytes[pos] != '\n')
+            continue;
+        end = pos + 1;
+        if (++seen == maxLines)
+            break;
+    }
+    return end;
+}
+
+std::optional<LogFile> LogFile::open(const std::filesystem::path& path, LogOpenFailure* failure) {
+    auto fail = [&](LogOpenFailure why) {
+        if (failure)
+            *failure = why;
         return std::nullopt;
+    };
+    if (failure)
+        *failure = LogOpenFailure::None;
+    // Looked at before opening, since opening a device or a FIFO may itself block
+    // or act; looked at again on the open file, which may have been replaced.
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
+        return fail(LogOpenFailure::NotARegularFile);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0)
+        return fail(LogOpenFailure::CannotOpen);
+    if (::fstat(fd, &info) != 0) {
         ::close(fd);
-        return std::nullopt;
+        return fail(LogOpenFailure::CannotOpen);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return fail(LogOpenFailure::NotARegularFile);
+    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        ::close(fd);
+        return fail(LogOpenFailure::CannotOpen);
     }
     ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
-    return LogFile(fd, S_ISREG(info.st_mode) ? static_cast<std::uint64_t>(info.st_size) : 0);
+    return LogFile(fd, static_cast<std::uint64_t>(info.st_size));
 }
 
 LogFile::LogFile(LogFile&& other) noexcept
@@ -40,19 +124,27 @@ LogFile::~LogFile() {
         ::close(fd_);
 }
 
-LineBlockReader::LineBlockReader(int fd, std::size_t blockBytes, std::size_t maxLineBytes)
-    : fd_(fd), blockBytes_(blockBytes), maxLineBytes_(maxLineBytes) {}
+LineBlockReader::LineBlockReader(int fd, std::uint64_t bytesToRead, const LineBlockLimits& limits)
+    : fd_(fd), bytesToRead_(bytesToRead), limits_(limits) {}
 
 LineBlockReader::Fill LineBlockReader::readMore() {
-    char* room = pending_.prepare(blockBytes_);
+    // What is held is at most the start of one line: move it to the front.
+    pending_.eraseFront(start_);
+    start_ = 0;
+    const std::uint64_t left = bytesToRead_ - bytesRead_;
+    if (left == 0)
+        return Fill::End;
+    const std::size_t want =
+        static_cast<std::size_t>(std::min<std::uint64_t>(limits_.blockBytes, left));
+    char* room = pending_.prepare(want);
     for (;;) {
-        const ssize_t got = ::read(fd_, room, blockBytes_);
+        const ssize_t got = ::read(fd_, room, want);
         if (got < 0 && errno == EINTR)
             continue;
         pending_.commit(room + (got > 0 ? got : 0));
         if (got < 0)
             return Fill::Error;
-        if (got == 0)
+        if (got == 0) // the file became shorter while it was read
             return Fill::End;
         bytesRead_ += static_cast<std::uint64_t>(got);
         return Fill::Data;
@@ -61,14 +153,16 @@ LineBlockReader::Fill LineBlockReader::readMore() {
 
 LineBlockReader::Fill LineBlockReader::skipRestOfLongLine() {
     for (;;) {
+        const std::string_view rest = held();
         const auto* lineFeed =
-            static_cast<const char*>(std::memchr(pending_.data(), '\n', pending_.size()));
+            static_cast<const char*>(std::memchr(rest.data(), '\n', rest.size()));
         if (lineFeed) {
-            pending_.eraseFront(static_cast<std::size_t>(lineFeed - pending_.data()) + 1);
+            start_ += static_cast<std::size_t>(lineFeed - rest.data()) + 1;
             skipping_ = false;
             return Fill::Data;
         }
         pending_.clear();
+        start_ = 0;
         const Fill fill = readMore();
         if (fill != Fill::Data)
             return fill;
@@ -76,11 +170,19 @@ LineBlockReader::Fill LineBlockReader::skipRestOfLongLine() {
 }
 
 void LineBlockReader::handOver(ByteBuffer& out, std::size_t length) {
-    // The piece keeps the buffer it was read into; only the start of the next
-    // line moves, into the buffer the caller handed in.
-    out.assign(pending_.view().substr(length));
-    pending_.truncate(length);
-    pending_.swap(out);
+    const std::string_view piece = held().substr(0, length);
+    const std::string_view rest = held().substr(length);
+    if (start_ == 0 && rest.size() <= piece.size()) {
+        // The piece keeps the buffer it was read into; only the start of the
+        // next line moves, into the buffer the caller handed in.
+        out.assign(rest);
+        pending_.truncate(length);
+        pending_.swap(out);
+        return;
+    }
+    // A piece cut short by the line limit: copy it and keep the rest in place.
+    out.assign(piece);
+    start_ += length;
 }
 
 LineBlockReader::Piece LineBlockReader::next(ByteBuffer& out) {
@@ -94,6 +196,17 @@ LineBlockReader::Piece LineBlockReader::next(ByteBuffer& out) {
                 return skipped == Fill::Error ? Piece::Error : Piece::End;
             }
         }
+        const std::string_view bytes = held();
+        if (const std::size_t end = endOfWholeLines(bytes, limits_.maxLines); end != 0) {
+            handOver(out, end);
+            return Piece::Lines;
+        }
+        // One byte more than the limit: a carriage return may still stand before its line feed.
+        if (bytes.size() > limits_.maxLineBytes + 1) {
+            handOver(out, limits_.maxLineBytes + 1);
+            skipping_ = true;
+            return Piece::LongLine;
+        }
         const Fill fill = readMore();
         if (fill == Fill::Error) {
             ended_ = true;
@@ -101,23 +214,10 @@ LineBlockReader::Piece LineBlockReader::next(ByteBuffer& out) {
         }
         if (fill == Fill::End) {
             ended_ = true;
-            if (pending_.empty())
+            if (held().empty())
                 return Piece::End;
-            out.swap(pending_);
-            pending_.clear();
+            handOver(out, held().size());
             return Piece::Lines;
-        }
-        const char* data = pending_.data();
-        const auto* lastLineFeed = static_cast<const char*>(::memrchr(data, '\n', pending_.size()));
-        if (lastLineFeed) {
-            handOver(out, static_cast<std::size_t>(lastLineFeed - data) + 1);
-            return Piece::Lines;
-        }
-        // One byte more than the limit: a carriage return may still stand before its line feed.
-        if (pending_.size() > maxLineBytes_ + 1) {
-            handOver(out, maxLineBytes_ + 1);
-            skipping_ = true;
-            return Piece::LongLine;
         }
     }
 }

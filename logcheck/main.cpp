@@ -1,8 +1,10 @@
 // trailscan: the stamp log checker. A verb runs without a window; otherwise the dialog.
 #include "logcheck/check_command.h"
+#include "logcheck/checker_language.h"
 #include "logcheck/trailscan_arguments.h"
 #include "logcheck/ui/ctrailscan_app.h"
 
+#include "common/hanko_folders.h"
 #include "common/stderr_prompter.h"
 
 #include <cstdio>
@@ -21,7 +23,10 @@ int main(int argc, char** argv) {
         return vermil::checkFailed;
     case TrailscanCommand::Verb::Check: {
         vermil::StderrPrompter prompter;
-        return vermil::runCheckCommand(command.logPath, stdout, prompter);
+        vermil::CheckRequest request;
+        request.logPath = command.logPath;
+        request.language = vermil::checkerLanguage(vermil::findHankoFolder(nullptr));
+        return vermil::runCheckCommand(request, stdout, prompter);
     }
     case TrailscanCommand::Verb::Dialog:
         break;
