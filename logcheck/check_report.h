@@ -1,5 +1,6 @@
 #pragma once
 
+#include "large_page_allocator.h"
 #include "log_check_run.h"
 
 #include <array>
@@ -27,6 +28,7 @@ public:
     void clear();
     // Room for the text of a log of `bytes` bytes, so it is never copied to grow.
     void reserveText(std::uint64_t bytes);
+    void reserveLines(std::uint64_t lines);
     void append(const CheckedBlock& block);
 
     std::size_t size() const { return lines_.size(); }
@@ -44,8 +46,8 @@ public:
     std::string reportText(std::size_t first, std::size_t last) const;
 
 private:
-    std::string bytes_;
-    std::vector<Line> lines_;
+    std::vector<char, LargePageAllocator<char>> bytes_;
+    std::vector<Line, LargePageAllocator<Line>> lines_;
     std::vector<std::size_t> ngLines_;
     std::size_t longest_ = 0;
 };

@@ -95,6 +95,10 @@ bool CheckerDialogModel::startCheck() {
     report_.clear();
     counts_ = {};
     bytesRead_ = 0;
+    announcedLines_ = 0;
+    announcedNg_ = 0;
+    announceTimer_.stop();
+    sinceAnnounced_.invalidate();
     currentLine_.reset();
     anyCheck_ = false;
     emit reportCleared();
@@ -118,6 +122,7 @@ bool CheckerDialogModel::startCheck() {
     cancel_ = false;
     workerEnd_.reset();
     delivered_.clear();
+    returned_.clear();
     try {
         worker_ = std::thread(&CheckerDialogModel::runWorker, this, std::move(*file));
     } catch (const std::system_error&) {
@@ -179,6 +184,10 @@ void CheckerDialogModel::runWorker(LogFile file) {
                 });
                 wake = model_.delivered_.empty();
                 model_.delivered_.push_back(std::move(block));
+                if (!model_.returned_.empty()) {
+                    block = std::move(model_.returned_.back());
+                    model_.returned_.pop_back();
+                }
             }
             model_.deliveredChanged_.notify_all();
             if (wake)
@@ -210,23 +219,34 @@ void CheckerDialogModel::runWorker(LogFile file) {
 void CheckerDialogModel::takeDelivered() {
     if (state_ != State::Checking)
         return;
+    // A few blocks at a time, so the window draws between them however far
+    // behind it is; the rest waits for the next turn of the event loop.
     std::deque<CheckedBlock> blocks;
     std::optional<CheckEnd> end;
+    bool more = false;
     {
         std::lock_guard lock(deliveredMutex_);
-        blocks.swap(delivered_);
-        end = workerEnd_;
+        while (!delivered_.empty() && blocks.size() < blocksPerTurn) {
+            blocks.push_back(std::move(delivered_.front()));
+            delivered_.pop_front();
+        }
+        more = !delivered_.empty();
+        if (!more)
+            end = workerEnd_;
     }
     deliveredChanged_.notify_all();
+    if (more)
+        QMetaObject::invokeMethod(this, &CheckerDialogModel::takeDelivered, Qt::QueuedConnection);
     if (!blocks.empty()) {
         const std::size_t first = report_.size();
-        const std::uint64_t ngBefore = counts_.ng;
         try {
             for (const CheckedBlock& block : blocks) {
                 report_.append(block);
                 counts_ = block.runningCounts;
                 bytesRead_ = block.bytesRead;
             }
+            if (first == 0)
+                reserveForWholeLog(report_.size(), bytesRead_);
         } catch (const std::bad_alloc&) {
             // Keep what is shown; the rest of the log cannot be held.
             stopWorker();
@@ -236,16 +256,58 @@ void CheckerDialogModel::takeDelivered() {
                 ++(report_.line(line).ok ? counts_.ok : counts_.ng);
             counts_.total = report_.size();
         }
-        emit linesAdded(first, report_.size() - first);
-        emit countsChanged();
-        emit progressChanged(progressPermille());
-        if (counts_.ng > ngBefore && beeps_.allow(clock_()))
-            emit beepRequested();
+        handBack(blocks);
+        // The first lines show at once, then the list and counters follow
+        // some ten times a second: a view of millions of rows redoes part of
+        // its layout on every insertion.
+        if (end || !sinceAnnounced_.isValid() || sinceAnnounced_.elapsed() >= announceEveryMs)
+            announceLines();
+        else if (!announceTimer_.isActive())
+            announceTimer_.start(announceEveryMs - static_cast<int>(sinceAnnounced_.elapsed()));
     }
     if (end) {
         if (worker_.joinable())
             worker_.join();
+        announceLines();
         endCheck(*end);
+    }
+}
+
+void CheckerDialogModel::announceLines() {
+    announceTimer_.stop();
+    sinceAnnounced_.start();
+    if (report_.size() == announcedLines_)
+        return;
+    const std::size_t first = announcedLines_;
+    announcedLines_ = report_.size();
+    emit linesAdded(first, announcedLines_ - first);
+    emit countsChanged();
+    emit progressChanged(progressPermille());
+    if (counts_.ng > announcedNg_ && beeps_.allow(clock_()))
+        emit beepRequested();
+    announcedNg_ = counts_.ng;
+}
+
+void CheckerDialogModel::reserveForWholeLog(std::size_t firstLines, std::uint64_t firstBytes) {
+    // The lines of the first blocks tell how many the whole log holds; room for
+    // them at once saves copying the list as it grows.
+    if (firstBytes == 0 || firstLines == 0)
+        return;
+    const double perByte = static_cast<double>(firstLines) / static_cast<double>(firstBytes);
+    const auto expected =
+        static_cast<std::uint64_t>(perByte * static_cast<double>(sizeAtOpen_) * 1.02) + 1024;
+    try {
+        report_.reserveLines(std::min<std::uint64_t>(expected, sizeAtOpen_ + 1));
+    } catch (const std::bad_alloc&) {
+        // It grows as it goes then.
+    }
+}
+
+void CheckerDialogModel::handBack(std::deque<CheckedBlock>& blocks) {
+    std::lock_guard lock(deliveredMutex_);
+    while (!blocks.empty() && returned_.size() < maxWaitingBlocks) {
+        returned_.push_back(std::move(blocks.back()));
+        blocks.pop_back();
     }
 }
 

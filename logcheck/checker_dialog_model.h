@@ -5,8 +5,10 @@
 #include "checker_texts.h"
 #include "log_check_run.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <atomic>
 #include <condition_variable>
@@ -108,6 +110,9 @@ private:
     bool failToStart(const QString& message);
     void runWorker(LogFile file);
     void takeDelivered();
+    void announceLines();
+    void handBack(std::deque<CheckedBlock>& blocks);
+    void reserveForWholeLog(std::size_t firstLines, std::uint64_t firstBytes);
     void stopWorker();
     void endCheck(CheckEnd end);
     void makeCurrent(std::size_t line);
@@ -125,6 +130,11 @@ private:
     CheckCounts counts_;
     std::uint64_t bytesRead_ = 0;
     std::uint64_t sizeAtOpen_ = 0;
+    std::size_t announcedLines_ = 0; // lines told by linesAdded
+    std::uint64_t announcedNg_ = 0;
+    static constexpr int announceEveryMs = 100;
+    QTimer announceTimer_;
+    QElapsedTimer sinceAnnounced_;
     bool ngOnly_ = false;
     std::optional<std::size_t> currentLine_;
     BeepLimiter beeps_;
@@ -136,9 +146,13 @@ private:
     // The worker hands blocks over here; it waits while the window is this many
     // blocks behind, so memory stays bounded when drawing is slow.
     static constexpr std::size_t maxWaitingBlocks = 8;
+    static constexpr std::size_t blocksPerTurn = 2;
     std::mutex deliveredMutex_;
     std::condition_variable deliveredChanged_;
     std::deque<CheckedBlock> delivered_;
+    // Blocks the window has taken in, handed back so the worker reads into
+    // their buffers again instead of into fresh memory.
+    std::vector<CheckedBlock> returned_;
     std::optional<CheckEnd> workerEnd_;
 };
 

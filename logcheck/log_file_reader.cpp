@@ -1,7 +1,6 @@
 #include "log_file_reader.h"
 
 #include <algorithm>
-#include <bit>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -16,28 +15,34 @@
 namespace vermil {
 namespace {
 
-// One bit per byte of the 64 at `chunk` that is a line feed.
-std::uint64_t lineFeedMask(const char* chunk) {
-    std::uint64_t mask = 0;
+// Line feeds in `bytes`: SSE2 compares 16 bytes at a time and keeps a count
+// per byte lane, summed every 255 rounds before a lane can overflow.
+std::size_t countLineFeeds(std::string_view bytes) {
+    std::size_t count = 0;
+    std::size_t pos = 0;
 #if defined(__SSE2__)
-    for (int part = 0; part < 4; ++part) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(chunk + 16 * part));
-        mask |=
-            std::uint64_t(std::uint16_t(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8('\n')))))
-            << (16 * part);
+    const __m128i lineFeed = _mm_set1_epi8('\n');
+    while (pos + 16 <= bytes.size()) {
+        __m128i lanes = _mm_setzero_si128();
+        for (int round = 0; round < 255 && pos + 16 <= bytes.size(); ++round, pos += 16) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + pos));
+            lanes = _mm_sub_epi8(lanes, _mm_cmpeq_epi8(v, lineFeed));
+        }
+        const __m128i sums = _mm_sad_epu8(lanes, _mm_setzero_si128());
+        count += static_cast<std::size_t>(_mm_cvtsi128_si32(sums)) +
+                 static_cast<std::size_t>(_mm_cvtsi128_si32(_mm_srli_si128(sums, 8)));
     }
-#else
-    for (int i = 0; i < 64; ++i)
-        mask |= std::uint64_t(chunk[i] == '\n') << i;
 #endif
-    return mask;
+    for (; pos < bytes.size(); ++pos)
+        count += bytes[pos] == '\n';
+    return count;
 }
 
-// The position of the `n`-th set bit of `mask` (n from 1).
-int nthSetBit(std::uint64_t mask, std::size_t n) {
-    for (std::size_t i = 1; i < n; ++i)
-        mask &= mask - 1;
-    return std::countr_zero(mask);
+std::size_t afterLastLineFeed(std::string_view bytes) {
+    if (bytes.empty())
+        return 0;
+    const auto* last = static_cast<const char*>(::memrchr(bytes.data(), '\n', bytes.size()));
+    return last ? static_cast<std::size_t>(last - bytes.data()) + 1 : 0;
 }
 
 } // namespace
@@ -45,32 +50,26 @@ int nthSetBit(std::uint64_t mask, std::size_t n) {
 std::size_t endOfWholeLines(std::string_view bytes, std::size_t maxLines) {
     if (maxLines == 0)
         maxLines = 1;
-    // Fewer bytes than the limit cannot hold too many lines.
-    if (bytes.size() <= maxLines) {
-        const auto* last = static_cast<const char*>(::memrchr(bytes.data(), '\n', bytes.size()));
-        return last ? static_cast<std::size_t>(last - bytes.data()) + 1 : 0;
-    }
+    // Fewer bytes than the limit cannot hold too many lines, and a normal log
+    // has far fewer: counted in batches, the line feeds are looked for one by
+    // one only in the batch where the limit is reached.
+    constexpr std::size_t batch = 4096;
+    if (bytes.size() <= maxLines)
+        return afterLastLineFeed(bytes);
     std::size_t seen = 0;
-    std::size_t end = 0; // after the last line feed seen
-    std::size_t pos = 0;
-    for (; pos + 64 <= bytes.size(); pos += 64) {
-        const std::uint64_t mask = lineFeedMask(bytes.data() + pos);
-        if (mask == 0)
+    for (std::size_t pos = 0; pos < bytes.size(); pos += batch) {
+        const std::string_view part = bytes.substr(pos, batch);
+        const std::size_t inPart = countLineFeeds(part);
+        if (seen + inPart < maxLines) {
+            seen += inPart;
             continue;
-        const auto count = static_cast<std::size_t>(std::popcount(mask));
-        if (seen + count >= maxLines)
-            return pos + static_cast<std::size_t>(nthSetBit(mask, maxLines - seen)) + 1;
-        seen += count;
-        end = pos + static_cast<std::size_t>(63 - std::countl_zero(mask)) + 1;
+        }
+        for (std::size_t i = 0;; ++i) {
+            if (part[i] == '\n' && ++seen == maxLines)
+                return pos + i + 1;
+        }
     }
-    for (; pos < bytes.size(); ++pos) {
-        if (bytes[pos] != '\n')
-            continue;
-        end = pos + 1;
-        if (++seen == maxLines)
-            break;
-    }
-    return end;
+    return afterLastLineFeed(bytes);
 }
 
 std::optional<LogFile> LogFile::open(const std::filesystem::path& path, LogOpenFailure* failure) {

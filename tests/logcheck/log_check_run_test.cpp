@@ -341,6 +341,12 @@ TEST(LogCheckRun, WholeLinesEndAtTheLastLineFeedWithinTheLineLimit) {
         {std::string(200, 'x') + "\n" + std::string(100, '\n'), 70, 270},
         {std::string(150, 'x') + "\n" + std::string(150, 'y'), 2, 151},
         {std::string(130, '\n') + std::string(70, 'z'), 128, 128},
+        // Counted in batches of 4096 bytes.
+        {std::string(10000, '\n'), 5000, 5000},
+        {std::string(10000, '\n'), 4096, 4096},
+        {std::string(10000, '\n'), 4097, 4097},
+        {std::string(9000, 'x') + std::string(10, '\n') + std::string(99, 'y'), 3, 9003},
+        {std::string(9000, 'x') + std::string(10, '\n') + std::string(99, 'y'), 50, 9010},
     };
     for (const Case& c : cases)
         EXPECT_EQ(endOfWholeLines(c.bytes, c.maxLines), c.end)
