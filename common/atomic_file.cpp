@@ -1,5 +1,7 @@
 #include "atomic_file.h"
 
+#include "write_all.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <string>
@@ -8,19 +10,6 @@
 
 namespace vermil {
 namespace {
-
-bool writeAll(int fd, std::string_view data) {
-    while (!data.empty()) {
-        const ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
 
 // A new file in `folder` that no one else uses; its mode follows the umask like
 // any other new file of the user.

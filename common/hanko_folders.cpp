@@ -39,8 +39,15 @@ std::string defaultIndexPath(std::string_view hankoFolder) {
 }
 
 std::string resolveIndexPath(const HankoSettings& settings, std::string_view hankoFolder) {
-    std::string path = settings.vermilDataFile();
-    return path.empty() ? defaultIndexPath(hankoFolder) : path;
+    return absoluteIndexPath(settings.vermilDataFile(), hankoFolder);
+}
+
+std::string absoluteIndexPath(std::string_view path, std::string_view hankoFolder) {
+    if (path.empty())
+        return defaultIndexPath(hankoFolder);
+    if (path.front() == '/')
+        return std::string(path);
+    return std::string(hankoFolder) + "/" + std::string(path);
 }
 
 bool indexFileExists(std::string_view indexPath) {

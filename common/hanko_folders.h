@@ -35,7 +35,13 @@ std::string settingsFilePath(std::string_view hankoFolder);
 std::string defaultIndexPath(std::string_view hankoFolder);
 
 // MAIN/VermilDataFile, or the default index path when that is empty (not written back).
+// A relative path ("index.dat") lies in the hanko folder, as absoluteIndexPath says.
 std::string resolveIndexPath(const HankoSettings& settings, std::string_view hankoFolder);
+
+// The index path a user typed or a settings file holds, made whole: empty gives the
+// default index path, a path without a leading "/" is taken inside the hanko folder,
+// so that the seal folder is never the root.
+std::string absoluteIndexPath(std::string_view path, std::string_view hankoFolder);
 
 bool indexFileExists(std::string_view indexPath);
 

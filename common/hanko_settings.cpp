@@ -1,113 +1,127 @@
 #include "hanko_settings.h"
 
 #include "ini_store.h"
+#include "number_text.h"
 
 namespace vermil {
 
 HankoSettings::HankoSettings(std::filesystem::path settingsFile) : file_(std::move(settingsFile)) {}
 
-std::string HankoSettings::read(std::string_view section, std::string_view key,
-                                std::string_view fallback, std::size_t bufferSize) const {
-    return readIniString(file_, section, key, fallback, bufferSize);
+std::string HankoSettings::read(const HankoKey& key, std::size_t bufferSize) const {
+    return readIniString(file_, key.section, key.key, key.fallback, bufferSize);
 }
 
-bool HankoSettings::write(std::string_view section, std::string_view key,
-                          std::string_view value) const {
-    return writeIniString(file_, section, key, value);
+std::optional<std::string> HankoSettings::readStored(const HankoKey& key,
+                                                     std::size_t bufferSize) const {
+    auto value = readIniValue(file_, key.section, key.key);
+    if (value && bufferSize > 0 && value->size() > bufferSize - 1)
+        value->resize(bufferSize - 1);
+    return value;
 }
+
+int HankoSettings::readNumber(const HankoKey& key) const {
+    return readIniInt(file_, key.section, key.key, decimalPrefix(key.fallback));
+}
+
+bool HankoSettings::write(const HankoKey& key, std::string_view value) const {
+    return writeIniString(file_, key.section, key.key, value);
+}
+
+bool HankoSettings::write(const HankoKey& key, int value) const {
+    return write(key, std::to_string(value));
+}
+
+// The typed accessors, each over its descriptor.
 
 std::string HankoSettings::lang(std::size_t n) const {
-    return read("MAIN", "Lang", "", n);
+    return read(hankokeys::lang, n);
 }
 bool HankoSettings::setLang(std::string_view v) const {
-    return write("MAIN", "Lang", v);
+    return write(hankokeys::lang, v);
 }
 
 std::string HankoSettings::vermilDataFile(std::size_t n) const {
-    return read("MAIN", "VermilDataFile", "", n);
+    return read(hankokeys::vermilDataFile, n);
 }
 bool HankoSettings::setVermilDataFile(std::string_view v) const {
-    return write("MAIN", "VermilDataFile", v);
+    return write(hankokeys::vermilDataFile, v);
 }
 
 std::optional<std::string> HankoSettings::hankoLogFile(std::size_t n) const {
-    auto value = readIniValue(file_, "MAIN", "HankoLogFile");
-    if (value && n > 0 && value->size() > n - 1)
-        value->resize(n - 1);
-    return value;
+    return readStored(hankokeys::hankoLogFile, n);
 }
 bool HankoSettings::setHankoLogFile(std::string_view v) const {
-    return write("MAIN", "HankoLogFile", v);
+    return write(hankokeys::hankoLogFile, v);
 }
 
 int HankoSettings::logFormat() const {
-    return readIniInt(file_, "MAIN", "LogFormat", 0);
+    return readNumber(hankokeys::logFormat);
 }
 bool HankoSettings::setLogFormat(int v) const {
-    return write("MAIN", "LogFormat", std::to_string(v));
+    return write(hankokeys::logFormat, v);
 }
 
 int HankoSettings::log() const {
-    return readIniInt(file_, "VERMILIN", "Log", 1);
+    return readNumber(hankokeys::log);
 }
 bool HankoSettings::setLog(bool enabled) const {
-    return write("VERMILIN", "Log", enabled ? "1" : "0");
+    return write(hankokeys::log, enabled ? 1 : 0);
 }
 
 std::string HankoSettings::listBox(std::size_t n) const {
-    return read("VERMILIN", "ListBox", "", n);
+    return read(hankokeys::listBox, n);
 }
 bool HankoSettings::setListBox(std::string_view v) const {
-    return write("VERMILIN", "ListBox", v);
+    return write(hankokeys::listBox, v);
 }
 
 std::string HankoSettings::dateFormat(std::size_t n) const {
-    return read("VERMILIN", "DateFormat", "'YY.MM.DD", n);
+    return read(hankokeys::dateFormat, n);
 }
 bool HankoSettings::setDateFormat(std::string_view v) const {
-    return write("VERMILIN", "DateFormat", v);
+    return write(hankokeys::dateFormat, v);
 }
 
 std::string HankoSettings::sizeX(std::size_t n) const {
-    return read("VERMILIN", "SizeX", "19", n);
+    return read(hankokeys::sizeX, n);
 }
 bool HankoSettings::setSizeX(std::string_view v) const {
-    return write("VERMILIN", "SizeX", v);
+    return write(hankokeys::sizeX, v);
 }
 std::string HankoSettings::sizeY(std::size_t n) const {
-    return read("VERMILIN", "SizeY", "19", n);
+    return read(hankokeys::sizeY, n);
 }
 bool HankoSettings::setSizeY(std::string_view v) const {
-    return write("VERMILIN", "SizeY", v);
+    return write(hankokeys::sizeY, v);
 }
 
 std::string HankoSettings::managerUp1(std::size_t n) const {
-    return read("VERMILMGR", "Up1", "", n);
+    return read(hankokeys::managerUp1, n);
 }
 bool HankoSettings::setManagerUp1(std::string_view v) const {
-    return write("VERMILMGR", "Up1", v);
+    return write(hankokeys::managerUp1, v);
 }
 std::string HankoSettings::managerUp2(std::size_t n) const {
-    return read("VERMILMGR", "Up2", "", n);
+    return read(hankokeys::managerUp2, n);
 }
 bool HankoSettings::setManagerUp2(std::string_view v) const {
-    return write("VERMILMGR", "Up2", v);
+    return write(hankokeys::managerUp2, v);
 }
 
 std::string HankoSettings::commonDocumentNo(std::size_t n) const {
-    return read("Common", "DocumentNo", "", n);
+    return read(hankokeys::commonDocumentNo, n);
 }
 bool HankoSettings::setCommonDocumentNo(std::string_view v) const {
-    return write("Common", "DocumentNo", v);
+    return write(hankokeys::commonDocumentNo, v);
 }
 
 std::string HankoSettings::sealValue(std::string_view seal, std::string_view key,
                                      std::size_t n) const {
-    return read(seal, key, "", n);
+    return read(HankoKey{seal, key, "", n}, n);
 }
 bool HankoSettings::setSealValue(std::string_view seal, std::string_view key,
                                  std::string_view v) const {
-    return write(seal, key, v);
+    return write(HankoKey{seal, key, "", 0}, v);
 }
 
 } // namespace vermil

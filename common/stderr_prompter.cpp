@@ -1,13 +1,14 @@
 #include "stderr_prompter.h"
 
-#include <cstdio>
+#include <iostream>
 
 namespace vermil {
 
+StderrPrompter::StderrPrompter() : err_(&std::cerr) {}
+
 void StderrPrompter::showMessage(const QString& text, MessageIcon) {
-    const QByteArray utf8 = text.toUtf8();
-    std::fprintf(stderr, "%s\n", utf8.constData());
-    std::fflush(stderr);
+    *err_ << text.toStdString() << '\n';
+    err_->flush();
 }
 
 bool StderrPrompter::askYesNo(const QString& text, MessageIcon icon) {

@@ -9,6 +9,7 @@
 #include <QFile>
 
 #include <new>
+#include <ostream>
 #include <system_error>
 
 namespace vermil {
@@ -16,7 +17,7 @@ namespace {
 
 class StreamSink : public CheckSink {
 public:
-    StreamSink(std::FILE* out, Rendering rendering) : out_(out), rendering_(rendering) {}
+    StreamSink(std::ostream& out, Rendering rendering) : out_(out), rendering_(rendering) {}
     void deliver(CheckedBlock& block) override {
         counts_ = block.runningCounts;
         bytesRead_ = block.bytesRead;
@@ -30,20 +31,17 @@ public:
     }
     const CheckCounts& counts() const { return counts_; }
     std::uint64_t bytesRead() const { return bytesRead_; }
-    bool failed() const { return failed_; }
 
 private:
     void write(std::string_view text) {
-        if (!text.empty() && std::fwrite(text.data(), 1, text.size(), out_) != text.size())
-            failed_ = true;
+        out_.write(text.data(), static_cast<std::streamsize>(text.size()));
     }
 
-    std::FILE* out_;
+    std::ostream& out_;
     Rendering rendering_;
     ByteBuffer numbered_;
     CheckCounts counts_;
     std::uint64_t bytesRead_ = 0;
-    bool failed_ = false;
 };
 
 Rendering renderingOf(const CheckRequest& request) {
@@ -66,11 +64,12 @@ std::string closingLine(const CheckRequest& request, const StreamSink& sink) {
 
 } // namespace
 
-int runCheckCommand(const CheckRequest& request, std::FILE* out, Prompter& prompter) {
+cli::ExitStatus runCheckCommand(const CheckRequest& request, std::ostream& out,
+                                Prompter& prompter) {
     const CheckerTexts& texts = CheckerTexts::of(request.language);
     if (request.logPath.empty()) {
         prompter.showMessage(checkertexts::emptyPath, MessageIcon::Warning);
-        return checkFailed;
+        return cli::ExitStatus::UsageOrFileError;
     }
     LogOpenFailure failure = LogOpenFailure::None;
     auto file = LogFile::open(request.logPath, &failure);
@@ -79,7 +78,7 @@ int runCheckCommand(const CheckRequest& request, std::FILE* out, Prompter& promp
         if (failure == LogOpenFailure::NotARegularFile)
             message += QLatin1Char('\n') + texts.notRegularFile.arg(displayPath(request.logPath));
         prompter.showMessage(message, MessageIcon::Error);
-        return checkFailed;
+        return cli::ExitStatus::UsageOrFileError;
     }
     StreamSink sink(out, renderingOf(request));
     CheckOptions options = request.tuning;
@@ -93,21 +92,21 @@ int runCheckCommand(const CheckRequest& request, std::FILE* out, Prompter& promp
     } catch (const std::system_error&) {
         outOfMemory = true; // no room for another thread
     }
-    const std::string closing = closingLine(request, sink);
-    std::fputs(closing.c_str(), out);
-    if (std::fflush(out) != 0 || std::ferror(out) || sink.failed()) {
+    out << closingLine(request, sink);
+    out.flush();
+    if (!out) {
         prompter.showMessage(checkertexts::reportNotWritten, MessageIcon::Error);
-        return checkFailed;
+        return cli::ExitStatus::UsageOrFileError;
     }
     if (outOfMemory) {
         prompter.showMessage(texts.outOfMemory, MessageIcon::Error);
-        return checkFailed;
+        return cli::ExitStatus::UsageOrFileError;
     }
     if (end == CheckEnd::ReadError) {
         prompter.showMessage(checkertexts::cannotOpen, MessageIcon::Error);
-        return checkFailed;
+        return cli::ExitStatus::UsageOrFileError;
     }
-    return sink.counts().ng == 0 ? checkAllOk : checkFoundNg;
+    return sink.counts().ng == 0 ? cli::ExitStatus::Done : cli::ExitStatus::Fault;
 }
 
 } // namespace vermil

@@ -2,19 +2,15 @@
 
 #include "log_check_run.h"
 
+#include "common/cli/exit_status.h"
 #include "common/language.h"
 
-#include <cstdio>
 #include <filesystem>
+#include <iosfwd>
 
 namespace vermil {
 
 class Prompter;
-
-// Exit statuses of the command-line check.
-inline constexpr int checkAllOk = 0;
-inline constexpr int checkFoundNg = 1;
-inline constexpr int checkFailed = 2;
 
 enum class ReportFormat { Text, Json };
 
@@ -27,7 +23,9 @@ struct CheckRequest {
 };
 
 // trailscan --check: in UTF-8 on `out`, the report line by line and then
-// "Total: N  OK: n  NG: m  Bytes: b", or JSON Lines; messages through the prompter.
-int runCheckCommand(const CheckRequest& request, std::FILE* out, Prompter& prompter);
+// "Total: N  OK: n  NG: m  Bytes: b", or JSON Lines; messages through the
+// prompter. Done when every line is OK, Fault when a line is NG,
+// UsageOrFileError when the log or the report failed or memory ran out.
+cli::ExitStatus runCheckCommand(const CheckRequest& request, std::ostream& out, Prompter& prompter);
 
 } // namespace vermil

@@ -261,6 +261,10 @@ void paintSealOnScreen(QPainter& painter, QSize clientSize, SealDrawingInput& in
     writeBackAutomaticSizes(input);
 }
 
+void settleAutomaticSizes(SealDrawingInput& input) {
+    writeBackAutomaticSizes(input);
+}
+
 QRectF sealPictureGrid(const SealDrawingInput& input) {
     return pictureGrid(ReadSealLayout(input.profileText, input.penWidth));
 }

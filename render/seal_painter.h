@@ -28,6 +28,10 @@ namespace vermil {
 // drawings and the saved stamp hold them.
 void paintSealOnScreen(QPainter& painter, QSize clientSize, SealDrawingInput& input);
 
+// The automatic sizes the screen would write back, without painting: for a stamp
+// that is saved before its first paint, so the file holds what the screen shows.
+void settleAutomaticSizes(SealDrawingInput& input);
+
 // The container's picture: the seal fills the painter's current viewport, which the
 // caller sets from the picture's extent (the seal size), with all of the frame's ink
 // inside it: sealPictureGrid fills the viewport, so that the outer edge of the ring's

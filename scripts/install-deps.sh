@@ -10,7 +10,7 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho fontconfig
   xvfb xauth x11-utils
   qt6-pdf-dev libqpdf-dev qpdf poppler-utils librsvg2-bin
-  desktop-file-utils libxml2-utils shared-mime-info
+  desktop-file-utils libxml2-utils shared-mime-info libxcb1-dev
   ccache
 )
 

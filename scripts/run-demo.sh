@@ -1,19 +1,21 @@
 #!/usr/bin/env bash
-# Opens the suite on a demo hanko folder kept inside the build tree, with its own
-# HOME so nothing of the real user is read or changed:
+# Opens the stamping program on a demo hanko folder kept inside the build tree,
+# with its own HOME so nothing of the real user is read or changed:
 #   scripts/run-demo.sh BUILD_DIR
-# Three demo seals are registered with vrmgr from data/demo/demo_seals.csv. The
-# demo stamp log is written by the stamping program's log writer; one line is
-# altered afterwards, so the log checker has something to find. Without a display
-# the same check runs on the command line.
+# Three demo seals are registered with vrmgr from data/demo/demo_seals.csv (their
+# passwords are printed). A short stamp log is written by the stamping program's
+# log writer; one line is altered afterwards, so the log checker has something to
+# find. Without a display the demo stamps once on the command line, writes the
+# picture and checks the log instead.
 set -euo pipefail
 
 build_dir=$(cd "${1:?usage: $0 BUILD_DIR}" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 trailscan="$build_dir/logcheck/trailscan"
-write_log="$build_dir/logcheck/vermil_demo_stamp_log"
+write_log="$build_dir/scripts/demo/vermil_demo_stamp_log"
 vrmgr="$build_dir/manager/vrmgr"
-for program in "$trailscan" "$write_log" "$vrmgr"; do
+vermilin="$build_dir/stamper/vermilin"
+for program in "$trailscan" "$write_log" "$vrmgr" "$vermilin"; do
     [ -x "$program" ] || { echo "run-demo: $program is missing; run 'make build' first" >&2; exit 2; }
 done
 
@@ -28,9 +30,12 @@ hanko="$HOME/Documents"
 mkdir -p "$hanko" "$XDG_CONFIG_HOME"
 
 # Demo seals, registered the way an administrator would, so the seal folder is ready.
-"$vrmgr" --import "$here/../data/demo/demo_seals.csv"
+csv="$here/../data/demo/demo_seals.csv"
+"$vrmgr" --import "$csv"
 echo "Registered demo seals (vrmgr --verify):"
 "$vrmgr" --verify
+echo "Their passwords:"
+iconv -f CP932 -t UTF-8 "$csv" | awk -F, '{ printf "  %s: %s\n", $1, $2 }'
 
 log="$hanko/hanko.log"
 "$write_log" "$log"
@@ -39,9 +44,23 @@ LC_ALL=C sed -i 's/|10:47|/|10:41|/' "$log"
 
 echo "Demo hanko folder: $hanko (seals in $hanko/vrdata)"
 echo "Stamp log: $log (6 lines; the time of the second line was altered afterwards)"
+echo "The other programs on the same demo:"
+echo "  scripts/demo-env.sh $build_dir trailscan          # the log checker's window"
+echo "  scripts/demo-env.sh $build_dir vrmgr --verify     # the seals, checked"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-    echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set): checking the log on the command line instead."
+    echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set): stamping on the command line instead."
+    if "$vermilin" --help | grep -q -- '--stamp '; then
+        stamp="$hanko/demo.vrs"
+        picture="$hanko/demo.png"
+        echo "+ echo KEIRI | vermilin --stamp $stamp --seal 経理部長 --password-stdin --picture $picture"
+        echo KEIRI | "$vermilin" --stamp "$stamp" --seal "経理部長" --password-stdin --picture "$picture"
+        echo "+ vermilin --info $stamp"
+        "$vermilin" --info "$stamp"
+        echo "Stamp object: $stamp; its picture: $picture; the stamp's log line is the last of $log."
+    else
+        echo "This build has no 'vermilin --stamp' yet; the log check below runs all the same."
+    fi
     echo "+ trailscan --check $log"
     status=0
     "$trailscan" --check "$log" || status=$?
@@ -53,5 +72,5 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     exit 0
 fi
 
-echo "Opening trailscan on the demo log; press Check to verify it."
-exec "$trailscan" "$log"
+echo "Opening the stamping program; Stamp › Stamp... stamps with a demo seal."
+exec "$vermilin"

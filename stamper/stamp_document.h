@@ -55,6 +55,9 @@ public:
     void setLastSeal(std::string_view seal) { lastSeal_ = seal; }
     const std::string& language() const { return language_; }
     void setLanguage(std::string_view language) { language_ = language; }
+    // The settings dialog's AutoStamp choice, for the next stamp (the user profile
+    // holds it too).
+    void setAutoStamp(int mode) { autoStamp_ = mode == 1 || mode == 2 ? mode : 0; }
 
     bool rememberPassword() const { return rememberPassword_; }
     int autoStamp() const { return autoStamp_; } // 0 off, 1 or 2 the automatic modes

@@ -3,10 +3,10 @@
 #include "common/cp932.h"
 #include "common/keyed_hash.h"
 #include "common/prompter.h"
+#include "common/write_all.h"
 
 #include <QString>
 
-#include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -43,21 +43,6 @@ void appendCleanCharacter(std::string& out, std::string_view character) {
         else
             out += character[0];
     }
-}
-
-// Writes all of `bytes` with as few calls as the system allows: on a file opened
-// for appending a regular write puts the whole line at the end in one go.
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
 }
 
 bool appendToFile(std::string_view cp932Path, std::string_view line) {

@@ -8,20 +8,23 @@
 
 namespace vermil {
 
-int importVerb(const std::string& indexPath, const QString& csvFile) {
-    StderrPrompter prompter;
-    CsvImport import(SealIndex(indexPath), prompter);
-    const ImportResult result = import.run(std::filesystem::path(csvFile.toStdString()));
+cli::ExitStatus importVerb(const cli::VerbCall& call) {
+    const auto indexPath = chooseIndexPath(call);
+    if (!indexPath)
+        return cli::ExitStatus::UsageOrFileError;
+    StderrPrompter prompter(call.err());
+    CsvImport import(SealIndex(*indexPath), prompter);
+    const ImportResult result = import.run(std::filesystem::path(call.operands().at(0)));
     switch (result.status) {
     case ImportStatus::Completed:
-        return ExitOk;
+        return cli::ExitStatus::Done;
     case ImportStatus::FileUnreadable:
-        return ExitUsage;
+        return cli::ExitStatus::UsageOrFileError;
     case ImportStatus::Stopped:
     case ImportStatus::Cancelled:
         break;
     }
-    return ExitFault;
+    return cli::ExitStatus::Fault;
 }
 
 } // namespace vermil

@@ -6,29 +6,31 @@
 #include "common/stderr_prompter.h"
 
 #include <filesystem>
+#include <ostream>
 
 namespace vermil {
 
-std::optional<std::string> chooseIndexPath(const QString& option) {
-    if (option.isEmpty()) {
+std::optional<std::string> chooseIndexPath(const cli::VerbCall& call) {
+    const auto option = call.value("--index");
+    if (!option || option->empty()) {
         // The manager finds its hanko folder without a message.
         const std::string hankoFolder = findHankoFolder(nullptr);
         const HankoSettings settings(nativePath(settingsFilePath(hankoFolder)));
         return resolveIndexPath(settings, hankoFolder);
     }
     // A relative path has no folder part of its own: make the seal folder explicit.
-    const auto absolute = std::filesystem::absolute(std::filesystem::path(option.toStdString()));
+    const auto absolute = std::filesystem::absolute(std::filesystem::path(*option));
     auto path = cp932Path(absolute.lexically_normal());
     if (!path)
-        printError(QStringLiteral("vrmgr: the index path ") + option +
-                   QStringLiteral(" has characters without a Shift-JIS (CP932) form"));
+        call.error() << "the index path " << *option
+                     << " has characters without a Shift-JIS (CP932) form\n";
     return path;
 }
 
-bool requireIndex(const std::string& indexPath) {
+bool requireIndex(const std::string& indexPath, std::ostream& err) {
     if (indexFileExists(indexPath))
         return true;
-    StderrPrompter prompter;
+    StderrPrompter prompter(err);
     prompter.askYesNo(
         QStringLiteral("WARNING 345: インデックスファイル ") + fromCp932(indexPath) +
             QStringLiteral(" が存在しません。\nインデックスファイル設定を行いますか？"),

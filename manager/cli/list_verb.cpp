@@ -4,14 +4,18 @@
 
 #include "common/cp932.h"
 
+#include <ostream>
+
 namespace vermil {
 
-int listVerb(const std::string& indexPath) {
-    if (!requireIndex(indexPath))
-        return ExitUsage;
-    for (const std::string& name : SealIndex(indexPath).names())
-        printLine(fromCp932(name));
-    return ExitOk;
+cli::ExitStatus listVerb(const cli::VerbCall& call) {
+    const auto indexPath = chooseIndexPath(call);
+    if (!indexPath || !requireIndex(*indexPath, call.err()))
+        return cli::ExitStatus::UsageOrFileError;
+    for (const std::string& name : SealIndex(*indexPath).names())
+        call.out() << fromCp932(name).toStdString() << '\n';
+    call.out().flush();
+    return cli::ExitStatus::Done;
 }
 
 } // namespace vermil

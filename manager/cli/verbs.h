@@ -1,32 +1,26 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include "common/cli/verb_call.h"
 
+#include <iosfwd>
 #include <optional>
 #include <string>
 
 namespace vermil {
 
-// Exit status of every verb.
-enum ExitStatus { ExitOk = 0, ExitFault = 1, ExitUsage = 2 };
-
 // The command-line verbs of the manager: run the same models as its dialogs,
-// messages to stderr and results to stdout in UTF-8, and never wait for input.
-int runCommandLine(const QStringList& arguments);
+// messages to err and results to out in UTF-8, and never wait for input.
+const cli::VerbTable& vrmgrVerbs();
 
-int importVerb(const std::string& indexPath, const QString& csvFile);
-int listVerb(const std::string& indexPath);
-int verifyVerb(const std::string& indexPath);
+cli::ExitStatus importVerb(const cli::VerbCall& call);
+cli::ExitStatus listVerb(const cli::VerbCall& call);
+cli::ExitStatus verifyVerb(const cli::VerbCall& call);
 
 // The seal index of this run: --index PATH, or the index the settings name.
 // nullopt (after a message) for a path without a CP932 form.
-std::optional<std::string> chooseIndexPath(const QString& option);
+std::optional<std::string> chooseIndexPath(const cli::VerbCall& call);
 
 // For --list and --verify: false (after the manager's warning) when there is no index.
-bool requireIndex(const std::string& indexPath);
-
-void printLine(const QString& text);
-void printError(const QString& text);
+bool requireIndex(const std::string& indexPath, std::ostream& err);
 
 } // namespace vermil

@@ -4,12 +4,15 @@
 
 #include "common/cp932.h"
 
+#include <ostream>
+
 namespace vermil {
 
-int verifyVerb(const std::string& indexPath) {
-    if (!requireIndex(indexPath))
-        return ExitUsage;
-    const SealIndex index(indexPath);
+cli::ExitStatus verifyVerb(const cli::VerbCall& call) {
+    const auto indexPath = chooseIndexPath(call);
+    if (!indexPath || !requireIndex(*indexPath, call.err()))
+        return cli::ExitStatus::UsageOrFileError;
+    const SealIndex index(*indexPath);
     bool allPassed = true;
     for (const std::string& name : index.names()) {
         const SealVerification verification = verifySeal(index, name);
@@ -20,9 +23,10 @@ int verifyVerb(const std::string& indexPath) {
                 ? QStringLiteral("OK")
                 : QStringLiteral("NG ") +
                       verification.message().replace(QLatin1Char('\n'), QLatin1Char(' '));
-        printLine(fromCp932(name) + QStringLiteral(": ") + result);
+        call.out() << (fromCp932(name) + QStringLiteral(": ") + result).toStdString() << '\n';
     }
-    return allPassed ? ExitOk : ExitFault;
+    call.out().flush();
+    return allPassed ? cli::ExitStatus::Done : cli::ExitStatus::Fault;
 }
 
 } // namespace vermil

@@ -1,20 +1,16 @@
 #pragma once
 
-#include <iosfwd>
-#include <string>
-#include <vector>
+#include "common/cli/verb_table.h"
+
+#include <string_view>
 
 namespace vermil::cli {
 
-// Exit statuses of the verbs.
-inline constexpr int exitSuccess = 0;
-inline constexpr int exitUsageOrFileError = 2;
+// The verbs of vermilin.
+const VerbTable& vermilinVerbs();
 
-// True when the verb named by the arguments draws, so it needs a GUI application.
-bool verbPaints(const std::vector<std::string>& arguments);
-
-// Runs the verb named by the arguments (without the program name): text to `out`
-// in UTF-8, messages to `err`. Returns the exit status.
-int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+// The row that opens a stamp object file in the embedded-object window; the row
+// without a name opens the main window.
+inline constexpr std::string_view embeddingVerb = "-Embedding";
 
 } // namespace vermil::cli

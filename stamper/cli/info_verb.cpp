@@ -1,6 +1,5 @@
 #include "info_verb.h"
 
-#include "command_line.h"
 #include "common/cp932.h"
 #include "common/hanko_folders.h"
 #include "common/hanko_settings.h"
@@ -32,13 +31,13 @@ std::string terminalText(std::string_view cp932Text) {
 
 } // namespace
 
-int runInfoVerb(const std::vector<std::string>& operands, std::ostream& out, std::ostream& err) {
-    const auto stamp = readStampFile(operands.at(0), err);
+ExitStatus runInfoVerb(const VerbCall& call) {
+    const auto stamp = readStampFile(call.operands().at(0), call.err());
     if (!stamp)
-        return exitUsageOrFileError;
-    out << terminalText(stampInformationText(*stamp, settingsLanguage()));
-    out.flush();
-    return exitSuccess;
+        return ExitStatus::UsageOrFileError;
+    call.out() << terminalText(stampInformationText(*stamp, settingsLanguage()));
+    call.out().flush();
+    return ExitStatus::Done;
 }
 
 } // namespace vermil::cli

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <iosfwd>
-#include <string>
-#include <vector>
+#include "common/cli/verb_call.h"
 
 namespace vermil::cli {
 
@@ -10,6 +8,6 @@ namespace vermil::cli {
 // the stamp kept in a file of native data, in the kind the extension names. A
 // stamp that was never made gives the grey outline. Needs a GUI application
 // object (fonts), which may run on the offscreen platform.
-int runRenderVerb(const std::vector<std::string>& operands, std::ostream& out, std::ostream& err);
+ExitStatus runRenderVerb(const VerbCall& call);
 
 } // namespace vermil::cli

@@ -84,6 +84,22 @@ TEST(Settings, IndexPathDefaultIsNotWrittenBack) {
     EXPECT_EQ(resolveIndexPath(settings, hanko), "/srv/seals/index.dat");
 }
 
+TEST(Settings, RelativeIndexPathLiesInTheHankoFolder) {
+    TempDir dir;
+    const std::string hanko = cp(dir.path());
+    HankoSettings settings(dir / "hanko.ini");
+    // Typed without a folder, the seal folder would have been the root.
+    settings.setVermilDataFile("index.dat");
+    EXPECT_EQ(resolveIndexPath(settings, hanko), hanko + "/index.dat");
+    EXPECT_EQ(sealFolderOf(resolveIndexPath(settings, hanko)), hanko + "/");
+    settings.setVermilDataFile("seals/index.dat");
+    EXPECT_EQ(resolveIndexPath(settings, hanko), hanko + "/seals/index.dat");
+    // What the file holds stays as it was typed.
+    EXPECT_EQ(settings.vermilDataFile(), "seals/index.dat");
+    EXPECT_EQ(absoluteIndexPath("", hanko), hanko + "/vrdata/index.dat");
+    EXPECT_EQ(absoluteIndexPath("/srv/index.dat", hanko), "/srv/index.dat");
+}
+
 TEST(Settings, SealFolderIsTheFolderOfTheIndex) {
     EXPECT_EQ(sealFolderOf("/home/a/Documents/vrdata/index.dat"), "/home/a/Documents/vrdata/");
     // 表 ends in a backslash byte; only "/" separates.

@@ -3,7 +3,5 @@ vermil_add_fuzz_target(seal_file ${PROJECT_SOURCE_DIR}/tests/sealfiles/fuzz_seal
   vermil_sealfiles)
 vermil_add_fuzz_target(layout_profile
   ${PROJECT_SOURCE_DIR}/tests/sealfiles/fuzz_layout_profile.cpp vermil_sealfiles)
-if(TARGET vermil_manager)
-  vermil_add_fuzz_target(csv_import ${PROJECT_SOURCE_DIR}/tests/manager/fuzz_csv_import.cpp
-    vermil_manager)
-endif()
+vermil_add_fuzz_target(csv_import ${PROJECT_SOURCE_DIR}/tests/manager/fuzz_csv_import.cpp
+  vermil_manager)

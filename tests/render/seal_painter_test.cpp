@@ -230,6 +230,14 @@ TEST_F(SealPainterTest, ScreenWritesAutomaticSizesBack) {
     EXPECT_EQ(automatic.image, given.image);
     EXPECT_EQ(explicitSizes.fontUp.size, "18");
 
+    // Settling without painting writes what the screen would.
+    SealDrawingInput settled = beforeContainer;
+    settleAutomaticSizes(settled);
+    EXPECT_EQ(settled.fontUp.size, "18");
+    EXPECT_EQ(settled.fontLow.size, "3");
+    EXPECT_EQ(settled.fontDate.size, "18");
+    EXPECT_EQ(settled.fontUp2.size, "");
+
     // a size given keeps its text
     SealDrawingInput sized;
     sized.upperText1 = "A";

@@ -18,17 +18,20 @@ struct ProgramRun {
 };
 
 // HOME and the XDG folders lie in `home` (so its Documents folder is the hanko
-// folder); no DISPLAY, no QT_QPA_PLATFORM; the working folder is `workingFolder`,
-// else `home`.
+// folder); no DISPLAY, no QT_QPA_PLATFORM unless `extraEnvironment` ("NAME=value"
+// each) says so; the working folder is `workingFolder`, else `home`.
 inline ProgramRun runProgram(const QString& program, const std::filesystem::path& home,
                              const QStringList& arguments,
-                             const std::filesystem::path& workingFolder = {}) {
+                             const std::filesystem::path& workingFolder = {},
+                             const QStringList& extraEnvironment = {}) {
     const QString homeText = QString::fromStdString(home.string());
     QProcessEnvironment environment;
     environment.insert("PATH", qEnvironmentVariable("PATH"));
     environment.insert("HOME", homeText);
     environment.insert("XDG_CONFIG_HOME", homeText + "/.config");
     environment.insert("XDG_DATA_HOME", homeText + "/.local/share");
+    for (const QString& setting : extraEnvironment)
+        environment.insert(setting.section('=', 0, 0), setting.section('=', 1));
     QProcess process;
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(

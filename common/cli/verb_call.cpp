@@ -1,0 +1,48 @@
+#include "verb_call.h"
+
+#include <charconv>
+#include <ostream>
+
+namespace vermil::cli {
+
+VerbCall::VerbCall(const VerbTable& table, const Verb& verb, std::vector<std::string> operands,
+                   OptionValues values, std::ostream& out, std::ostream& err)
+    : table_(&table), verb_(&verb), operands_(std::move(operands)), values_(std::move(values)),
+      out_(&out), err_(&err) {}
+
+std::optional<std::string> VerbCall::value(std::string_view option) const {
+    for (auto it = values_.rbegin(); it != values_.rend(); ++it)
+        if (it->first == option)
+            return it->second;
+    return std::nullopt;
+}
+
+std::optional<int> VerbCall::wholeNumber(std::string_view option, int fallback, int min,
+                                         int max) const {
+    const auto text = value(option);
+    if (!text)
+        return fallback;
+    int number = 0;
+    const char* const end = text->data() + text->size();
+    const auto [stop, ec] = std::from_chars(text->data(), end, number);
+    if (ec != std::errc() || stop != end || number < min || number > max) {
+        error() << option << " takes a whole number from " << min << " to " << max << ", not "
+                << *text << "\n";
+        return std::nullopt;
+    }
+    return number;
+}
+
+std::ostream& VerbCall::error() const {
+    return *err_ << table_->program << ": ";
+}
+
+ExitStatus VerbCall::run() const {
+    if (!verb_->run) {
+        error() << "this needs the program's window\n";
+        return ExitStatus::UsageOrFileError;
+    }
+    return verb_->run(*this);
+}
+
+} // namespace vermil::cli
