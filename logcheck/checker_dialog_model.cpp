@@ -42,6 +42,9 @@ CheckerDialogModel::CheckerDialogModel(Prompter& prompter, UserProfile& profile,
                                        QObject* parent)
     : QObject(parent), prompter_(prompter), profile_(profile), texts_(CheckerTexts::of(language)),
       clock_([] { return BeepLimiter::Clock::now(); }) {
+    returned_.reserve(maxWaitingBlocks); // handing back never allocates
+    announceTimer_.setSingleShot(true);
+    connect(&announceTimer_, &QTimer::timeout, this, &CheckerDialogModel::announceLines);
     logPath_ =
         profile_.value(checkertexts::profileSection, checkertexts::profileKey, defaultLogPath);
 }

@@ -39,6 +39,8 @@ CommandResult runCommand(const std::filesystem::path& log, bool ngOnly, ReportFo
     request.ngOnly = ngOnly;
     request.format = format;
     request.tuning.blockBytes = blockBytes;
+    // A thread per byte proves nothing more than one.
+    request.tuning.workers = blockBytes < 8 ? 1 : 0;
     const cli::ExitStatus status = runCheckCommand(request, out, prompter);
     return {status, out.str(), prompter.messages};
 }
