@@ -6,8 +6,9 @@
 #include "common/prompter.h"
 #include "common/user_profile.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFile>
-#include <QMetaObject>
 
 #include <algorithm>
 #include <new>
@@ -194,8 +195,7 @@ void CheckerDialogModel::runWorker(LogFile file) {
             }
             model_.deliveredChanged_.notify_all();
             if (wake)
-                QMetaObject::invokeMethod(&model_, &CheckerDialogModel::takeDelivered,
-                                          Qt::QueuedConnection);
+                model_.askToTakeDelivered();
         }
 
     private:
@@ -216,7 +216,28 @@ void CheckerDialogModel::runWorker(LogFile file) {
         workerEnd_ = end;
     }
     deliveredChanged_.notify_all();
-    QMetaObject::invokeMethod(this, &CheckerDialogModel::takeDelivered, Qt::QueuedConnection);
+    askToTakeDelivered();
+}
+
+namespace {
+
+// Asks the user-interface thread to take in what the worker handed over. A
+// posted event, not a queued call: the event is made here and deleted by Qt,
+// while a queued call's slot object is shared between the threads and counted
+// where a thread checker cannot see it.
+const QEvent::Type deliveredEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
+
+} // namespace
+
+void CheckerDialogModel::askToTakeDelivered() {
+    QCoreApplication::postEvent(this, new QEvent(deliveredEvent));
+}
+
+void CheckerDialogModel::customEvent(QEvent* event) {
+    if (event->type() == deliveredEvent)
+        takeDelivered();
+    else
+        QObject::customEvent(event);
 }
 
 void CheckerDialogModel::takeDelivered() {
@@ -239,7 +260,7 @@ void CheckerDialogModel::takeDelivered() {
     }
     deliveredChanged_.notify_all();
     if (more)
-        QMetaObject::invokeMethod(this, &CheckerDialogModel::takeDelivered, Qt::QueuedConnection);
+        askToTakeDelivered();
     if (!blocks.empty()) {
         const std::size_t first = report_.size();
         try {

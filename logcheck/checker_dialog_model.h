@@ -105,8 +105,12 @@ signals:
     void progressChanged(int permille);
     void beepRequested();
 
+protected:
+    void customEvent(QEvent* event) override;
+
 private:
     void setState(State state);
+    void askToTakeDelivered(); // from any thread
     bool failToStart(const QString& message);
     void runWorker(LogFile file);
     void takeDelivered();
