@@ -3,7 +3,7 @@ PRESET ?= default
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build test run sanitize tsan clean
+.PHONY: deps configure build test run sanitize tsan fuzz clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -30,6 +30,13 @@ tsan: deps
 	cmake --preset tsan
 	cmake --build --preset tsan -j $(JOBS) --target threaded_tests
 	ctest --preset tsan -j $(JOBS)
+
+# Every fuzz target for SECONDS seconds, libraries instrumented (clang, libFuzzer).
+SECONDS ?= 60
+fuzz:
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+	bash scripts/run-fuzz.sh build-fuzz $(SECONDS)
 
 clean:
 	rm -rf build build-sanitize build-tsan build-fuzz

@@ -1,33 +1,18 @@
 #include "ini_store.h"
 
 #include "atomic_file.h"
-
-#include "ini_text.h"
+#include "link_target.h"
 #include "number_text.h"
+#include "regular_file.h"
 
 #include <cerrno>
 #include <fcntl.h>
-#include <fstream>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace vermil {
 namespace {
-
-std::optional<std::string> readWholeFile(const std::filesystem::path& file) {
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(file, ec);
-    if (ec || size > maxIniFileBytes)
-        return std::nullopt;
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::string content(static_cast<std::size_t>(size), '\0');
-    in.read(content.data(), static_cast<std::streamsize>(size));
-    content.resize(static_cast<std::size_t>(in.gcount()));
-    return content;
-}
 
 class FileDescriptor {
 public:
@@ -46,10 +31,11 @@ private:
     int fd_;
 };
 
-bool readAll(int fd, std::string& out) {
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || static_cast<std::uintmax_t>(st.st_size) > maxIniFileBytes)
-        return false;
+std::error_code lastError() {
+    return {errno, std::generic_category()};
+}
+
+std::error_code readAll(int fd, std::string& out) {
     out.clear();
     char buffer[65536];
     for (;;) {
@@ -57,41 +43,100 @@ bool readAll(int fd, std::string& out) {
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            return false;
+            return lastError();
         }
         if (n == 0)
-            return true;
+            return {};
         out.append(buffer, static_cast<std::size_t>(n));
         if (out.size() > maxIniFileBytes)
-            return false;
+            return FileKindError::TooLarge;
     }
 }
 
-// Opens and locks the file that is at `file` now. A writer that renamed a new file
-// over it while we waited leaves us holding the lock of a replaced inode: retry.
-bool lockCurrentFile(const std::filesystem::path& file, FileDescriptor& fd) {
+// Opens and locks the file that is at `file` now. Only a regular file (or none,
+// which is created) is opened: a FIFO or a device in its place would block or
+// never end. A writer that renamed a new file over it while we waited leaves us
+// holding the lock of a replaced inode: retry.
+// Opens the file to lock it, creating it when it is missing; `created` tells
+// whether this call made it.
+int openToLock(const std::filesystem::path& file, bool& created) {
+    constexpr int flags = O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    const int fd = ::open(file.c_str(), flags);
+    created = false;
+    if (fd >= 0 || errno != ENOENT)
+        return fd;
+    const int made = ::open(file.c_str(), flags | O_CREAT | O_EXCL, 0666);
+    created = made >= 0;
+    return made;
+}
+
+std::error_code lockCurrentFile(const std::filesystem::path& file, FileDescriptor& fd,
+                                bool& created) {
     for (int attempt = 0; attempt < 1000; ++attempt) {
-        fd.reset(::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
-        if (fd.get() < 0)
-            return false;
+        const std::error_code problem = regularFileProblem(file, maxIniFileBytes);
+        if (problem && problem != std::errc::no_such_file_or_directory)
+            return problem;
+        const int opened = openToLock(file, created);
+        if (opened < 0 && errno == EEXIST)
+            continue; // another writer made it in between: lock theirs
+        if (opened < 0)
+            return lastError();
+        fd.reset(opened);
+        if (const std::error_code kind = regularDescriptorProblem(fd.get(), maxIniFileBytes))
+            return kind;
         while (::flock(fd.get(), LOCK_EX) != 0) {
             if (errno != EINTR)
-                return false;
+                return lastError();
         }
         struct stat held {
         }, current{};
         if (::fstat(fd.get(), &held) == 0 && ::stat(file.c_str(), &current) == 0 &&
             held.st_ino == current.st_ino && held.st_dev == current.st_dev)
-            return true;
+            return {};
     }
-    return false;
+    return std::make_error_code(std::errc::resource_unavailable_try_again);
+}
+
+IniWriteOutcome failed(std::error_code error) {
+    return {IniWriteOutcome::Status::Failed, error};
+}
+
+std::string cutToBuffer(std::string value, std::size_t bufferSize) {
+    if (bufferSize == 0)
+        return {};
+    if (value.size() > bufferSize - 1)
+        value.resize(bufferSize - 1);
+    return value;
 }
 
 } // namespace
 
+std::optional<std::string> IniSnapshot::value(std::string_view section,
+                                              std::string_view key) const {
+    return iniLookup(content_, section, key);
+}
+
+std::string IniSnapshot::string(std::string_view section, std::string_view key,
+                                std::string_view fallback, std::size_t bufferSize) const {
+    return cutToBuffer(value(section, key).value_or(std::string(fallback)), bufferSize);
+}
+
+int IniSnapshot::integer(std::string_view section, std::string_view key, int fallback) const {
+    const auto found = value(section, key);
+    if (!found || found->empty())
+        return fallback;
+    return decimalPrefix(*found);
+}
+
+IniSnapshot readIniFile(const std::filesystem::path& file) {
+    std::error_code error;
+    return IniSnapshot(readRegularFile(file, maxIniFileBytes, error).value_or(std::string()));
+}
+
 std::optional<std::string> readIniValue(const std::filesystem::path& file, std::string_view section,
                                         std::string_view key) {
-    const auto content = readWholeFile(file);
+    std::error_code error;
+    const auto content = readRegularFile(file, maxIniFileBytes, error);
     if (!content)
         return std::nullopt;
     return iniLookup(*content, section, key);
@@ -99,12 +144,8 @@ std::optional<std::string> readIniValue(const std::filesystem::path& file, std::
 
 std::string readIniString(const std::filesystem::path& file, std::string_view section,
                           std::string_view key, std::string_view fallback, std::size_t bufferSize) {
-    std::string value(readIniValue(file, section, key).value_or(std::string(fallback)));
-    if (bufferSize == 0)
-        return {};
-    if (value.size() > bufferSize - 1)
-        value.resize(bufferSize - 1);
-    return value;
+    return cutToBuffer(readIniValue(file, section, key).value_or(std::string(fallback)),
+                       bufferSize);
 }
 
 int readIniInt(const std::filesystem::path& file, std::string_view section, std::string_view key,
@@ -117,23 +158,55 @@ int readIniInt(const std::filesystem::path& file, std::string_view section, std:
 
 bool writeIniString(const std::filesystem::path& file, std::string_view section,
                     std::string_view key, std::string_view value) {
+    return writeIniStrings(file, {{std::string(section), std::string(key), std::string(value)}})
+        .written();
+}
+
+IniWriteOutcome writeIniStrings(const std::filesystem::path& file,
+                                const std::vector<IniWrite>& writes) {
+    return updateIniFile(file, [&writes](const IniSnapshot&) { return writes; });
+}
+
+IniWriteOutcome updateIniFile(const std::filesystem::path& file, const IniUpdatePlan& plan) {
+    const std::filesystem::path target = finalLinkTarget(file);
     std::error_code ec;
-    const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
+    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
     if (!std::filesystem::is_directory(folder, ec))
-        return false;
+        return failed(std::make_error_code(std::errc::no_such_file_or_directory));
     FileDescriptor fd;
-    if (!lockCurrentFile(file, fd))
-        return false;
+    bool created = false;
+    if (const std::error_code error = lockCurrentFile(target, fd, created))
+        return failed(error);
+    // A file made only to hold the lock goes again when nothing is written into it,
+    // so a refused or failed write leaves no empty file behind.
+    auto removeIfMadeForNothing = [&] {
+        if (created)
+            ::unlink(target.c_str());
+    };
     std::string content;
-    if (!readAll(fd.get(), content))
-        return false;
-    const auto updated = iniReplace(content, section, key, value);
-    if (!updated)
-        return false;
+    if (const std::error_code error = readAll(fd.get(), content)) {
+        removeIfMadeForNothing();
+        return failed(error);
+    }
+    const auto writes = plan(IniSnapshot(content));
+    if (!writes) {
+        removeIfMadeForNothing();
+        return {IniWriteOutcome::Status::Declined, {}};
+    }
+    const auto updated = iniReplaceAll(content, *writes);
+    if (!updated) {
+        removeIfMadeForNothing();
+        return failed({});
+    }
     if (*updated == content)
-        return true;
+        return {IniWriteOutcome::Status::Written, {}};
     // The lock stays held on the old file until the new one has replaced it.
-    return writeFileAtomically(file, *updated);
+    std::error_code error;
+    if (!writeFileAtomically(target, *updated, error)) {
+        removeIfMadeForNothing();
+        return failed(error);
+    }
+    return {IniWriteOutcome::Status::Written, {}};
 }
 
 } // namespace vermil

@@ -17,9 +17,12 @@ char foldAscii(char c) {
 
 struct Line {
     std::size_t begin; // first byte of the line
-    std::size_t end;   // end of its text, before CR LF
+    std::size_t end;   // end of its text, before CR LF (or a CR that ends the file)
     std::size_t next;  // first byte of the next line
     bool terminated;   // ends in a line feed
+
+    // The last line of a file that ends in a bare CR.
+    bool endsInBareCr() const { return !terminated && end < next; }
 };
 
 std::vector<Line> splitLines(std::string_view content) {
@@ -196,7 +199,9 @@ std::optional<std::string> iniReplace(std::string_view content, std::string_view
     if (loc.sectionLine) {
         const Line& after = loc.lines[loc.lastContentLine];
         if (!after.terminated) {
-            out.insert(after.next, eol + entry);
+            // The last line of the file gets a line end; a bare CR there becomes
+            // CR LF, so the line's text stays what it was.
+            out.insert(after.next, (after.endsInBareCr() ? std::string("\n") : eol) + entry);
             out.erase(out.size() - eol.size()); // no line end where the file had none
             return out;
         }
@@ -204,8 +209,20 @@ std::optional<std::string> iniReplace(std::string_view content, std::string_view
         return out;
     }
     if (!out.empty() && out.back() != '\n')
-        out += eol;
+        out += out.back() == '\r' ? std::string("\n") : eol;
     out += "[" + std::string(section) + "]" + eol + entry;
+    return out;
+}
+
+std::optional<std::string> iniReplaceAll(std::string_view content,
+                                         const std::vector<IniWrite>& writes) {
+    std::string out(content);
+    for (const IniWrite& write : writes) {
+        auto updated = iniReplace(out, write.section, write.key, write.value);
+        if (!updated)
+            return std::nullopt;
+        out = std::move(*updated);
+    }
     return out;
 }
 

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vermil {
 
@@ -26,5 +27,17 @@ std::string iniEncodeValue(std::string_view value);
 // the section, key or value cannot be stored on one line.
 std::optional<std::string> iniReplace(std::string_view content, std::string_view section,
                                       std::string_view key, std::string_view value);
+
+// One key to set.
+struct IniWrite {
+    std::string section;
+    std::string key;
+    std::string value;
+};
+
+// The content after setting each key in turn: the same bytes as one iniReplace
+// per key, in order. nullopt when any of them cannot be stored.
+std::optional<std::string> iniReplaceAll(std::string_view content,
+                                         const std::vector<IniWrite>& writes);
 
 } // namespace vermil

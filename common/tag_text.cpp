@@ -1,8 +1,9 @@
 #include "tag_text.h"
 
 #include "cp932.h"
+#include "regular_file.h"
 
-#include <fstream>
+#include <limits>
 
 namespace vermil {
 
@@ -22,25 +23,34 @@ std::string tagText(std::string_view text, std::string_view name) {
 }
 
 std::optional<std::string> loadTagFile(const std::filesystem::path& file, std::size_t maxBytes) {
-    std::ifstream in(file, std::ios::binary);
+    // A regular file only: a FIFO would block, a device never ends. Its size does
+    // not matter, only the start is read.
+    std::error_code error;
+    auto in = RegularFile::open(file, std::numeric_limits<std::uintmax_t>::max(), error);
     if (!in)
         return std::nullopt;
-    // Read byte by byte with a bound, so a hostile file of one endless line is
-    // never held in memory; one byte past the limit is kept to tell a CR LF apart.
+    // Read with a bound, so a hostile file of one endless line is never held in
+    // memory; one byte past the limit is kept to tell a CR LF apart.
     std::string joined;
     std::size_t lines = 0;
     bool endsWithCrOfThisLine = false;
-    char c;
-    while (lines < maxTagFileLines && joined.size() <= maxBytes && in.get(c)) {
-        if (c == '\n') {
-            if (endsWithCrOfThisLine)
-                joined.pop_back();
-            endsWithCrOfThisLine = false;
-            ++lines;
-            continue;
+    char buffer[4096];
+    while (lines < maxTagFileLines && joined.size() <= maxBytes) {
+        const long n = in->read(buffer, sizeof buffer);
+        if (n <= 0)
+            break;
+        for (long i = 0; i < n && lines < maxTagFileLines && joined.size() <= maxBytes; ++i) {
+            const char c = buffer[i];
+            if (c == '\n') {
+                if (endsWithCrOfThisLine)
+                    joined.pop_back();
+                endsWithCrOfThisLine = false;
+                ++lines;
+                continue;
+            }
+            joined += c;
+            endsWithCrOfThisLine = c == '\r';
         }
-        joined += c;
-        endsWithCrOfThisLine = c == '\r';
     }
     if (joined.size() > maxBytes)
         joined.resize(maxBytes);

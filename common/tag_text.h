@@ -19,7 +19,7 @@ inline constexpr std::size_t maxTagFileBytes = 1023;
 std::string tagText(std::string_view text, std::string_view name);
 
 // The file's lines joined without their line breaks: at most maxTagFileLines lines,
-// cut at maxBytes bytes. nullopt when the file cannot be opened.
+// cut at maxBytes bytes. nullopt when the file cannot be opened or is not a regular file.
 std::optional<std::string> loadTagFile(const std::filesystem::path& file,
                                        std::size_t maxBytes = maxTagFileBytes);
 

@@ -1,6 +1,7 @@
 #include "csv_import.h"
 
 #include "csv_lines.h"
+#include "import_texts.h"
 
 #include "sealfiles/layout_profile.h"
 #include "sealfiles/seal_folder.h"
@@ -8,29 +9,59 @@
 
 #include "common/cp932.h"
 #include "common/prompter.h"
+#include "common/regular_file.h"
+#include "common/write_failure.h"
 
-#include <fstream>
+#include <sstream>
 
 namespace vermil {
 namespace {
 
 enum Column { Name, Password, Up1, Up2, Down, Profile, SizeX, SizeY, Format };
 
-const QString readStopped = QStringLiteral("読み込み処理を中止します。");
-
 QString fileText(const std::filesystem::path& file) {
     return QString::fromStdString(file.string());
 }
 
-// Where in the file a refusal lies.
-QString atLine(const std::filesystem::path& csvFile, std::size_t number) {
-    return QStringLiteral("CSVファイル ") + fileText(csvFile) +
-           QStringLiteral(" の%1行目").arg(number);
+QString number(std::size_t value) {
+    return QString::number(value);
 }
 
-QString consecutiveSeparators() {
-    return QStringLiteral("Error356: CSVファイルに連続した区切り文字(カンマ)があります。\n"
-                          "d区切り文字の間にスペースを入れてください。");
+// Where in the file a refusal lies.
+QString atLine(const std::filesystem::path& csvFile, std::size_t line) {
+    return importTexts().atLine.arg(fileText(csvFile), number(line));
+}
+
+QString rowRefusal(const std::filesystem::path& csvFile, std::size_t line, const QString& problem) {
+    return atLine(csvFile, line) + QStringLiteral(": ") + problem + importTexts().readStopped;
+}
+
+// The system's message, and on a line of its own what really went wrong.
+QString withCause(const QString& message, const std::error_code& error) {
+    const QString cause = writeFailureCause(error);
+    return cause.isEmpty() ? message : message + QLatin1Char('\n') + cause;
+}
+
+// Why the CSV file could not be read, for the line after Error352; empty for a
+// file that is not there, which the system's message says already.
+QString readFailureCause(const std::filesystem::path& csvFile, const std::error_code& error) {
+    const ImportTexts& texts = importTexts();
+    if (!error || error == std::errc::no_such_file_or_directory)
+        return {};
+    if (error == FileKindError::TooLarge)
+        return texts.fileTooLarge.arg(fileText(csvFile), number(maxCsvFileBytes));
+    if (error.category() == fileKindCategory())
+        return texts.notRegularFile.arg(fileText(csvFile));
+    return texts.otherReadFailure.arg(fileText(csvFile), QString::fromStdString(error.message()));
+}
+
+// The first row before `row` whose name differs from its name only in letter case.
+const CsvImport::RowName* caseTwin(const std::vector<CsvImport::RowName>& before,
+                                   std::string_view name) {
+    for (const auto& earlier : before)
+        if (namesDifferOnlyInCase(earlier.name, name))
+            return &earlier;
+    return nullptr;
 }
 
 } // namespace
@@ -48,25 +79,22 @@ ImportResult CsvImport::stop(ImportStatus status, const QString& message, int im
 }
 
 CsvImport::Row CsvImport::readRow(const CsvLine& line, const std::filesystem::path& csvFile) const {
+    const ImportTexts& texts = importTexts();
     if (line.isTooLong())
-        return {std::nullopt, atLine(csvFile, line.number) +
-                                  QStringLiteral("が%1バイトを越えています（%2バイト）。")
-                                      .arg(maxCsvLineBytes)
-                                      .arg(line.length) +
-                                  readStopped};
+        return {std::nullopt,
+                atLine(csvFile, line.number) +
+                    texts.lineTooLong.arg(number(maxCsvLineBytes), number(line.length)) +
+                    texts.readStopped};
     if (line.text.find(",,") != std::string::npos)
-        return {std::nullopt, consecutiveSeparators()};
+        return {std::nullopt, texts.consecutiveSeparators};
     const auto fields = splitCsvFields(line.text);
     if (fields.size() < minCsvFields || fields.size() > maxCsvFields)
         return {std::nullopt, atLine(csvFile, line.number) +
-                                  QStringLiteral("の項目数が%1です。%2から%3の項目が必要です。")
-                                      .arg(fields.size())
-                                      .arg(minCsvFields)
-                                      .arg(maxCsvFields) +
-                                  readStopped};
+                                  texts.fieldCount.arg(number(fields.size()), number(minCsvFields),
+                                                       number(maxCsvFields)) +
+                                  texts.readStopped};
     if (auto problem = sealNameProblem(fields[Name]))
-        return {std::nullopt,
-                atLine(csvFile, line.number) + QStringLiteral(": ") + *problem + readStopped};
+        return {std::nullopt, rowRefusal(csvFile, line.number, *problem)};
     SealRecord seal;
     seal.name = fields[Name];
     seal.password = fields[Password];
@@ -78,61 +106,97 @@ CsvImport::Row CsvImport::readRow(const CsvLine& line, const std::filesystem::pa
     d.sizeX = fields[SizeX];
     d.sizeY = fields[SizeY];
     d.format = fields[Format];
+    // Checked before the profile is read: a profile is looked for in the seal folder only.
+    if (auto problem = sealTextProblem(d))
+        return {std::nullopt, rowRefusal(csvFile, line.number, *problem)};
     d.fonts = fontsForNewSeal(index_.sealFolder(), d.profile);
     if (auto problem = sealTextProblem(d))
-        return {std::nullopt,
-                atLine(csvFile, line.number) + QStringLiteral(": ") + *problem + readStopped};
+        return {std::nullopt, rowRefusal(csvFile, line.number, *problem)};
     return {std::move(seal), {}};
+}
+
+std::optional<std::string> CsvImport::readFile(const std::filesystem::path& csvFile,
+                                               const QString& unreadable) {
+    std::error_code error;
+    auto content = readRegularFile(csvFile, maxCsvFileBytes, error);
+    if (!content) {
+        const QString cause = readFailureCause(csvFile, error);
+        prompter_.showMessage(cause.isEmpty() ? unreadable : unreadable + QLatin1Char('\n') + cause,
+                              MessageIcon::Error);
+    }
+    return content;
+}
+
+// A row whose name differs only in letter case from an earlier row or from a
+// registered seal: both would be one section of the index.
+std::optional<QString> CsvImport::caseProblem(const RowName& row,
+                                              const std::vector<RowName>& before,
+                                              const std::vector<std::string>& registered,
+                                              const std::filesystem::path& csvFile) const {
+    if (const RowName* twin = caseTwin(before, row.name))
+        return atLine(csvFile, row.line) +
+               importTexts().caseOnlyInFile.arg(displaySealName(row.name), number(twin->line),
+                                                displaySealName(twin->name)) +
+               importTexts().readStopped;
+    for (const std::string& name : registered)
+        if (namesDifferOnlyInCase(name, row.name))
+            return rowRefusal(csvFile, row.line, caseOnlyDifferenceMessage(row.name, name));
+    return std::nullopt;
 }
 
 // Pass 1: the number of rows, or why the file may not be imported (after its message).
 CsvImport::FileCheck CsvImport::checkFile(const std::filesystem::path& csvFile) {
-    std::error_code ec;
-    std::ifstream in(csvFile, std::ios::binary);
-    if (!in || std::filesystem::is_directory(csvFile, ec)) {
-        prompter_.showMessage(
-            QStringLiteral("Error352: ファイルエラー:CSVファイルが開けない可能性があります。"),
-            MessageIcon::Error);
+    const auto content = readFile(csvFile, importTexts().unreadableFirstPass);
+    if (!content)
         return {0, ImportStatus::FileUnreadable};
-    }
+    std::istringstream in(*content);
     CsvLineReader reader(in);
     CsvLine line;
-    int rows = 0;
+    const std::vector<std::string> registered = index_.names();
+    std::vector<RowName> rowNames;
     while (reader.next(line)) {
         if (!line.isRow())
             continue;
         const Row row = readRow(line, csvFile);
         if (!row.seal) {
             prompter_.showMessage(row.problem, MessageIcon::Error);
-            return {rows, ImportStatus::Stopped};
+            return {static_cast<int>(rowNames.size()), ImportStatus::Stopped};
         }
-        ++rows;
+        const RowName name{row.seal->name, line.number};
+        if (const auto problem = caseProblem(name, rowNames, registered, csvFile)) {
+            prompter_.showMessage(*problem, MessageIcon::Error);
+            return {static_cast<int>(rowNames.size()), ImportStatus::Stopped};
+        }
+        rowNames.push_back(name);
     }
-    return {rows, std::nullopt};
+    return {static_cast<int>(rowNames.size()), std::nullopt};
 }
 
 bool CsvImport::importRow(const SealRecord& seal) {
+    const ImportTexts& texts = importTexts();
     const SealWriteResult written = writeSeal(index_, seal, SealEntryKind::New, versionText_);
     switch (written.status) {
     case SealWriteStatus::Written:
         return true;
     case SealWriteStatus::Refused:
-        prompter_.showMessage(written.refusal, MessageIcon::Error);
+        // Another program may have registered seals since pass 1.
+        if (written.reason == SealRefusal::NameTaken)
+            prompter_.showMessage(texts.duplicateName.arg(fromCp932(seal.name)),
+                                  MessageIcon::Error);
+        else if (written.reason == SealRefusal::IndexFull)
+            prompter_.showMessage(texts.tooManySeals, MessageIcon::Error);
+        else
+            prompter_.showMessage(written.refusal, MessageIcon::Error);
         return false;
     case SealWriteStatus::SealFileFailed:
-        prompter_.showMessage(QStringLiteral("Error357: Vermilファイル ") +
-                                  fromCp932(written.sealFilePath) +
-                                  QStringLiteral(" への書き込みに失敗しました。\nVermilデータ"
-                                                 "フォルダー(vrdata)のアクセス権限を確認して"
-                                                 "ください。"),
-                              MessageIcon::Error);
+        prompter_.showMessage(
+            withCause(texts.sealFileFailed.arg(fromCp932(written.sealFilePath)), written.error),
+            MessageIcon::Error);
         return false;
     case SealWriteStatus::IndexFailed:
-        prompter_.showMessage(QStringLiteral("Error 359: インデックスファイル ") +
-                                  fromCp932(index_.path()) +
-                                  QStringLiteral(" への書き込みに失敗しました。\nインデックス"
-                                                 "ファイルのアクセス権限を確認してください。"),
-                              MessageIcon::Error);
+        prompter_.showMessage(
+            withCause(texts.indexFailed.arg(fromCp932(index_.path())), written.error),
+            MessageIcon::Error);
         return false;
     }
     return false;
@@ -141,10 +205,10 @@ bool CsvImport::importRow(const SealRecord& seal) {
 // Pass 2: the rows in file order, each checked again since the file may have
 // changed since pass 1.
 ImportResult CsvImport::importRows(const std::filesystem::path& csvFile, int rows) {
-    std::ifstream in(csvFile, std::ios::binary);
-    if (!in)
-        return stop(ImportStatus::FileUnreadable,
-                    QStringLiteral("ファイルエラー:CSVファイルが開けない可能性があります。"), 0);
+    const auto content = readFile(csvFile, importTexts().unreadableSecondPass);
+    if (!content)
+        return {ImportStatus::FileUnreadable, 0};
+    std::istringstream in(*content);
     CsvLineReader reader(in);
     CsvLine line;
     int imported = 0;
@@ -152,20 +216,13 @@ ImportResult CsvImport::importRows(const std::filesystem::path& csvFile, int row
         if (!line.isRow())
             continue;
         if (progress_ && !progress_(imported, rows))
-            return stop(ImportStatus::Cancelled,
-                        QStringLiteral("インポート処理を中止しました。\n登録数：%1").arg(imported),
-                        imported);
+            return stop(ImportStatus::Cancelled, importTexts().cancelled.arg(imported), imported);
         // The seal folder first, so that a new folder's default profile gives the
         // fonts of its first seal too.
         prepareSealFolder(index_.sealFolder());
         const Row row = readRow(line, csvFile);
         if (!row.seal)
             return stop(ImportStatus::Stopped, row.problem, imported);
-        if (index_.contains(row.seal->name))
-            return stop(ImportStatus::Stopped,
-                        QStringLiteral("Error353: 日付印名  ") + fromCp932(row.seal->name) +
-                            QStringLiteral("  が重複しました。処理を中止します。"),
-                        imported);
         if (!importRow(*row.seal))
             return {ImportStatus::Stopped, imported};
         ++imported;
@@ -176,23 +233,17 @@ ImportResult CsvImport::importRows(const std::filesystem::path& csvFile, int row
 }
 
 ImportResult CsvImport::run(const std::filesystem::path& csvFile) {
+    const ImportTexts& texts = importTexts();
     if (csvFile.empty())
-        return stop(ImportStatus::Stopped,
-                    QStringLiteral("入力ファイル名(CSV)が設定されていません\n設定してください。\n"),
-                    0);
+        return stop(ImportStatus::Stopped, texts.noCsvFile, 0);
     const FileCheck check = checkFile(csvFile);
     if (check.failed)
         return {*check.failed, 0};
     if (!index_.hasRoomFor(check.rows))
-        return stop(ImportStatus::Stopped,
-                    QStringLiteral("Error351: 最大登録数100を越える可能性があります。読み込み処理を"
-                                   "中止します。"),
-                    0);
+        return stop(ImportStatus::Stopped, texts.tooManySeals, 0);
     const ImportResult result = importRows(csvFile, check.rows);
     if (result.status == ImportStatus::Completed)
-        prompter_.showMessage(
-            QStringLiteral("インポート処理が完了しました。\n登録数：%1").arg(result.imported),
-            MessageIcon::Information);
+        prompter_.showMessage(texts.completed.arg(result.imported), MessageIcon::Information);
     return result;
 }
 

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vermil {
 
@@ -45,6 +46,12 @@ public:
 
     ImportResult run(const std::filesystem::path& csvFile);
 
+    // A row's seal name and its line in the file.
+    struct RowName {
+        std::string name;
+        std::size_t line = 0;
+    };
+
 private:
     // The row's seal; the problem (for a message) when the row may not be imported.
     struct Row {
@@ -56,6 +63,12 @@ private:
         int rows = 0;
         std::optional<ImportStatus> failed;
     };
+    // The whole file (a regular file only), or nullopt after `unreadable` and the cause.
+    std::optional<std::string> readFile(const std::filesystem::path& csvFile,
+                                        const QString& unreadable);
+    std::optional<QString> caseProblem(const RowName& row, const std::vector<RowName>& before,
+                                       const std::vector<std::string>& registered,
+                                       const std::filesystem::path& csvFile) const;
     FileCheck checkFile(const std::filesystem::path& csvFile);
     ImportResult importRows(const std::filesystem::path& csvFile, int rows);
     bool importRow(const SealRecord& seal);

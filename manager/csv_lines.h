@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <istream>
 #include <string>
 #include <string_view>
@@ -14,6 +15,9 @@ inline constexpr std::size_t maxCsvLineBytes = 1022;
 inline constexpr std::size_t minCsvRowBytes = 11;
 inline constexpr std::size_t minCsvFields = 9;
 inline constexpr std::size_t maxCsvFields = 20;
+// At most 100 rows of at most 1022 bytes fit an index; a file this large is no
+// import file and is not read.
+inline constexpr std::uintmax_t maxCsvFileBytes = 4 * 1024 * 1024;
 
 struct CsvLine {
     std::size_t number = 0; // 1-based, every line of the file counted

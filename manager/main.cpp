@@ -12,6 +12,6 @@
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     return vermil::cli::runVerbs(vermil::vrmgrVerbs(),
-                                 std::vector<std::string>(argv + 1, argv + argc), std::cout,
-                                 std::cerr);
+                                 std::vector<std::string>(argv + 1, argv + argc), std::cin,
+                                 std::cout, std::cerr);
 }

@@ -53,12 +53,13 @@ void readProfileFonts(std::string_view path, SealFonts& fonts) {
 
 SealFonts fontsForNewSeal(std::string_view sealFolder, std::string_view profileName) {
     SealFonts fonts = defaultSealFonts();
-    const auto text = loadProfileFile(profilePath(sealFolder, profileName));
+    const std::string path = profilePath(sealFolder, profileName);
+    const auto text = loadProfileFile(path);
     std::error_code ec;
     if (text && !text->empty())
         applyProfileFonts(*text, fonts);
     else if (!text && profileName == defaultProfileName &&
-             !std::filesystem::exists(nativePath(sealFolder), ec))
+             !std::filesystem::exists(std::filesystem::symlink_status(nativePath(path), ec)))
         applyProfileFonts(defaultProfileBytes(), fonts);
     return fonts;
 }

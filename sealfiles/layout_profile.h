@@ -27,8 +27,8 @@ void readProfileFonts(std::string_view path, SealFonts& fonts);
 void applyProfileFonts(std::string_view profileFileText, SealFonts& fonts);
 
 // The starting fonts of a new seal with the given profile: the manager's defaults,
-// then the profile's fonts. A seal folder that does not exist yet gets the default
-// profile with its first seal, so its fonts are those of the built-in profile.
+// then the profile's fonts. A seal folder that lacks the default profile gets it
+// with the next seal written, so its fonts are those of the built-in profile.
 SealFonts fontsForNewSeal(std::string_view sealFolder, std::string_view profileName);
 
 // The stamping program's reading: the Profile element of the file. When the file

@@ -5,6 +5,7 @@
 #include "common/tag_text.h"
 
 #include <array>
+#include <string>
 
 namespace vermil {
 namespace {
@@ -14,6 +15,10 @@ namespace {
 constexpr std::array<std::string_view, 16> sealElementNames = {
     "Vermil", "Up1",  "Up2",    "Down", "Profile", "Shape", "Size", "X",
     "Y",      "Date", "Format", "Hash", "Font",    "Name",  "B",    "Low1"};
+
+QString latin(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 std::string element(std::string_view name, std::string_view value) {
     std::string text;
@@ -54,14 +59,37 @@ std::optional<QString> valueProblem(std::string_view what, std::string_view valu
          pos = cp932FindChar(value, '<', pos + 1)) {
         if (const auto tag = elementTagAt(value, pos))
             return QStringLiteral("%1 \"%2\" にVermilファイルのタグ \"%3\" が含まれています。")
-                .arg(QString::fromLatin1(what.data(), static_cast<qsizetype>(what.size())),
-                     fromCp932(value), QString::fromStdString(*tag));
+                .arg(latin(what), fromCp932(value), QString::fromStdString(*tag));
     }
     for (char c : {'\0', '\r', '\n'})
         if (value.find(c) != std::string_view::npos)
-            return QStringLiteral("%1 に改行またはNUL文字が含まれています。")
-                .arg(QString::fromLatin1(what.data(), static_cast<qsizetype>(what.size())));
+            return QStringLiteral("%1 に改行またはNUL文字が含まれています。").arg(latin(what));
     return std::nullopt;
+}
+
+// A whole number of millimetres, as the drawing can use it.
+std::optional<QString> sizeProblem(std::string_view what, std::string_view size) {
+    const bool digitsOnly = !size.empty() && size.size() <= 4 &&
+                            size.find_first_not_of("0123456789") == std::string_view::npos;
+    const int millimetres = digitsOnly ? std::stoi(std::string(size)) : 0;
+    if (millimetres >= minSealMillimetres && millimetres <= maxSealMillimetres)
+        return std::nullopt;
+    return QStringLiteral("%1 \"%2\" は%3から%4までの整数(mm)でなければなりません。")
+        .arg(latin(what), fromCp932(size))
+        .arg(minSealMillimetres)
+        .arg(maxSealMillimetres);
+}
+
+// A file name in the seal folder: readers look for it there and nowhere else.
+std::optional<QString> profileProblem(std::string_view profile) {
+    const bool hasFolder = cp932FindChar(profile, '/') != std::string_view::npos ||
+                           cp932FindChar(profile, '\\') != std::string_view::npos ||
+                           profile == "." || profile == "..";
+    if (!hasFolder)
+        return std::nullopt;
+    return QStringLiteral("Profile \"%1\" はフォルダーを含まないファイル名でなければなりません"
+                          "（プロファイルは日付印フォルダーから読み込まれます）。")
+        .arg(fromCp932(profile));
 }
 
 } // namespace
@@ -117,6 +145,12 @@ std::optional<QString> sealTextProblem(const SealDefinition& seal) {
     for (const auto& [what, value] : values)
         if (auto problem = valueProblem(what, value))
             return problem;
+    if (auto problem = profileProblem(seal.profile))
+        return problem;
+    if (auto problem = sizeProblem("X", seal.sizeX))
+        return problem;
+    if (auto problem = sizeProblem("Y", seal.sizeY))
+        return problem;
     const std::size_t size = buildSealText(seal).size();
     if (size > maxSealTextBytes)
         return QStringLiteral("Vermilファイルの内容が%1バイトになり、上限の%2バイトを越えます。")

@@ -36,8 +36,14 @@ std::string sealTextHash(std::string_view up1, std::string_view up2, std::string
 // The whole seal file: one line, no line break anywhere, values verbatim.
 std::string buildSealText(const SealDefinition& seal);
 
-// Why the seal cannot be written so that it reads back whole (a value holding a
-// tag of the file or a line break, or a text beyond maxSealTextBytes), or nullopt.
+// Seal sizes are whole millimetres in this range.
+inline constexpr int minSealMillimetres = 1;
+inline constexpr int maxSealMillimetres = 1000;
+
+// Why the seal cannot be written so that it reads back whole and draws (a value
+// holding a tag of the file or a line break, a text beyond maxSealTextBytes, a
+// profile that is not a plain file name of the seal folder, a size that is not
+// whole millimetres from 1 to 1000), or nullopt.
 std::optional<QString> sealTextProblem(const SealDefinition& seal);
 
 // A seal file as read. Defaults are applied where the file has none, except for

@@ -12,16 +12,27 @@
 namespace vermil {
 
 bool prepareSealFolder(std::string_view sealFolder) {
+    std::error_code ignored;
+    return prepareSealFolder(sealFolder, ignored);
+}
+
+bool prepareSealFolder(std::string_view sealFolder, std::error_code& error) {
     const std::filesystem::path folder = nativePath(sealFolder);
-    std::error_code ec;
-    if (std::filesystem::is_directory(folder, ec))
-        return true;
-    if (!std::filesystem::create_directories(folder, ec) && !std::filesystem::is_directory(folder))
+    error.clear();
+    if (!std::filesystem::is_directory(folder, error) &&
+        !std::filesystem::create_directories(folder, error) &&
+        !std::filesystem::is_directory(folder)) {
+        if (!error)
+            error = std::make_error_code(std::errc::not_a_directory);
         return false;
+    }
+    error.clear();
     const std::filesystem::path profile = nativePath(profilePath(sealFolder, defaultProfileName));
-    if (!std::filesystem::exists(profile, ec))
-        writeFileAtomically(profile, defaultProfileBytes());
-    return true;
+    // A link to a shared profile counts as there, even while its target is away.
+    if (std::filesystem::exists(std::filesystem::symlink_status(profile, error)))
+        return true;
+    error.clear();
+    return writeFileAtomically(profile, defaultProfileBytes(), error);
 }
 
 } // namespace vermil

@@ -6,6 +6,7 @@
 #include "common/hanko_folders.h"
 #include "common/ini_store.h"
 #include "common/keyed_hash.h"
+#include "common/regular_file.h"
 #include "common/tag_text.h"
 
 #include <algorithm>
@@ -22,6 +23,60 @@ constexpr std::size_t wideRoom = 1024;
 
 std::string dataValue(std::string_view name) {
     return "<Vrmfile>" + std::string(name) + ".vrm</Vrmfile>";
+}
+
+int countIn(const IniSnapshot& index) {
+    // A negative count has no meaning; it must not turn into list keys such as "Vermil-005".
+    return std::max(index.integer(mainSection, "Number", 0), 0);
+}
+
+std::vector<std::string> namesIn(const IniSnapshot& index, std::size_t room) {
+    const int n = std::min(countIn(index), maxSealCount);
+    std::vector<std::string> list;
+    list.reserve(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i)
+        list.push_back(index.string(mainSection, listKey(i), "", room));
+    return list;
+}
+
+bool listed(const std::vector<std::string>& names, std::string_view name) {
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+// Why the entry may not be written into this index, or nullopt.
+std::optional<EntryOutcome> refusalFor(const SealEntryWrite& entry, const IniSnapshot& index) {
+    const std::vector<std::string> names = namesIn(index, containsRoom);
+    const bool exactlyListed = listed(names, entry.name);
+    if (entry.isNew && exactlyListed)
+        return EntryOutcome{EntryStatus::NameListed, std::string(entry.name), {}};
+    if (!exactlyListed)
+        for (const std::string& other : names)
+            if (namesDifferOnlyInCase(other, entry.name))
+                return EntryOutcome{EntryStatus::NameListedInOtherCase, other, {}};
+    if (entry.isNew && countIn(index) >= maxSealCount)
+        return EntryOutcome{EntryStatus::IndexFull, {}, {}};
+    return std::nullopt;
+}
+
+std::vector<IniWrite> codeWrites(std::string_view name, std::string_view password,
+                                 std::string_view sealText) {
+    const std::string code = passwordCode(password);
+    return {{std::string(name), "Password2", code},
+            {std::string(name), "Hash", indexHash(sealText, code)}};
+}
+
+std::vector<IniWrite> entryWrites(const SealEntryWrite& entry, const IniSnapshot& index) {
+    std::vector<IniWrite> writes{
+        {std::string(metaSection), "Version", std::string(entry.versionText)}};
+    if (entry.isNew) {
+        const int n = countIn(index);
+        writes.push_back({std::string(mainSection), "Number", std::to_string(n + 1)});
+        writes.push_back({std::string(mainSection), listKey(n), std::string(entry.name)});
+    }
+    writes.push_back({std::string(entry.name), "Data", dataValue(entry.name)});
+    for (IniWrite& write : codeWrites(entry.name, entry.password, entry.sealText))
+        writes.push_back(std::move(write));
+    return writes;
 }
 
 } // namespace
@@ -53,90 +108,103 @@ bool SealIndex::exists() const {
     return indexFileExists(path_);
 }
 
-bool SealIndex::write(std::string_view section, std::string_view key,
-                      std::string_view value) const {
-    return writeIniString(nativeFile(), section, key, value);
-}
-
-std::string SealIndex::read(std::string_view section, std::string_view key,
-                            std::string_view fallback, std::size_t bufferSize) const {
-    return readIniString(nativeFile(), section, key, fallback, bufferSize);
+std::error_code SealIndex::fileProblem() const {
+    const std::error_code problem = regularFileProblem(nativeFile(), maxIniFileBytes);
+    return problem == std::errc::no_such_file_or_directory ? std::error_code() : problem;
 }
 
 int SealIndex::count() const {
-    // A negative count has no meaning; it must not turn into list keys such as "Vermil-005".
-    return std::max(readIniInt(nativeFile(), mainSection, "Number", 0), 0);
+    return countIn(readIniFile(nativeFile()));
 }
 
 std::vector<std::string> SealIndex::names() const {
-    const int n = std::min(count(), maxSealCount);
-    std::vector<std::string> list;
-    list.reserve(static_cast<std::size_t>(std::max(n, 0)));
-    for (int i = 0; i < n; ++i)
-        list.push_back(read(mainSection, listKey(i), "", nameRoom));
-    return list;
+    return namesIn(readIniFile(nativeFile()), nameRoom);
 }
 
 bool SealIndex::contains(std::string_view name) const {
-    const int n = std::min(count(), maxSealCount);
-    for (int i = 0; i < n; ++i)
-        if (read(mainSection, listKey(i), "", containsRoom) == name)
-            return true;
-    return false;
+    return listed(namesIn(readIniFile(nativeFile()), containsRoom), name);
+}
+
+EntryOutcome SealIndex::writeEntry(const SealEntryWrite& entry,
+                                   const std::function<bool()>& beforeWrite) const {
+    if (sealNameProblem(entry.name))
+        return {};
+    EntryOutcome outcome{EntryStatus::Written, {}, {}};
+    const IniWriteOutcome written = updateIniFile(
+        nativeFile(), [&](const IniSnapshot& index) -> std::optional<std::vector<IniWrite>> {
+            if (auto refusal = refusalFor(entry, index)) {
+                outcome = std::move(*refusal);
+                return std::nullopt;
+            }
+            if (beforeWrite && !beforeWrite()) {
+                outcome.status = EntryStatus::NotWritten;
+                return std::nullopt;
+            }
+            return entryWrites(entry, index);
+        });
+    if (written.status == IniWriteOutcome::Status::Failed)
+        return {EntryStatus::WriteFailed, {}, written.error};
+    return outcome;
 }
 
 int SealIndex::writeEntry(bool isNew, std::string_view name, std::string_view versionText,
                           std::string_view password, std::string_view sealText) const {
-    if (sealNameProblem(name))
-        return entryWriteFailed;
-    if (!write(metaSection, "Version", versionText))
-        return entryWriteFailed;
-    if (isNew) {
-        const int n = count();
-        if (!write(mainSection, "Number", std::to_string(static_cast<long long>(n) + 1)) ||
-            !write(mainSection, listKey(n), name))
-            return entryWriteFailed;
-    }
-    const std::string code = passwordCode(password);
-    if (!write(name, "Data", dataValue(name)) || !write(name, "Password2", code) ||
-        !write(name, "Hash", indexHash(sealText, code)))
-        return entryWriteFailed;
-    return entryWritten;
+    return writeEntry(SealEntryWrite{isNew, name, versionText, password, sealText}).status ==
+                   EntryStatus::Written
+               ? entryWritten
+               : entryWriteFailed;
 }
 
 bool SealIndex::writePassword(std::string_view name, std::string_view password,
                               std::string_view sealText) const {
+    std::error_code ignored;
+    return writePassword(name, password, sealText, ignored);
+}
+
+bool SealIndex::writePassword(std::string_view name, std::string_view password,
+                              std::string_view sealText, std::error_code& error) const {
     if (sealNameProblem(name))
         return false;
-    const std::string code = passwordCode(password);
-    return write(name, "Password2", code) && write(name, "Hash", indexHash(sealText, code));
+    const IniWriteOutcome written =
+        writeIniStrings(nativeFile(), codeWrites(name, password, sealText));
+    error = written.error;
+    return written.written();
 }
 
 SealIndexEntry SealIndex::readEntry(std::string_view name, IndexReader reader) const {
     const bool manager = reader == IndexReader::Manager;
+    const IniSnapshot index = readIniFile(nativeFile());
     SealIndexEntry entry;
-    entry.data = read(name, "Data", "", manager ? 1023 : 511);
+    entry.data = index.string(name, "Data", "", manager ? 1023 : 511);
     entry.vrmfile = tagText(entry.data, "Vrmfile");
-    entry.password2 = read(name, "Password2", "", wideRoom);
-    entry.hash = read(name, "Hash", "", manager ? wideRoom : 511);
-    const std::string section = read(name, "Section", "", wideRoom);
+    entry.password2 = index.string(name, "Password2", "", wideRoom);
+    entry.hash = index.string(name, "Hash", "", manager ? wideRoom : 511);
+    const std::string section = index.string(name, "Section", "", wideRoom);
     entry.legacyUp1 = tagText(tagText(section, "Up1"), "Text");
     entry.legacyUp2 = tagText(tagText(section, "Up2"), "Text");
-    entry.legacyDown = read(name, "Name", "?", wideRoom);
+    entry.legacyDown = index.string(name, "Name", "?", wideRoom);
     return entry;
 }
 
 bool SealIndex::remove(std::size_t position) const {
-    std::vector<std::string> list = names();
-    if (position >= list.size())
+    if (!exists())
         return false;
-    list.erase(list.begin() + static_cast<std::ptrdiff_t>(position));
-    if (!write(mainSection, "Number", std::to_string(list.size())))
-        return false;
-    for (std::size_t i = 0; i < list.size(); ++i)
-        if (!write(mainSection, listKey(static_cast<int>(i)), list[i]))
-            return false;
-    return true;
+    bool found = false;
+    const IniWriteOutcome written = updateIniFile(
+        nativeFile(), [&](const IniSnapshot& index) -> std::optional<std::vector<IniWrite>> {
+            // Read whole, so that the names that stay are written back unchanged.
+            std::vector<std::string> list = namesIn(index, wideRoom);
+            if (position >= list.size())
+                return std::nullopt;
+            found = true;
+            list.erase(list.begin() + static_cast<std::ptrdiff_t>(position));
+            std::vector<IniWrite> writes{
+                {std::string(mainSection), "Number", std::to_string(list.size())}};
+            for (std::size_t i = 0; i < list.size(); ++i)
+                writes.push_back({std::string(mainSection), listKey(static_cast<int>(i)), list[i]});
+            return writes;
+        });
+    return found && written.written();
 }
 
 } // namespace vermil

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace vermil {
@@ -29,8 +32,35 @@ struct SealIndexEntry {
     std::string legacyDown; // Name, "?" when missing
 };
 
-// The seal index index.dat: the register of the seals of one seal folder, read and
-// written one key at a time through the INI store. Paths are CP932 texts.
+// One seal's entry as a registration, an edit or an import writes it.
+struct SealEntryWrite {
+    bool isNew = true; // a new seal takes the next list position
+    std::string_view name;
+    std::string_view versionText;
+    std::string_view password;
+    std::string_view sealText; // the seal file exactly as written
+};
+
+enum class EntryStatus {
+    Written,
+    IndexFull,             // a new seal, and the index holds maxSealCount already
+    NameListed,            // a new seal whose name is listed already
+    NameListedInOtherCase, // a listed name differs only in letter case
+    NotWritten,            // the step before the index write said no; the index is as it was
+    WriteFailed,           // the index could not be written; it is as it was
+};
+
+struct EntryOutcome {
+    EntryStatus status = EntryStatus::WriteFailed;
+    std::string listedName; // NameListed, NameListedInOtherCase: the name in the list
+    std::error_code error;  // WriteFailed: the system's reason, when there is one
+};
+
+// The seal index index.dat: the register of the seals of one seal folder, read
+// through the INI store. Every change of a seal (its whole entry, a delete with
+// renumbering, a password change) is one replacement of the file under the
+// index's lock, so a crash, a full disk or a second program never leaves half an
+// entry or loses one. Paths are CP932 texts.
 class SealIndex {
 public:
     explicit SealIndex(std::string indexPath);
@@ -40,6 +70,10 @@ public:
     // The folder of the index followed by "/": seal files and profiles lie there.
     const std::string& sealFolder() const { return sealFolder_; }
     bool exists() const;
+    // Why an index file that is there cannot be read (a directory, a FIFO, a
+    // device, a file over maxIniFileBytes): an empty code when it can, or when
+    // there is none yet.
+    std::error_code fileProblem() const;
 
     int count() const;
     // The names of positions 0 to count-1, an empty entry for a missing key.
@@ -48,30 +82,38 @@ public:
     bool contains(std::string_view name) const;
     bool hasRoomFor(int moreSeals) const { return moreSeals <= maxSealCount - count(); }
 
-    // Writes Version, for a new seal Number and its list key, then Data, Password2
-    // and Hash over the seal file text, stopping at the first failed write.
-    // entryWritten, or entryWriteFailed (also for a name that is not safe, then
-    // before anything is written).
+    // Writes one seal's whole entry in one replacement of the index: Version, for a
+    // new seal Number and its list key, then Data, Password2 and Hash over the seal
+    // file text (the same bytes as one write per key in that order). The lock is
+    // held from reading Number and the list to the write: a new seal is refused
+    // when the index is full or its name is listed; any seal when a listed name
+    // differs from it only in letter case (a new seal's exact name taken counts
+    // first). `beforeWrite` runs under the lock once the checks passed, before the
+    // index is replaced (the seal writer writes the seal file there); when it
+    // returns false the index is not touched.
+    EntryOutcome writeEntry(const SealEntryWrite& entry,
+                            const std::function<bool()>& beforeWrite = {}) const;
+    // The same as a result code: entryWritten, or entryWriteFailed (also for a
+    // name that is not safe, then before anything is written).
     int writeEntry(bool isNew, std::string_view name, std::string_view versionText,
                    std::string_view password, std::string_view sealText) const;
 
-    // Rewrites the two codes of a seal after its password changed.
+    // Rewrites the two codes of a seal after its password changed, Password2 and
+    // Hash in one replacement: false, with nothing changed, when the write failed.
     bool writePassword(std::string_view name, std::string_view password,
                        std::string_view sealText) const;
+    bool writePassword(std::string_view name, std::string_view password, std::string_view sealText,
+                       std::error_code& error) const;
 
     SealIndexEntry readEntry(std::string_view name,
                              IndexReader reader = IndexReader::Manager) const;
 
-    // Removes the seal at `position` from the list: Number first (nothing else
-    // changes when that write fails), then the list keys of the seals that stay.
-    // The seal's section, its seal file and the stale last list key are kept.
+    // Removes the seal at `position` from the list: Number and the list keys of the
+    // seals that stay, in one replacement under the lock (nothing changes when it
+    // fails). The seal's section, its seal file and the stale last list key are kept.
     bool remove(std::size_t position) const;
 
 private:
-    bool write(std::string_view section, std::string_view key, std::string_view value) const;
-    std::string read(std::string_view section, std::string_view key, std::string_view fallback,
-                     std::size_t bufferSize) const;
-
     std::string path_;
     std::string sealFolder_;
 };

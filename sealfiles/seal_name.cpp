@@ -1,6 +1,9 @@
 #include "seal_name.h"
 
 #include "common/cp932.h"
+#include "common/ini_text.h"
+
+#include <array>
 
 namespace vermil {
 namespace {
@@ -33,6 +36,22 @@ bool isWholeCp932(std::string_view name) {
     return !fromCp932(name).contains(QChar::ReplacementCharacter);
 }
 
+// Windows opens a device for these names, whatever extension follows.
+constexpr std::array<std::string_view, 22> windowsDeviceNames{
+    "CON",  "PRN",  "AUX",  "NUL",  "COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7",
+    "COM8", "COM9", "LPT1", "LPT2", "LPT3", "LPT4", "LPT5", "LPT6", "LPT7", "LPT8", "LPT9",
+};
+
+bool isWindowsDeviceName(std::string_view name) {
+    std::string_view base = name.substr(0, name.find('.'));
+    while (!base.empty() && base.back() == ' ')
+        base.remove_suffix(1);
+    for (std::string_view device : windowsDeviceNames)
+        if (iniNamesEqual(base, device))
+            return true;
+    return false;
+}
+
 QString characterForMessage(char c) {
     if (isControl(static_cast<unsigned char>(c)))
         return QStringLiteral("制御文字 \\x%1")
@@ -57,6 +76,16 @@ QString displaySealName(std::string_view name) {
     return shown;
 }
 
+bool namesDifferOnlyInCase(std::string_view a, std::string_view b) {
+    return a != b && iniNamesEqual(a, b);
+}
+
+QString caseOnlyDifferenceMessage(std::string_view name, std::string_view registered) {
+    return QStringLiteral("日付印名 ") + displaySealName(name) +
+           QStringLiteral(" は登録済みの日付印名 ") + displaySealName(registered) +
+           QStringLiteral(" と英字の大文字・小文字だけが違います。");
+}
+
 std::optional<QString> sealNameProblem(std::string_view name) {
     const QString prefix = QStringLiteral("日付印名 ") + displaySealName(name);
     if (name.empty())
@@ -66,6 +95,8 @@ std::optional<QString> sealNameProblem(std::string_view name) {
     if (const auto c = forbiddenCharacterIn(name))
         return prefix + QStringLiteral(" には使えない文字 ") + characterForMessage(*c) +
                QStringLiteral(" が含まれています。");
+    if (isWindowsDeviceName(name))
+        return prefix + QStringLiteral(" はWindowsのデバイス名のためファイル名に使えません。");
     if (isBlank(name.front()) || isBlank(name.back()))
         return prefix + QStringLiteral(" の先頭または末尾に空白があります。");
     if (name.size() > maxSealNameBytes)

@@ -2,6 +2,7 @@
 // main window, or the embedded-object window of -Embedding FILE.
 #include "cli/command_line.h"
 #include "ui/cvermilin_app.h"
+#include "ui/seal_dialogs.h"
 
 #include "common/cli/verb_runner.h"
 
@@ -35,6 +36,9 @@ std::unique_ptr<QCoreApplication> startApplication(vermil::cli::VerbApplication 
 
 int runWindow(const vermil::cli::VerbCall& call, int& argc, char** argv) {
     vermil::CVermilinApp app(argc, argv);
+    vermil::SealDialogCommands sealDialogs;
+    app.setStampTaker(&sealDialogs);
+    app.setPasswordChanger(&sealDialogs);
     if (call.verb().name == vermil::cli::embeddingVerb)
         return app.runEmbedded(call.operands().at(0));
     return app.runStandAlone();
@@ -44,8 +48,9 @@ int runWindow(const vermil::cli::VerbCall& call, int& argc, char** argv) {
 
 int main(int argc, char** argv) {
     using namespace vermil::cli;
-    const VerbChoice choice = chooseVerb(
-        vermilinVerbs(), std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    const VerbChoice choice =
+        chooseVerb(vermilinVerbs(), std::vector<std::string>(argv + 1, argv + argc), std::cin,
+                   std::cout, std::cerr);
     if (!choice.call)
         return exitCode(choice.status);
     try {

@@ -1,5 +1,7 @@
 #include "verbs.h"
 
+#include "sealfiles/seal_index.h"
+
 #include "common/cp932.h"
 #include "common/hanko_folders.h"
 #include "common/hanko_settings.h"
@@ -9,8 +11,19 @@
 #include <ostream>
 
 namespace vermil {
+namespace {
 
-std::optional<std::string> chooseIndexPath(const cli::VerbCall& call) {
+// A folder, a device, a pipe or an oversized file at the index path is no seal index:
+// say so rather than reading it as empty or waiting on it.
+bool indexIsUsable(const std::string& indexPath, const cli::VerbCall& call) {
+    const std::error_code problem = SealIndex(indexPath).fileProblem();
+    if (problem)
+        call.error() << "the seal index " << fromCp932(indexPath).toStdString()
+                     << " cannot be used: " << problem.message() << "\n";
+    return !problem;
+}
+
+std::optional<std::string> indexPathOf(const cli::VerbCall& call) {
     const auto option = call.value("--index");
     if (!option || option->empty()) {
         // The manager finds its hanko folder without a message.
@@ -24,6 +37,15 @@ std::optional<std::string> chooseIndexPath(const cli::VerbCall& call) {
     if (!path)
         call.error() << "the index path " << *option
                      << " has characters without a Shift-JIS (CP932) form\n";
+    return path;
+}
+
+} // namespace
+
+std::optional<std::string> chooseIndexPath(const cli::VerbCall& call) {
+    auto path = indexPathOf(call);
+    if (path && !indexIsUsable(*path, call))
+        return std::nullopt;
     return path;
 }
 

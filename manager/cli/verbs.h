@@ -17,8 +17,13 @@ cli::ExitStatus listVerb(const cli::VerbCall& call);
 cli::ExitStatus verifyVerb(const cli::VerbCall& call);
 
 // The seal index of this run: --index PATH, or the index the settings name.
-// nullopt (after a message) for a path without a CP932 form.
+// nullopt (after a message) for a path without a CP932 form, or one that names
+// something other than a seal index file (a folder, a device, an oversized file).
 std::optional<std::string> chooseIndexPath(const cli::VerbCall& call);
+
+// False (after a message naming the problem) when a file is at the index path
+// that cannot be an index: a directory, a FIFO, a device, a file over the limit.
+bool indexIsReadable(const std::string& indexPath);
 
 // For --list and --verify: false (after the manager's warning) when there is no index.
 bool requireIndex(const std::string& indexPath, std::ostream& err);

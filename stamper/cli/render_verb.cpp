@@ -1,5 +1,6 @@
 #include "render_verb.h"
 
+#include "common/cp932.h"
 #include "render/picture_size.h"
 #include "render/seal_font_check.h"
 #include "render/stamp_picture.h"
@@ -16,8 +17,10 @@ ExitStatus runRenderVerb(const VerbCall& call) {
     const auto stamp = readStampFile(call.operands().at(0), call.err());
     if (!stamp)
         return ExitStatus::UsageOrFileError;
+    // The sizes are stored CP932 text and may show in the message: UTF-8 on the terminal.
     const std::string error =
-        writeStampPicture(stamp->drawing, stamp->sizeX, stamp->sizeY, *call.value("--out"), *dpi);
+        writeStampPicture(stamp->drawing, cp932ToUtf8(stamp->sizeX), cp932ToUtf8(stamp->sizeY),
+                          *call.value("--out"), *dpi);
     if (!error.empty()) {
         call.error() << error << "\n";
         return ExitStatus::UsageOrFileError;

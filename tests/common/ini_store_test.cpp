@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -165,4 +166,169 @@ TEST(IniStore, TwoProcessesWritingDifferentKeysLoseNothing) {
     EXPECT_EQ(readIniValue(file, "SHARED", "Key1").value_or(""), std::to_string(rounds));
     for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
         EXPECT_EQ(entry.path().filename(), "index.dat"); // no temporary file left behind
+}
+
+TEST(IniStore, WritesReadBackWhateverLineEndsTheFileHad) {
+    // Files as other editors leave them: bare CR, LF, CR LF, mixed, a last line
+    // without its line end, a last line ending in a bare CR.
+    const std::string files[] = {
+        "[MAIN\r",
+        "[MAIN]\r",
+        "[MAIN]\r\nHash=ABCDEF\r",
+        "[MAIN]\nHash=ABCDEF\r",
+        "[MAIN]\r\nHash=ABCDEF\r\r\n",
+        "[MAIN]\rHash=ABCDEF\n",
+        "[OTHER]\r\nHash=ABCDEF\r",
+        "[MAIN]\nHash=ABCDEF\r\n[OTHER]\rX=1\r",
+        "[OTHER]\nX=1\n[MAIN]\r\nHash=ABCDEF",
+        "",
+        "\r",
+        "\r\n\n\r",
+    };
+    struct Key {
+        std::string section, key;
+    };
+    const Key probes[] = {
+        {"MAIN", "Hash"}, {"MAIN", "Number"}, {"OTHER", "Hash"}, {"OTHER", "X"}, {"NEW", "Key"}};
+    TempDir dir;
+    const auto file = dir / "index.dat";
+    for (const std::string& content : files) {
+        for (const Key& written : probes) {
+            writeFile(file, content);
+            std::vector<std::optional<std::string>> before;
+            for (const Key& probe : probes)
+                before.push_back(readIniValue(file, probe.section, probe.key));
+            ASSERT_TRUE(writeIniString(file, written.section, written.key, " 42 "));
+            for (std::size_t i = 0; i < std::size(probes); ++i) {
+                const Key& probe = probes[i];
+                const auto now = readIniValue(file, probe.section, probe.key);
+                if (&probe == &written)
+                    EXPECT_EQ(now.value_or("<missing>"), " 42 ")
+                        << testing::PrintToString(content) << " " << probe.section;
+                else
+                    EXPECT_EQ(now, before[i])
+                        << testing::PrintToString(content) << " writing " << written.section << "/"
+                        << written.key << " changed " << probe.section << "/" << probe.key;
+            }
+        }
+    }
+}
+
+TEST(IniStore, SeveralKeysInOneReplacementGiveTheBytesOfOneWriteEach) {
+    const std::vector<IniWrite> writes = {
+        {"META_VRM", "Version", "5.6.4"},  {"MAIN_VRM", "Number", "1"},
+        {"MAIN_VRM", "Vermil0000", "abc"}, {"abc", "Data", "<Vrmfile>abc.vrm</Vrmfile>"},
+        {"abc", "Password2", " lead"},     {"vermilin", "LISTBOX", "\x95\x5C"},
+        {"abc", "Data", "twice"},
+    };
+    for (const std::string& start : {readFile(dataFile("ini/MessyHanko.ini")), std::string()}) {
+        TempDir dir;
+        writeFile(dir / "one.ini", start);
+        writeFile(dir / "all.ini", start);
+        for (const IniWrite& w : writes)
+            ASSERT_TRUE(writeIniString(dir / "one.ini", w.section, w.key, w.value));
+        ASSERT_TRUE(writeIniStrings(dir / "all.ini", writes).written());
+        EXPECT_EQ(readFile(dir / "all.ini"), readFile(dir / "one.ini"));
+        EXPECT_EQ(readIniValue(dir / "all.ini", "ABC", "Data").value_or(""), "twice");
+
+        // One key that cannot be stored: none of them is written.
+        std::vector<IniWrite> broken = writes;
+        broken.push_back({"abc", "Hash", "two\nlines"});
+        writeFile(dir / "broken.ini", start);
+        const IniWriteOutcome outcome = writeIniStrings(dir / "broken.ini", broken);
+        EXPECT_EQ(outcome.status, IniWriteOutcome::Status::Failed);
+        EXPECT_EQ(readFile(dir / "broken.ini"), start);
+    }
+}
+
+TEST(IniStore, ALockedUpdateReadsChecksAndWritesUnderOneHoldOfTheLock) {
+    TempDir dir;
+    const auto file = dir / "index.dat";
+    writeFile(file, "[MAIN_VRM]\r\nNumber=0\r\n");
+    // A plan that declines leaves every byte as it was.
+    const std::string before = readFile(file);
+    const IniWriteOutcome declined =
+        updateIniFile(file, [](const IniSnapshot&) -> std::optional<std::vector<IniWrite>> {
+            return std::nullopt;
+        });
+    EXPECT_EQ(declined.status, IniWriteOutcome::Status::Declined);
+    EXPECT_EQ(readFile(file), before);
+
+    // Two processes counting up: without the lock across read and write, counts get lost.
+    constexpr int rounds = 100;
+    auto countUp = [&file] {
+        bool ok = true;
+        for (int i = 0; i < rounds; ++i)
+            ok = updateIniFile(file,
+                               [](const IniSnapshot& index) {
+                                   const int n = index.integer("MAIN_VRM", "Number", 0);
+                                   return std::optional<std::vector<IniWrite>>(
+                                       {{"MAIN_VRM", "Number", std::to_string(n + 1)}});
+                               })
+                     .written() &&
+                 ok;
+        return ok ? 0 : 1;
+    };
+    pid_t children[2];
+    for (pid_t& child : children) {
+        child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0)
+            ::_exit(countUp());
+    }
+    for (pid_t pid : children) {
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    EXPECT_EQ(readIniInt(file, "MAIN_VRM", "Number", -1), 2 * rounds);
+}
+
+TEST(IniStore, AnUpdateThatWritesNothingLeavesNoNewFileBehind) {
+    // The file a locked update makes to hold its lock goes again when nothing is
+    // written: a refused registration must not leave an empty index that then
+    // reads as present.
+    TempDir dir;
+    const auto declinedFile = dir / "declined.dat";
+    const IniWriteOutcome declined =
+        updateIniFile(declinedFile, [](const IniSnapshot&) -> std::optional<std::vector<IniWrite>> {
+            return std::nullopt;
+        });
+    EXPECT_EQ(declined.status, IniWriteOutcome::Status::Declined);
+    EXPECT_FALSE(std::filesystem::exists(declinedFile));
+
+    const auto refusedFile = dir / "refused.dat";
+    EXPECT_FALSE(writeIniStrings(refusedFile, {{"MAIN", "Key", "line\nbreak"}}).written());
+    EXPECT_FALSE(std::filesystem::exists(refusedFile));
+
+    const auto writtenFile = dir / "written.dat";
+    EXPECT_TRUE(writeIniStrings(writtenFile, {{"MAIN", "Key", "value"}}).written());
+    EXPECT_EQ(readIniString(writtenFile, "MAIN", "Key", "", 100), "value");
+}
+
+TEST(IniStore, AWriteThroughASymlinkChangesTheSharedFileAndKeepsTheLink) {
+    TempDir dir;
+    const auto shared = dir / "shared" / "index.dat";
+    writeFile(shared, "[MAIN_VRM]\r\nNumber=1\r\n");
+    std::filesystem::create_directories(dir / "vrdata");
+    std::filesystem::create_directories(dir / "other");
+    const auto link = dir / "vrdata" / "index.dat";
+    std::filesystem::create_symlink("../shared/index.dat", link); // relative
+    const auto chain = dir / "other" / "index.dat";
+    std::filesystem::create_symlink(link, chain); // a link to the link
+    const auto dangling = dir / "other" / "hanko.ini";
+    std::filesystem::create_symlink(dir / "shared" / "hanko.ini", dangling);
+
+    ASSERT_TRUE(writeIniString(link, "MAIN_VRM", "Number", "2"));
+    ASSERT_TRUE(writeIniString(chain, "MAIN_VRM", "Vermil0000", "abc"));
+    ASSERT_TRUE(writeIniString(dangling, "MAIN", "Lang", "Japanese"));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_TRUE(std::filesystem::is_symlink(chain));
+    EXPECT_TRUE(std::filesystem::is_symlink(dangling));
+    EXPECT_EQ(readFile(shared), "[MAIN_VRM]\r\nNumber=2\r\nVermil0000=abc\r\n");
+    EXPECT_EQ(readFile(dir / "shared" / "hanko.ini"), "[MAIN]\r\nLang=Japanese\r\n");
+    for (const char* folder : {"shared", "vrdata", "other"})
+        for (const auto& entry : std::filesystem::directory_iterator(dir / folder))
+            EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos)
+                << entry.path();
 }

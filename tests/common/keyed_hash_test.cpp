@@ -72,7 +72,7 @@ template <std::size_t N>
 std::vector<int> referenceRegister(const std::string& text, const std::string& key) {
     std::vector<int> r(N);
     for (std::size_t i = 0; i < N; ++i)
-        r[i] = static_cast<signed char>(key[i]);
+        r[i] = i < key.size() ? static_cast<signed char>(key[i]) : 0; // a short key reads as zeros
     const auto wrap = [](int x) {
         while (x > 122)
             x -= 74;

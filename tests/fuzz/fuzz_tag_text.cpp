@@ -1,6 +1,7 @@
 // Reads elements, nested elements and the seal lookups from arbitrary text,
 // and loads the same bytes as a file.
 #include "common/tag_text.h"
+#include "tests/fuzz/fuzz_temporary.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -15,8 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)vermil::readSizeX(text);
     (void)vermil::readSizeY(text);
 
-    char path[] = "/tmp/vermil-fuzz-tag-XXXXXX";
-    const int fd = ::mkstemp(path);
+    std::string path = vermil::fuzz::temporaryTemplate("tag");
+    const int fd = ::mkstemp(path.data());
     if (fd < 0)
         return 0;
     if (::write(fd, data, size) == static_cast<ssize_t>(size)) {
@@ -25,6 +26,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             __builtin_trap();
     }
     ::close(fd);
-    ::unlink(path);
+    ::unlink(path.c_str());
     return 0;
 }

@@ -2,6 +2,7 @@
 vermil_add_fuzz_target(seal_file ${PROJECT_SOURCE_DIR}/tests/sealfiles/fuzz_seal_file.cpp
   vermil_sealfiles)
 vermil_add_fuzz_target(layout_profile
-  ${PROJECT_SOURCE_DIR}/tests/sealfiles/fuzz_layout_profile.cpp vermil_sealfiles)
+  ${PROJECT_SOURCE_DIR}/tests/sealfiles/fuzz_layout_profile.cpp vermil_sealfiles
+  SEEDS tests/data/sealfiles/*.xml tests/data/render/*.xml data/*.xml)
 vermil_add_fuzz_target(csv_import ${PROJECT_SOURCE_DIR}/tests/manager/fuzz_csv_import.cpp
-  vermil_manager)
+  vermil_manager SEEDS tests/data/manager/*.csv data/demo/*.csv)

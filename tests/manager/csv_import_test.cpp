@@ -5,11 +5,13 @@
 #include "common/ini_store.h"
 #include "common/keyed_hash.h"
 #include "common/recording_prompter.h"
+#include "tests/support/child_process.h"
 #include "tests/support/test_environment.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
 
 using namespace vermil;
 using vermil::test::dataFile;
@@ -197,7 +199,7 @@ TEST(CsvImport, FileAndWriteFailuresHaveTheirMessages) {
         QStringList{QStringLiteral("Error357: Vermilファイル ") +
                     QString::fromStdString(blocked.folder.string()) +
                     QStringLiteral("/b.vrm への書き込みに失敗しました。\nVermilデータフォルダー"
-                                   "(vrdata)のアクセス権限を確認してください。")});
+                                   "(vrdata)のアクセス権限を確認してください。\nIs a directory")});
 
     // The index cannot be written.
     ImportFixture noIndex;
@@ -208,7 +210,8 @@ TEST(CsvImport, FileAndWriteFailuresHaveTheirMessages) {
               QStringList{QStringLiteral("Error 359: インデックスファイル ") +
                           QString::fromStdString(noIndex.indexFile.string()) +
                           QStringLiteral(" への書き込みに失敗しました。\nインデックスファイルの"
-                                         "アクセス権限を確認してください。")});
+                                         "アクセス権限を確認してください。\n"
+                                         "a directory, not a regular file")});
 }
 
 TEST(CsvImport, ProgressCanCancel) {
@@ -225,4 +228,94 @@ EXPECT_EQ(result.status, ImportStatus::Cancelled);
 EXPECT_EQ(result.imported, 2);
 EXPECT_EQ(calls, (std::vector<std::pair<int, int>>{{0, 3}, {1, 3}, {2, 3}}));
 EXPECT_EQ(SealIndex(f.indexFile.string()).count(), 2);
+}
+
+TEST(CsvImport, NamesThatDifferOnlyInLetterCaseAreRefusedBeforeAnyWrite) {
+    // Both in the file: the message names both rows.
+    ImportFixture f;
+    writeFile(f.dir / "in.csv", row("Abc") + row("other") + row("aBC"));
+    const ImportResult inFile = f.run(f.dir / "in.csv");
+    EXPECT_EQ(inFile.status, ImportStatus::Stopped);
+    EXPECT_EQ(
+        f.prompter.messages,
+        QStringList{QStringLiteral("CSVファイル ") +
+                    QString::fromStdString((f.dir / "in.csv").string()) +
+                    QStringLiteral(" の3行目: 日付印名 aBC は1行目の日付印名 Abc と英字の大"
+                                   "文字・小文字だけが違います。読み込み処理を中止します。")});
+    EXPECT_TRUE(f.untouched());
+
+    // One registered already: its codes are not overwritten.
+    ImportFixture g;
+    writeFile(g.dir / "first.csv", row("Abc"));
+    ASSERT_EQ(g.run(g.dir / "first.csv").status, ImportStatus::Completed);
+    const std::string before = readFile(g.indexFile);
+    writeFile(g.dir / "second.csv", row("new") + row("ABC"));
+    g.prompter.messages.clear();
+    EXPECT_EQ(g.run(g.dir / "second.csv").status, ImportStatus::Stopped);
+    ASSERT_EQ(g.prompter.messages.size(), 1);
+    EXPECT_TRUE(g.prompter.messages[0].endsWith(
+        QStringLiteral(" の2行目: 日付印名 ABC は登録済みの日付印名 Abc と英字の大文字・小文字だけ"
+                       "が違います。読み込み処理を中止します。")))
+        << g.prompter.messages[0].toStdString();
+    EXPECT_EQ(readFile(g.indexFile), before);
+    EXPECT_TRUE(verifySeal(SealIndex(g.indexFile.string()), "Abc").passed());
+}
+
+TEST(CsvImport, RefusesProfilesSizesAndNamesThatWouldBreakASeal) {
+    const std::string good = "ok,PW,UP,U2,DOWN,osprf_vrm_default.xml,19,19,F\r\n";
+    struct Case {
+        std::string line;
+        QString named; // what the message quotes
+    } cases[] = {
+        {"p,PW,UP,U2,DOWN,../../../../etc/passwd,19,19,F",
+         QStringLiteral("../../../../etc/passwd")},
+        {"p,PW,UP,U2,DOWN,sub/p.xml,19,19,F", QStringLiteral("sub/p.xml")},
+        {"p,PW,UP,U2,DOWN,..,19,19,F", QStringLiteral("\"..\"")},
+        {"p,PW,UP,U2,DOWN,p.xml,-5,19,F", QStringLiteral("X \"-5\"")},
+        {"p,PW,UP,U2,DOWN,p.xml,19,99999999999999,F", QStringLiteral("Y \"99999999999999\"")},
+        {"p,PW,UP,U2,DOWN,p.xml,0,19,F", QStringLiteral("X \"0\"")},
+        {"p,PW,UP,U2,DOWN,p.xml,1001,19,F", QStringLiteral("X \"1001\"")},
+        {"CON,PW,UP,U2,DOWN,p.xml,19,19,F", QStringLiteral("日付印名 CON")},
+        {"nul,PW,UP,U2,DOWN,p.xml,19,19,F", QStringLiteral("日付印名 nul")},
+        {"Aux.csv,PW,UP,U2,DOWN,p.xml,19,19,F", QStringLiteral("日付印名 Aux.csv")},
+        {"COM1,PW,UP,U2,DOWN,p.xml,19,19,F", QStringLiteral("日付印名 COM1")},
+    };
+    for (const Case& c : cases) {
+        ImportFixture f;
+        writeFile(f.dir / "in.csv", good + c.line + "\r\n");
+        EXPECT_EQ(f.run(f.dir / "in.csv").status, ImportStatus::Stopped) << c.line;
+        ASSERT_EQ(f.prompter.messages.size(), 1) << c.line;
+        const QString& message = f.prompter.messages[0];
+        EXPECT_TRUE(message.contains(QStringLiteral(" の2行目: "))) << message.toStdString();
+        EXPECT_TRUE(message.contains(c.named)) << message.toStdString();
+        EXPECT_TRUE(f.untouched()) << c.line;
+    }
+    // The edges of the range are sizes.
+    ImportFixture edges;
+    writeFile(edges.dir / "in.csv", "e,PW,UP,U2,DOWN,p.xml,1,1000,F\r\n");
+    EXPECT_EQ(edges.run(edges.dir / "in.csv").status, ImportStatus::Completed);
+}
+
+TEST(CsvImport, AFileThatIsNotARegularFileIsRefusedAtOnce) {
+    TempDir dir;
+    ::mkfifo((dir / "fifo.csv").c_str(), 0600);
+    std::filesystem::create_directories(dir / "folder.csv");
+    for (const auto& csv :
+         {dir / "fifo.csv", dir / "folder.csv", std::filesystem::path("/dev/zero")}) {
+        const QString expected =
+            QStringLiteral("Error352: ファイルエラー:CSVファイルが開けない可能性があります。\n"
+                           "CSVファイル ") +
+            QString::fromStdString(csv.string()) +
+            QStringLiteral(" は通常のファイルではありません。");
+        // In a child: a reader that blocks or reads forever fails instead of hanging the run.
+        const auto result = test::finishesInChild([&] {
+            ImportFixture f;
+            const ImportResult imported = f.run(csv);
+            return imported.status == ImportStatus::FileUnreadable &&
+                           f.prompter.messages == QStringList{expected} && f.untouched()
+                       ? 0
+                       : 1;
+        });
+        EXPECT_EQ(result, std::optional<int>(0)) << csv;
+    }
 }

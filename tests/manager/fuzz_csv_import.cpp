@@ -4,6 +4,7 @@
 #include "manager/csv_lines.h"
 
 #include "common/recording_prompter.h"
+#include "tests/fuzz/fuzz_temporary.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -23,8 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (void)vermil::splitCsvFields(line.text);
     }
 
-    char folder[] = "/tmp/vermil-fuzz-csv-XXXXXX";
-    if (!::mkdtemp(folder))
+    std::string folder = vermil::fuzz::temporaryTemplate("csv");
+    if (!::mkdtemp(folder.data()))
         return 0;
     const std::filesystem::path root(folder);
     {

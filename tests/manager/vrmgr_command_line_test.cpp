@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
 
 using namespace vermil;
 using vermil::test::readFile;
@@ -164,4 +165,38 @@ TEST(VrmgrCommandLine, IndexOptionAndExitCodes) {
     EXPECT_TRUE(bare.err.contains(QStringLiteral("Usage: vrmgr")));
     EXPECT_EQ(home.vrmgr({"--bogus"}).exitCode, 2);
     EXPECT_EQ(home.vrmgr({"--import"}).exitCode, 2);
+}
+
+TEST(VrmgrCommandLine, SpecialFilesAndUnusableIndexesExitWithTwo) {
+    FreshHome home;
+    writeFile(home.path("seals.csv"), csvText());
+    ::mkfifo(home.path("fifo.csv").c_str(), 0600);
+    ::mkfifo(home.path("fifo.dat").c_str(), 0600);
+    std::filesystem::create_directories(home.path("folder"));
+    writeFile(home.path("large.dat"), "[MAIN_VRM]\r\nNumber=1\r\nVermil0000=a\r\n");
+    std::filesystem::resize_file(home.path("large.dat"), 17 * 1024 * 1024);
+    auto p = [&home](const char* name) { return QString::fromStdString(home.path(name).string()); };
+    struct Case {
+        QStringList arguments;
+        QString message; // what stderr says
+    } cases[] = {
+        // Only read-only verbs on devices: nothing may ever write there.
+        {{"--import", "/dev/zero"},
+         QStringLiteral("CSVファイル /dev/zero は通常のファイルではありません。")},
+        {{"--import", p("fifo.csv")}, QStringLiteral(" は通常のファイルではありません。")},
+        {{"--index", p("folder"), "--list"}, QStringLiteral("a directory, not a regular file")},
+        {{"--index", "/dev/null", "--verify"}, QStringLiteral("a device, not a regular file")},
+        {{"--index", p("fifo.dat"), "--import", p("seals.csv")},
+         QStringLiteral("a FIFO, not a regular file")},
+        {{"--index", p("large.dat"), "--list"},
+         QStringLiteral("larger than the limit for this file")},
+    };
+    for (const Case& c : cases) {
+        const VrmgrRun run = home.vrmgr(c.arguments);
+        EXPECT_EQ(run.exitCode, 2) << c.arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+    }
+    EXPECT_FALSE(std::filesystem::exists(home.sealFolder()));
+    EXPECT_EQ(std::filesystem::file_size(home.path("large.dat")), 17u * 1024 * 1024);
 }

@@ -2,6 +2,7 @@
 #include "sealfiles/layout_profile.h"
 
 #include "common/recording_prompter.h"
+#include "tests/fuzz/fuzz_temporary.h"
 
 #include <cstdint>
 #include <string>
@@ -14,8 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     vermil::applyProfileFonts(bytes, fonts);
     (void)vermil::fontsOfProfileText(bytes);
 
-    char path[] = "/tmp/vermil-fuzz-profile-XXXXXX";
-    const int fd = ::mkstemp(path);
+    std::string path = vermil::fuzz::temporaryTemplate("profile");
+    const int fd = ::mkstemp(path.data());
     if (fd < 0)
         return 0;
     const bool written = ::write(fd, data, size) == static_cast<ssize_t>(size);
@@ -27,6 +28,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!text || text->size() > vermil::maxProfileTextBytes || !prompter.messages.isEmpty())
             __builtin_trap();
     }
-    ::unlink(path);
+    ::unlink(path.c_str());
     return 0;
 }

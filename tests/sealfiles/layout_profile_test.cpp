@@ -139,10 +139,14 @@ TEST(LayoutProfile, ANewSealFolderGetsTheDefaultProfile) {
               std::string(defaultProfileBytes()));
     EXPECT_EQ(fontsForNewSeal(folder, "osprf_vrm_default.xml"), expected);
 
-    // An existing folder is left as it is.
+    // An existing folder without the default profile (its first write failed) gets
+    // it too; one that has its own keeps it.
     TempDir existing;
     ASSERT_TRUE(prepareSealFolder(folderOf(existing)));
-    EXPECT_FALSE(std::filesystem::exists(existing / "osprf_vrm_default.xml"));
+    EXPECT_EQ(readFile(existing / "osprf_vrm_default.xml"), std::string(defaultProfileBytes()));
+    writeFile(existing / "osprf_vrm_default.xml", "<Profile></Profile>");
+    ASSERT_TRUE(prepareSealFolder(folderOf(existing)));
+    EXPECT_EQ(readFile(existing / "osprf_vrm_default.xml"), "<Profile></Profile>");
     // A folder that cannot be made is reported.
     writeFile(existing / "file", "x");
     EXPECT_FALSE(prepareSealFolder((existing / "file" / "sub").string() + "/"));

@@ -114,6 +114,42 @@ TEST(SealDefinition, RefusesValuesThatWouldNotReadBackWhole) {
     EXPECT_TRUE(sealTextProblem(badFont).has_value());
 }
 
+TEST(SealDefinition, RefusesProfilesOutsideTheSealFolderAndSizesThatDoNotDraw) {
+    struct Case {
+        std::string profile, sizeX, sizeY;
+        bool refused;
+    } cases[] = {
+        {"osprf_vrm_default.xml", "1", "1000", false},
+        {"my..profile.xml", "0019", "19", false},
+        {sjis("表.xml"), "19", "19", false}, // 0x5C as a second byte is no folder
+        {"../../../../etc/passwd", "19", "19", true},
+        {"sub/p.xml", "19", "19", true},
+        {"sub\\p.xml", "19", "19", true},
+        {"..", "19", "19", true},
+        {".", "19", "19", true},
+        {"p.xml", "-5", "19", true},
+        {"p.xml", "19", "99999999999999", true},
+        {"p.xml", "0", "19", true},
+        {"p.xml", "1001", "19", true},
+        {"p.xml", "19.5", "19", true},
+        {"p.xml", " 19", "19", true},
+        {"p.xml", "", "19", true},
+        {"p.xml", "19", sjis("１９"), true},
+    };
+    for (const auto& c : cases) {
+        SealDefinition seal = exampleSeal();
+        seal.profile = c.profile;
+        seal.sizeX = c.sizeX;
+        seal.sizeY = c.sizeY;
+        EXPECT_EQ(sealTextProblem(seal).has_value(), c.refused)
+            << c.profile << " " << c.sizeX << " " << c.sizeY;
+    }
+    SealDefinition seal = exampleSeal();
+    seal.sizeX = "-5";
+    EXPECT_EQ(sealTextProblem(seal), QStringLiteral("X \"-5\" は1から1000までの整数(mm)でなければ"
+                                                    "なりません。"));
+}
+
 TEST(SealDefinition, RefusesATextBeyondWhatReadersLoad) {
     SealDefinition seal = exampleSeal();
     const std::size_t base = buildSealText(seal).size();

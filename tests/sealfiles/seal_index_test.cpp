@@ -4,6 +4,7 @@
 
 #include "common/ini_store.h"
 #include "common/keyed_hash.h"
+#include "common/regular_file.h"
 #include "tests/support/test_environment.h"
 
 #include <gtest/gtest.h>
@@ -104,8 +105,15 @@ TEST(SealIndex, NamesAreComparedByteForByte) {
     EXPECT_TRUE(f.index.contains("abc"));
     EXPECT_FALSE(f.index.contains("ABC"));
     EXPECT_FALSE(f.index.contains("ab"));
-    ASSERT_EQ(f.add("ABC").status, SealWriteStatus::Written);
-    EXPECT_EQ(f.index.count(), 2);
+    // One INI section for both: the second would overwrite the first one's codes.
+    const std::string before = readFile(f.file);
+    const SealWriteResult refused = f.add("ABC");
+    EXPECT_EQ(refused.status, SealWriteStatus::Refused);
+    EXPECT_EQ(refused.reason, SealRefusal::NameInOtherCase);
+    EXPECT_EQ(refused.refusal, QStringLiteral("日付印名 ABC は登録済みの日付印名 abc と英字の大文字"
+                                              "・小文字だけが違います。"));
+    EXPECT_EQ(readFile(f.file), before);
+    EXPECT_EQ(f.index.count(), 1);
 }
 
 TEST(SealIndex, CapacityIsOneHundred) {
@@ -174,7 +182,8 @@ TEST(SealIndex, WriteFailuresAreReportedByStage) {
     const SealWriteResult result =
         writeSeal(SealIndex((other / "index.dat").string()), seal, SealEntryKind::New);
     EXPECT_EQ(result.status, SealWriteStatus::IndexFailed);
-    EXPECT_TRUE(std::filesystem::exists(other / "x.vrm")); // written before the index
+    // The seal file is written under the index's lock: no lock, no seal file.
+    EXPECT_FALSE(std::filesystem::exists(other / "x.vrm"));
 }
 
 TEST(SealIndex, ReadsOlderEntriesFromTheLegacyKeys) {
@@ -205,4 +214,103 @@ TEST(SealIndex, AHostileCountListsAtMostOneHundred) {
     EXPECT_EQ(index.count(), 0);
     EXPECT_EQ(index.writeEntry(true, "n", "5.6.4", "PW", "t"), entryWritten);
     EXPECT_EQ(readIniValue(dir / "index.dat", "MAIN_VRM", "Vermil0000").value_or(""), "n");
+}
+
+TEST(SealIndex, EveryChangeIsOneReplacementWithTheBytesOfOneWriteEach) {
+    // The same changes key by key, as the Windows programs make them, into a copy.
+    IndexFixture f;
+    TempDir keyByKey;
+    const auto copy = keyByKey / "index.dat";
+    auto keyWrite = [&copy](std::string_view section, std::string_view key,
+                            std::string_view value) {
+        ASSERT_TRUE(writeIniString(copy, section, key, value));
+    };
+    const char* names[] = {"one", "two", "three"};
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_EQ(f.add(names[i]).status, SealWriteStatus::Written);
+        const std::string text = readFile(f.dir / "vrdata" / (std::string(names[i]) + ".vrm"));
+        keyWrite("META_VRM", "Version", "5.6.4");
+        keyWrite("MAIN_VRM", "Number", std::to_string(i + 1));
+        keyWrite("MAIN_VRM", listKey(i), names[i]);
+        keyWrite(names[i], "Data", std::string("<Vrmfile>") + names[i] + ".vrm</Vrmfile>");
+        keyWrite(names[i], "Password2", passwordCode("PW"));
+        keyWrite(names[i], "Hash", indexHash(text, passwordCode("PW")));
+        EXPECT_EQ(readFile(f.file), readFile(copy)) << names[i];
+    }
+    ASSERT_TRUE(f.index.remove(0));
+    keyWrite("MAIN_VRM", "Number", "2");
+    keyWrite("MAIN_VRM", "Vermil0000", "two");
+    keyWrite("MAIN_VRM", "Vermil0001", "three");
+    EXPECT_EQ(readFile(f.file), readFile(copy));
+
+    ASSERT_TRUE(f.index.writePassword("two", "NEW", "text of two"));
+    keyWrite("two", "Password2", passwordCode("NEW"));
+    keyWrite("two", "Hash", indexHash("text of two", passwordCode("NEW")));
+    EXPECT_EQ(readFile(f.file), readFile(copy));
+}
+
+TEST(SealIndex, ANameThatDiffersOnlyInLetterCaseIsRefusedByEveryWriter) {
+    IndexFixture f;
+    ASSERT_EQ(f.add("Abc", "OLD").status, SealWriteStatus::Written);
+    const std::string before = readFile(f.file);
+    for (const SealEntryKind kind : {SealEntryKind::New, SealEntryKind::Existing}) {
+        SealRecord seal;
+        seal.name = "aBC";
+        seal.password = "NEW";
+        seal.definition.up1 = "u";
+        seal.definition.down = "d";
+        const SealWriteResult result = writeSeal(f.index, seal, kind);
+        EXPECT_EQ(result.reason, SealRefusal::NameInOtherCase);
+        EXPECT_EQ(result.registeredName, "Abc");
+        EXPECT_FALSE(std::filesystem::exists(f.dir / "vrdata" / "aBC.vrm"));
+    }
+    EXPECT_EQ(f.index.writeEntry(true, "ABC", "5.6.4", "NEW", "t"), entryWriteFailed);
+    EXPECT_EQ(readFile(f.file), before);
+    EXPECT_EQ(f.value("Abc", "Password2"), passwordCode("OLD"));
+    // The seal itself can still be edited, and a new one of its exact name is taken.
+    SealRecord same;
+    same.name = "Abc";
+    same.password = "EDITED";
+    same.definition.up1 = "u";
+    same.definition.down = "d";
+    EXPECT_EQ(writeSeal(f.index, same, SealEntryKind::Existing).status, SealWriteStatus::Written);
+    EXPECT_EQ(writeSeal(f.index, same, SealEntryKind::New).reason, SealRefusal::NameTaken);
+}
+
+TEST(SealIndex, ALinkedIndexGetsTheSealAndStaysALink) {
+    TempDir dir;
+    writeFile(dir / "shared" / "index.dat", "[MAIN_VRM]\r\nNumber=0\r\n");
+    std::filesystem::create_directories(dir / "vrdata");
+    std::filesystem::create_symlink(dir / "shared" / "index.dat", dir / "vrdata" / "index.dat");
+    const SealIndex index((dir / "vrdata" / "index.dat").string());
+    SealRecord seal;
+    seal.name = "linked";
+    seal.password = "PW";
+    seal.definition.up1 = "u";
+    seal.definition.down = "d";
+    ASSERT_EQ(writeSeal(index, seal, SealEntryKind::New).status, SealWriteStatus::Written);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "vrdata" / "index.dat"));
+    EXPECT_EQ(SealIndex((dir / "shared" / "index.dat").string()).names(),
+              std::vector<std::string>{"linked"});
+}
+
+TEST(SealIndex, AFolderThatLacksTheDefaultProfileGetsItWithTheNextSeal) {
+    IndexFixture f;
+    std::filesystem::create_directories(f.dir / "vrdata"); // a first import failed after this
+    ASSERT_EQ(f.add("first").status, SealWriteStatus::Written);
+    EXPECT_TRUE(std::filesystem::exists(f.dir / "vrdata" / "osprf_vrm_default.xml"));
+    std::filesystem::remove(f.dir / "vrdata" / "osprf_vrm_default.xml");
+    ASSERT_EQ(f.add("second").status, SealWriteStatus::Written);
+    EXPECT_TRUE(std::filesystem::exists(f.dir / "vrdata" / "osprf_vrm_default.xml"));
+}
+
+TEST(SealIndex, AFileThatCannotBeAnIndexIsNamed) {
+    TempDir dir;
+    std::filesystem::create_directories(dir / "folder");
+    writeFile(dir / "large.dat", "[MAIN_VRM]\r\n");
+    std::filesystem::resize_file(dir / "large.dat", maxIniFileBytes + 1);
+    EXPECT_FALSE(SealIndex((dir / "missing.dat").string()).fileProblem());
+    EXPECT_EQ(SealIndex((dir / "folder").string()).fileProblem(), FileKindError::Directory);
+    EXPECT_EQ(SealIndex((dir / "large.dat").string()).fileProblem(), FileKindError::TooLarge);
+    EXPECT_EQ(SealIndex("/dev/null").fileProblem(), FileKindError::Device);
 }

@@ -16,6 +16,11 @@ TEST(SealName, AcceptsNamesWhoseDoubleByteCharactersEndInSeparatorBytes) {
         sjis("ソ"),           // 0x83 0x5C
         "a.b",
         "...x",
+        "CONSOLE", // only the device names themselves are taken
+        "COM10",
+        "NULL",
+        "aux1",
+        "LPT",
         std::string(maxSealNameBytes, 'n'),
         sjis("あいうえおかきくけこさしすせそたちつてとなにぬね"), // 24 characters, 48 bytes
     };
@@ -50,6 +55,15 @@ TEST(SealName, RefusesNamesThatLeaveTheFolderOrBreakTheIndex) {
         sjis("あいうえおかきくけこさしすせそたちつてとなにぬねの"), // 50 bytes
         "\x95", // a lead byte without its second byte
         sjis("表") + "/",
+        // Windows opens a device for these, with any extension.
+        "CON",
+        "con",
+        "Nul.txt",
+        "AUX",
+        "PRN",
+        "com1",
+        "LPT9.vrm",
+        "CON .x",
     };
     for (const auto& name : unsafe)
         EXPECT_TRUE(sealNameProblem(name).has_value()) << name;
@@ -65,4 +79,6 @@ TEST(SealName, TheMessageNamesTheName) {
     ASSERT_TRUE(withLineFeed.has_value());
     EXPECT_TRUE(withLineFeed->contains(QStringLiteral("ab\\x0acd")));
     EXPECT_FALSE(withLineFeed->contains(QLatin1Char('\n')));
+    EXPECT_EQ(sealNameProblem("NUL"),
+              QStringLiteral("日付印名 NUL はWindowsのデバイス名のためファイル名に使えません。"));
 }

@@ -1,5 +1,6 @@
 // The --render verb run as a program, without a display, on stamp data built byte
 // by byte outside this code base (tests/data/stamper/make_fixtures.py) or by hand.
+#include "stamper/native_data.h"
 #include "tests/stamper/vermilin_process.h"
 #include "tests/support/test_environment.h"
 
@@ -11,6 +12,7 @@ using vermil::test::dataFile;
 using vermil::test::ProgramRun;
 using vermil::test::readFile;
 using vermil::test::runVermilin;
+using vermil::test::sjis;
 using vermil::test::TempDir;
 using vermil::test::writeFile;
 
@@ -139,4 +141,18 @@ TEST_F(VermilinRender, SaysOnceWhenNoSealFontIsInstalled) {
     EXPECT_NE(bare.err.find("fonts-ipafont-gothic and fonts-ipafont-mincho\n", at),
               std::string::npos)
         << bare.err;
+}
+
+TEST_F(VermilinRender, ARefusedSizeIsShownInUtf8) {
+    // A stored size is Shift-JIS text: full-width digits are no size.
+    vermil::StampRecord stamp;
+    vermil::readNativeData(readFile(dataFile("stamper/SealStamp.bin")), stamp);
+    const std::size_t width = stamp.sealText.find("<X>18</X>");
+    ASSERT_NE(width, std::string::npos) << stamp.sealText;
+    stamp.sealText.replace(width + 3, 2, sjis("１８"));
+    writeFile(home / "wide.stamp", vermil::writeNativeData(stamp));
+    const ProgramRun run = render(path(home / "wide.stamp"), home / "wide.png");
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(run.err.find("the seal width \"１８\" is not a size"), std::string::npos) << run.err;
+    EXPECT_FALSE(QString::fromUtf8(run.err).contains(QChar::ReplacementCharacter)) << run.err;
 }

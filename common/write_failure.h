@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+#include <system_error>
+
+namespace vermil {
+
+// The line a write failure message adds after the system's own text, naming the
+// real cause: a full disk in words, any other reason as the system says it.
+// Empty when there is no reason to give.
+QString writeFailureCause(const std::error_code& error);
+
+} // namespace vermil
