@@ -18,6 +18,20 @@
 
 namespace {
 
+QtMessageHandler qtMessages = nullptr;
+
+// A verb's stderr carries its own messages. Qt's note that it picked a runtime
+// folder itself (a shell without a desktop session has none) says nothing to the
+// user of a command line, so it is left out; every other message passes.
+void dropRuntimeFolderNote(QtMsgType type, const QMessageLogContext& context,
+                           const QString& message) {
+    if (type == QtWarningMsg &&
+        message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    if (qtMessages)
+        qtMessages(type, context, message);
+}
+
 std::unique_ptr<QCoreApplication> startApplication(vermil::cli::VerbApplication kind, int& argc,
                                                    char** argv) {
     switch (kind) {
@@ -27,6 +41,7 @@ std::unique_ptr<QCoreApplication> startApplication(vermil::cli::VerbApplication 
         // A verb draws without a window, so it also runs where there is no display.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
+        qtMessages = qInstallMessageHandler(dropRuntimeFolderNote);
         return std::make_unique<QGuiApplication>(argc, argv);
     case vermil::cli::VerbApplication::Widgets:
         return std::make_unique<QApplication>(argc, argv);
