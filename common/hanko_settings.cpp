@@ -124,4 +124,8 @@ bool HankoSettings::setSealValue(std::string_view seal, std::string_view key,
     return write(HankoKey{seal, key, "", 0}, v);
 }
 
+bool HankoSettings::writeAll(const std::vector<IniWrite>& writes) const {
+    return writeIniStrings(file_, writes).written();
+}
+
 } // namespace vermil

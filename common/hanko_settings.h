@@ -1,10 +1,13 @@
 #pragma once
 
+#include "ini_text.h"
+
 #include <array>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vermil {
 
@@ -105,6 +108,10 @@ public:
                           std::size_t bufferSize) const;
     bool setSealValue(std::string_view sealName, std::string_view key,
                       std::string_view value) const;
+
+    // Sets every key in one replacement of the file: the bytes of one write per key
+    // in this order, but a reader or a crash sees all of them or none.
+    bool writeAll(const std::vector<IniWrite>& writes) const;
 
 private:
     std::filesystem::path file_;

@@ -1,53 +1,105 @@
 #include "check_command.h"
 
+#include "check_report_json.h"
 #include "check_report_text.h"
 #include "checker_texts.h"
-#include "log_check_run.h"
 
 #include "common/prompter.h"
 
+#include <QFile>
+
+#include <new>
 #include <ostream>
+#include <system_error>
 
 namespace vermil {
 namespace {
 
 class StreamSink : public CheckSink {
 public:
-    explicit StreamSink(std::ostream& out) : out_(out) {}
+    StreamSink(std::ostream& out, Rendering rendering) : out_(out), rendering_(rendering) {}
     void deliver(CheckedBlock& block) override {
-        const std::string_view report = block.report.view();
-        out_.write(report.data(), static_cast<std::streamsize>(report.size()));
         counts_ = block.runningCounts;
+        bytesRead_ = block.bytesRead;
+        if (rendering_ == Rendering::Report) {
+            write(block.report.view());
+            return;
+        }
+        numbered_.clear();
+        appendNumbered(numbered_, block, rendering_);
+        write(numbered_.view());
     }
     const CheckCounts& counts() const { return counts_; }
+    std::uint64_t bytesRead() const { return bytesRead_; }
 
 private:
+    void write(std::string_view text) {
+        out_.write(text.data(), static_cast<std::streamsize>(text.size()));
+    }
+
     std::ostream& out_;
+    Rendering rendering_;
+    ByteBuffer numbered_;
     CheckCounts counts_;
+    std::uint64_t bytesRead_ = 0;
 };
+
+Rendering renderingOf(const CheckRequest& request) {
+    if (request.format == ReportFormat::Json)
+        return request.ngOnly ? Rendering::NgJson : Rendering::Json;
+    return request.ngOnly ? Rendering::NgReport : Rendering::Report;
+}
+
+QString displayPath(const std::filesystem::path& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path.native()));
+}
+
+std::string closingLine(const CheckRequest& request, const StreamSink& sink) {
+    if (request.format == ReportFormat::Json)
+        return jsonSummary(sink.counts(), displayPath(request.logPath).toStdString(),
+                           sink.bytesRead()) +
+               "\n";
+    return totalsText(sink.counts(), sink.bytesRead()) + "\n";
+}
 
 } // namespace
 
-cli::ExitStatus runCheckCommand(const std::filesystem::path& logPath, std::ostream& out,
+cli::ExitStatus runCheckCommand(const CheckRequest& request, std::ostream& out,
                                 Prompter& prompter) {
-    if (logPath.empty()) {
+    const CheckerTexts& texts = CheckerTexts::of(request.language);
+    if (request.logPath.empty()) {
         prompter.showMessage(checkertexts::emptyPath, MessageIcon::Warning);
         return cli::ExitStatus::UsageOrFileError;
     }
-    auto file = LogFile::open(logPath);
+    LogOpenFailure failure = LogOpenFailure::None;
+    auto file = LogFile::open(request.logPath, &failure);
     if (!file) {
-        prompter.showMessage(checkertexts::cannotOpen, MessageIcon::Error);
+        QString message = checkertexts::cannotOpen;
+        if (failure == LogOpenFailure::NotARegularFile)
+            message += QLatin1Char('\n') + texts.notRegularFile.arg(displayPath(request.logPath));
+        prompter.showMessage(message, MessageIcon::Error);
         return cli::ExitStatus::UsageOrFileError;
     }
-    StreamSink sink(out);
-    CheckOptions options;
-    options.renderReport = true;
-    const CheckEnd end = checkLog(*file, sink, options);
-    out << totalsText(sink.counts()) << '\n';
+    StreamSink sink(out, renderingOf(request));
+    CheckOptions options = request.tuning;
+    options.rendering = renderingOf(request);
+    CheckEnd end = CheckEnd::Finished;
+    bool outOfMemory = false;
+    try {
+        end = checkLog(*file, sink, options);
+    } catch (const std::bad_alloc&) {
+        outOfMemory = true;
+    } catch (const std::system_error&) {
+        outOfMemory = true; // no room for another thread
+    }
+    out << closingLine(request, sink);
     out.flush();
     if (!out) {
-        prompter.showMessage(checkertexts::reportNotWritten,
-                             MessageIcon::Error);
+        prompter.showMessage(checkertexts::reportNotWritten, MessageIcon::Error);
+        return cli::ExitStatus::UsageOrFileError;
+    }
+    if (outOfMemory) {
+        prompter.showMessage(texts.outOfMemory, MessageIcon::Error);
         return cli::ExitStatus::UsageOrFileError;
     }
     if (end == CheckEnd::ReadError) {

@@ -3,19 +3,30 @@
 namespace vermil {
 
 CheckWorkers::CheckWorkers(unsigned count) {
-    threads_.reserve(count);
-    for (unsigned i = 0; i < count; ++i)
-        threads_.emplace_back(&CheckWorkers::work, this);
+    try {
+        threads_.reserve(count);
+        for (unsigned i = 0; i < count; ++i)
+            threads_.emplace_back(&CheckWorkers::work, this);
+    } catch (...) {
+        // No room for another thread: the ones started must end before the error goes on.
+        stop();
+        throw;
+    }
 }
 
 CheckWorkers::~CheckWorkers() {
+    stop();
+}
+
+void CheckWorkers::stop() {
     {
         std::lock_guard lock(mutex_);
         stopping_ = true;
     }
     wake_.notify_all();
     for (std::thread& thread : threads_)
-        thread.join();
+        if (thread.joinable())
+            thread.join();
 }
 
 std::future<CheckedBlock> CheckWorkers::submit(std::packaged_task<CheckedBlock()> job) {

@@ -24,6 +24,7 @@ public:
 
 private:
     void work();
+    void stop();
 
     std::mutex mutex_;
     std::condition_variable wake_;

@@ -20,6 +20,21 @@ struct CheckerTexts {
     QString cancel;
     QString checkCancelled;
     QString chooserTitle;
+    QString ngOnly; // the switch that shows the NG lines only
+
+    // The summary above the list: "NG 3 of 1,204,113 lines — first at line 17
+    // (104,857,600 bytes checked)". %1.. are numbers with digit groups.
+    QString lineCount;    // "%1 lines"
+    QString oneLine;      // "1 line"
+    QString summaryNg;    // %1 NG lines, %2 a lineCount, %3 the first NG line
+    QString summaryNoNg;  // %1 a lineCount
+    QString summaryEmpty; // a log without lines
+    QString summaryBytes; // %1 one of the above, %2 the bytes checked
+
+    // Messages that follow the language; %1 is the path.
+    QString notRegularFile; // second line under checkertexts::cannotOpen
+    QString outOfMemory;    // the command line
+    QString windowOutOfMemory;
 
     static const CheckerTexts& of(Language language);
 };
@@ -40,6 +55,9 @@ inline const QString defaultSuffix = QStringLiteral("log");
 // Where the last checked path is kept in the per-user profile.
 inline const QString profileSection = QStringLiteral("TRAILSCAN");
 inline const QString profileKey = QStringLiteral("LOGFILEPATH");
+
+// A number as the summary shows it: 1,204,113.
+QString groupedNumber(unsigned long long number);
 
 } // namespace checkertexts
 

@@ -85,6 +85,47 @@ char* put(char* out, const Utf8Char& character) {
     return out + character.length;
 }
 
+bool isReplacement(const Utf8Char& character) {
+    return character.length == 3 && std::memcmp(character.bytes.data(), "\xEF\xBF\xBD", 3) == 0;
+}
+
+constexpr char hexDigits[] = "0123456789abcdef";
+
+char* putJsonAscii(char* out, unsigned char b) {
+    switch (b) {
+    case '"':
+        *out++ = '\\';
+        *out++ = '"';
+        return out;
+    case '\\':
+        *out++ = '\\';
+        *out++ = '\\';
+        return out;
+    case '\n':
+        *out++ = '\\';
+        *out++ = 'n';
+        return out;
+    case '\r':
+        *out++ = '\\';
+        *out++ = 'r';
+        return out;
+    case '\t':
+        *out++ = '\\';
+        *out++ = 't';
+        return out;
+    default:
+        break;
+    }
+    if (b < 0x20) {
+        std::memcpy(out, "\\u00", 4);
+        out[4] = hexDigits[b >> 4];
+        out[5] = hexDigits[b & 0xF];
+        return out + 6;
+    }
+    *out++ = static_cast<char>(b);
+    return out;
+}
+
 } // namespace
 
 char* writeCp932AsUtf8(char* out, std::string_view text) {
@@ -116,6 +157,42 @@ char* writeCp932AsUtf8(char* out, std::string_view text) {
             }
         }
         out = put(out, table.single(b));
+        ++pos;
+    }
+    return out;
+}
+
+char* writeCp932AsJsonString(char* out, std::string_view text, bool& invalid) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    const std::size_t size = text.size();
+    const DecodingTable& table = decodingTable();
+    std::size_t pos = 0;
+    while (pos < size) {
+        const unsigned char b = bytes[pos];
+        if (b < 0x80) {
+            out = putJsonAscii(out, b);
+            ++pos;
+            continue;
+        }
+        if (pos + 1 < size) {
+            const Utf8Char& pair = table.pair(b, bytes[pos + 1]);
+            if (pair.length != 0) {
+                out = put(out, pair);
+                pos += 2;
+                continue;
+            }
+        }
+        const Utf8Char& single = table.single(b);
+        if (isReplacement(single)) {
+            // The JSON text \\x82: a backslash, then x and the byte in hex.
+            std::memcpy(out, "\\\\x", 3);
+            out[3] = hexDigits[b >> 4];
+            out[4] = hexDigits[b & 0xF];
+            out += 5;
+            invalid = true;
+        } else {
+            out = put(out, single);
+        }
         ++pos;
     }
     return out;

@@ -19,4 +19,13 @@ char* writeCp932AsUtf8(char* out, std::string_view bytes);
 
 void appendCp932AsUtf8(std::string& out, std::string_view bytes);
 
+// At most this many bytes of a JSON string per CP932 byte ("\u001f").
+inline constexpr std::size_t maxJsonBytesPerCp932Byte = 6;
+
+// Writes `bytes` as the inside of a JSON string (without the quotes): UTF-8,
+// with quotes, backslashes and control characters escaped, and each byte that
+// is not part of a CP932 character as the visible text \xNN, so no byte is
+// lost. `invalid` becomes true when there was such a byte.
+char* writeCp932AsJsonString(char* out, std::string_view bytes, bool& invalid);
+
 } // namespace vermil

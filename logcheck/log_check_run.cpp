@@ -1,5 +1,6 @@
 #include "log_check_run.h"
 
+#include "check_report_json.h"
 #include "check_report_text.h"
 #include "check_workers.h"
 #include "log_line_check.h"
@@ -47,14 +48,12 @@ void findLines(CheckedBlock& block, bool tooLongLine, std::size_t maxLineBytes) 
         const std::size_t end = lineFeed ? static_cast<std::size_t>(lineFeed - text.data()) : size;
         CheckedLine line;
         line.offset = static_cast<std::uint32_t>(start);
-        line.lineFeed = lineFeed != nullptr;
         std::size_t textEnd = end;
         // Read as text: a carriage return before the line feed is not part of the line.
-        if (line.lineFeed && textEnd > start && text[textEnd - 1] == '\r')
+        if (lineFeed && textEnd > start && text[textEnd - 1] == '\r')
             --textEnd;
         if (tooLongLine || textEnd - start > maxLineBytes) {
             line.tooLong = true;
-            line.lineFeed = true;
             line.code = uncheckedCode;
             textEnd = start + std::min(textEnd - start, maxLineBytes);
         }
@@ -126,15 +125,29 @@ void checkBlock(CheckedBlock& block, bool tooLongLine, const CheckOptions& optio
     block.lines.clear();
     block.report.clear();
     block.blockCounts = {};
+    block.rendered.clear();
     findLines(block, tooLongLine, options.maxLineBytes);
     judgeLines(block);
-    if (options.renderReport)
+    switch (options.rendering) {
+    case Rendering::None:
+        break;
+    case Rendering::Report:
         appendReport(block.report, block);
+        break;
+    case Rendering::NgReport:
+        renderNgReport(block);
+        break;
+    case Rendering::Json:
+    case Rendering::NgJson:
+        renderJsonLines(block, options.rendering == Rendering::NgJson);
+        break;
+    }
 }
 
 CheckEnd checkLog(LogFile& file, CheckSink& sink, const CheckOptions& options,
                   const std::atomic<bool>* cancel) {
-    LineBlockReader reader(file.descriptor(), options.blockBytes, options.maxLineBytes);
+    LineBlockReader reader(file.descriptor(), file.sizeAtOpen(),
+                           {options.blockBytes, options.maxLineBytes, options.maxLinesPerBlock});
     const unsigned workerThreads = workerCount(options, file.sizeAtOpen());
     // A few blocks ahead of the one being delivered keep every core busy while
     // memory stays bounded.

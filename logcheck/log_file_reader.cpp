@@ -1,5 +1,6 @@
 #include "log_file_reader.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -7,19 +8,101 @@
 #include <unistd.h>
 #include <utility>
 
-namespace vermil {
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
-std::optional<LogFile> LogFile::open(const std::filesystem::path& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
+namespace vermil {
+namespace {
+
+// Line feeds in `bytes`: SSE2 compares 16 bytes at a time and keeps a count
+// per byte lane, summed every 255 rounds before a lane can overflow.
+std::size_t countLineFeeds(std::string_view bytes) {
+    std::size_t count = 0;
+    std::size_t pos = 0;
+#if defined(__SSE2__)
+    const __m128i lineFeed = _mm_set1_epi8('\n');
+    while (pos + 16 <= bytes.size()) {
+        __m128i lanes = _mm_setzero_si128();
+        for (int round = 0; round < 255 && pos + 16 <= bytes.size(); ++round, pos += 16) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + pos));
+            lanes = _mm_sub_epi8(lanes, _mm_cmpeq_epi8(v, lineFeed));
+        }
+        const __m128i sums = _mm_sad_epu8(lanes, _mm_setzero_si128());
+        count += static_cast<std::size_t>(_mm_cvtsi128_si32(sums)) +
+                 static_cast<std::size_t>(_mm_cvtsi128_si32(_mm_srli_si128(sums, 8)));
+    }
+#endif
+    for (; pos < bytes.size(); ++pos)
+        count += bytes[pos] == '\n';
+    return count;
+}
+
+std::size_t afterLastLineFeed(std::string_view bytes) {
+    if (bytes.empty())
+        return 0;
+    const auto* last = static_cast<const char*>(::memrchr(bytes.data(), '\n', bytes.size()));
+    return last ? static_cast<std::size_t>(last - bytes.data()) + 1 : 0;
+}
+
+} // namespace
+
+std::size_t endOfWholeLines(std::string_view bytes, std::size_t maxLines) {
+    if (maxLines == 0)
+        maxLines = 1;
+    // Fewer bytes than the limit cannot hold too many lines, and a normal log
+    // has far fewer: counted in batches, the line feeds are looked for one by
+    // one only in the batch where the limit is reached.
+    constexpr std::size_t batch = 4096;
+    if (bytes.size() <= maxLines)
+        return afterLastLineFeed(bytes);
+    std::size_t seen = 0;
+    for (std::size_t pos = 0; pos < bytes.size(); pos += batch) {
+        const std::string_view part = bytes.substr(pos, batch);
+        const std::size_t inPart = countLineFeeds(part);
+        if (seen + inPart < maxLines) {
+            seen += inPart;
+            continue;
+        }
+        for (std::size_t i = 0;; ++i) {
+            if (part[i] == '\n' && ++seen == maxLines)
+                return pos + i + 1;
+        }
+    }
+    return afterLastLineFeed(bytes);
+}
+
+std::optional<LogFile> LogFile::open(const std::filesystem::path& path, LogOpenFailure* failure) {
+    auto fail = [&](LogOpenFailure why) {
+        if (failure)
+            *failure = why;
         return std::nullopt;
+    };
+    if (failure)
+        *failure = LogOpenFailure::None;
+    // Looked at before opening, since opening a device or a FIFO may itself block
+    // or act; looked at again on the open file, which may have been replaced.
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
+        return fail(LogOpenFailure::NotARegularFile);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0)
+        return fail(LogOpenFailure::CannotOpen);
+    if (::fstat(fd, &info) != 0) {
         ::close(fd);
-        return std::nullopt;
+        return fail(LogOpenFailure::CannotOpen);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return fail(LogOpenFailure::NotARegularFile);
+    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        ::close(fd);
+        return fail(LogOpenFailure::CannotOpen);
     }
     ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
-    return LogFile(fd, S_ISREG(info.st_mode) ? static_cast<std::uint64_t>(info.st_size) : 0);
+    return LogFile(fd, static_cast<std::uint64_t>(info.st_size));
 }
 
 LogFile::LogFile(LogFile&& other) noexcept
@@ -40,19 +123,27 @@ LogFile::~LogFile() {
         ::close(fd_);
 }
 
-LineBlockReader::LineBlockReader(int fd, std::size_t blockBytes, std::size_t maxLineBytes)
-    : fd_(fd), blockBytes_(blockBytes), maxLineBytes_(maxLineBytes) {}
+LineBlockReader::LineBlockReader(int fd, std::uint64_t bytesToRead, const LineBlockLimits& limits)
+    : fd_(fd), bytesToRead_(bytesToRead), limits_(limits) {}
 
 LineBlockReader::Fill LineBlockReader::readMore() {
-    char* room = pending_.prepare(blockBytes_);
+    // What is held is at most the start of one line: move it to the front.
+    pending_.eraseFront(start_);
+    start_ = 0;
+    const std::uint64_t left = bytesToRead_ - bytesRead_;
+    if (left == 0)
+        return Fill::End;
+    const std::size_t want =
+        static_cast<std::size_t>(std::min<std::uint64_t>(limits_.blockBytes, left));
+    char* room = pending_.prepare(want);
     for (;;) {
-        const ssize_t got = ::read(fd_, room, blockBytes_);
+        const ssize_t got = ::read(fd_, room, want);
         if (got < 0 && errno == EINTR)
             continue;
         pending_.commit(room + (got > 0 ? got : 0));
         if (got < 0)
             return Fill::Error;
-        if (got == 0)
+        if (got == 0) // the file became shorter while it was read
             return Fill::End;
         bytesRead_ += static_cast<std::uint64_t>(got);
         return Fill::Data;
@@ -61,14 +152,16 @@ LineBlockReader::Fill LineBlockReader::readMore() {
 
 LineBlockReader::Fill LineBlockReader::skipRestOfLongLine() {
     for (;;) {
+        const std::string_view rest = held();
         const auto* lineFeed =
-            static_cast<const char*>(std::memchr(pending_.data(), '\n', pending_.size()));
+            static_cast<const char*>(std::memchr(rest.data(), '\n', rest.size()));
         if (lineFeed) {
-            pending_.eraseFront(static_cast<std::size_t>(lineFeed - pending_.data()) + 1);
+            start_ += static_cast<std::size_t>(lineFeed - rest.data()) + 1;
             skipping_ = false;
             return Fill::Data;
         }
         pending_.clear();
+        start_ = 0;
         const Fill fill = readMore();
         if (fill != Fill::Data)
             return fill;
@@ -76,11 +169,19 @@ LineBlockReader::Fill LineBlockReader::skipRestOfLongLine() {
 }
 
 void LineBlockReader::handOver(ByteBuffer& out, std::size_t length) {
-    // The piece keeps the buffer it was read into; only the start of the next
-    // line moves, into the buffer the caller handed in.
-    out.assign(pending_.view().substr(length));
-    pending_.truncate(length);
-    pending_.swap(out);
+    const std::string_view piece = held().substr(0, length);
+    const std::string_view rest = held().substr(length);
+    if (start_ == 0 && rest.size() <= piece.size()) {
+        // The piece keeps the buffer it was read into; only the start of the
+        // next line moves, into the buffer the caller handed in.
+        out.assign(rest);
+        pending_.truncate(length);
+        pending_.swap(out);
+        return;
+    }
+    // A piece cut short by the line limit: copy it and keep the rest in place.
+    out.assign(piece);
+    start_ += length;
 }
 
 LineBlockReader::Piece LineBlockReader::next(ByteBuffer& out) {
@@ -94,6 +195,17 @@ LineBlockReader::Piece LineBlockReader::next(ByteBuffer& out) {
                 return skipped == Fill::Error ? Piece::Error : Piece::End;
             }
         }
+        const std::string_view bytes = held();
+        if (const std::size_t end = endOfWholeLines(bytes, limits_.maxLines); end != 0) {
+            handOver(out, end);
+            return Piece::Lines;
+        }
+        // One byte more than the limit: a carriage return may still stand before its line feed.
+        if (bytes.size() > limits_.maxLineBytes + 1) {
+            handOver(out, limits_.maxLineBytes + 1);
+            skipping_ = true;
+            return Piece::LongLine;
+        }
         const Fill fill = readMore();
         if (fill == Fill::Error) {
             ended_ = true;
@@ -101,23 +213,10 @@ LineBlockReader::Piece LineBlockReader::next(ByteBuffer& out) {
         }
         if (fill == Fill::End) {
             ended_ = true;
-            if (pending_.empty())
+            if (held().empty())
                 return Piece::End;
-            out.swap(pending_);
-            pending_.clear();
+            handOver(out, held().size());
             return Piece::Lines;
-        }
-        const char* data = pending_.data();
-        const auto* lastLineFeed = static_cast<const char*>(::memrchr(data, '\n', pending_.size()));
-        if (lastLineFeed) {
-            handOver(out, static_cast<std::size_t>(lastLineFeed - data) + 1);
-            return Piece::Lines;
-        }
-        // One byte more than the limit: a carriage return may still stand before its line feed.
-        if (pending_.size() > maxLineBytes_ + 1) {
-            handOver(out, maxLineBytes_ + 1);
-            skipping_ = true;
-            return Piece::LongLine;
         }
     }
 }

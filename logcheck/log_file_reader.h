@@ -18,11 +18,24 @@ inline constexpr std::size_t maxLogLineBytes = std::size_t(1) << 20;
 // Bytes read from the log at a time.
 inline constexpr std::size_t logBlockBytes = std::size_t(1) << 20;
 
+// Lines handed on at a time. Every line in flight costs a few dozen bytes of
+// bookkeeping, so a file of bare line feeds would otherwise need many times its
+// block size; a stamp line is some 90 bytes, so a normal block stays whole.
+inline constexpr std::size_t maxLinesInBlock = 16384;
+
+enum class LogOpenFailure {
+    None,
+    CannotOpen,      // missing, no rights
+    NotARegularFile, // a folder, a device, a FIFO, a socket: never read
+};
+
 // An open log file, read once from start to end.
 class LogFile {
 public:
-    // nullopt when the path cannot be opened for reading (or names a folder).
-    static std::optional<LogFile> open(const std::filesystem::path& path);
+    // Only regular files are opened: a device or a FIFO could block the open or
+    // never end. nullopt with the reason in `failure` when the path cannot be read.
+    static std::optional<LogFile> open(const std::filesystem::path& path,
+                                       LogOpenFailure* failure = nullptr);
 
     LogFile(LogFile&& other) noexcept;
     LogFile& operator=(LogFile&& other) noexcept;
@@ -31,7 +44,8 @@ public:
     ~LogFile();
 
     int descriptor() const { return fd_; }
-    // The size when it was opened (a log may still grow while it is read).
+    // The size when it was opened: the check reads this much and no more, so a
+    // log that grows while it is read is checked as it was.
     std::uint64_t sizeAtOpen() const { return size_; }
 
 private:
@@ -40,19 +54,24 @@ private:
     std::uint64_t size_ = 0;
 };
 
-// Cuts a byte stream into pieces of whole lines, so the pieces can be checked
-// apart and in parallel.
+struct LineBlockLimits {
+    std::size_t blockBytes = logBlockBytes;
+    std::size_t maxLineBytes = maxLogLineBytes;
+    std::size_t maxLines = maxLinesInBlock;
+};
+
+// Cuts the first `bytesToRead` bytes of a file into pieces of whole lines, so
+// the pieces can be checked apart and in parallel.
 class LineBlockReader {
 public:
     enum class Piece {
-        Lines,    // whole lines; the last one may lack its line feed at the end of the file
+        Lines,    // whole lines; the last one may lack its line feed at the end
         LongLine, // the first bytes of a line longer than the limit; the rest is skipped
         End,
         Error,
     };
 
-    LineBlockReader(int fd, std::size_t blockBytes = logBlockBytes,
-                    std::size_t maxLineBytes = maxLogLineBytes);
+    LineBlockReader(int fd, std::uint64_t bytesToRead, const LineBlockLimits& limits = {});
 
     // Replaces `out` with the next piece's bytes; the buffer `out` held is used
     // again for reading, so handing back used buffers saves allocations.
@@ -64,15 +83,21 @@ private:
     enum class Fill { Data, End, Error };
     Fill readMore();
     Fill skipRestOfLongLine();
+    std::string_view held() const { return pending_.view().substr(start_); }
     void handOver(ByteBuffer& out, std::size_t length);
 
     int fd_;
-    std::size_t blockBytes_;
-    std::size_t maxLineBytes_;
-    ByteBuffer pending_;
+    std::uint64_t bytesToRead_;
+    LineBlockLimits limits_;
+    ByteBuffer pending_; // bytes read and not handed on start at start_
+    std::size_t start_ = 0;
     bool skipping_ = false;
     bool ended_ = false;
     std::uint64_t bytesRead_ = 0;
 };
+
+// Where a piece of at most `maxLines` whole lines of `bytes` ends: after its
+// last line feed, 0 when there is none.
+std::size_t endOfWholeLines(std::string_view bytes, std::size_t maxLines);
 
 } // namespace vermil

@@ -130,10 +130,15 @@ inline void copySmall(char* to, const unsigned char* from, std::size_t count) {
 
 std::vector<std::string_view> logLineFields(std::string_view line) {
     std::vector<std::string_view> fields;
+    logLineFields(line, fields);
+    return fields;
+}
+
+void logLineFields(std::string_view line, std::vector<std::string_view>& fields) {
+    fields.clear();
     forEachField(line, [&](std::size_t start, std::size_t length) {
         fields.push_back(line.substr(start, length));
     });
-    return fields;
 }
 
 char* writeLineFields(std::string_view line, char* out, std::size_t& lastFieldOffset,

@@ -17,6 +17,8 @@ struct LineVerdict {
 // feed. The text is CP932, so the second byte of a double-byte character (ポ is
 // 0x83 0x7C) never splits.
 std::vector<std::string_view> logLineFields(std::string_view line);
+// The same into `fields`, which keeps its room from line to line.
+void logLineFields(std::string_view line, std::vector<std::string_view>& fields);
 
 // Writes the fields of `line` at `out` without separators (at most line.size()
 // bytes) and returns the end; `lastFieldOffset` becomes the offset of the last

@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
     using namespace vermil::cli;
     const VerbChoice choice =
         chooseVerb(vermil::trailscanVerbs(), std::vector<std::string>(argv + 1, argv + argc),
-                   std::cout, std::cerr);
+                   std::cin, std::cout, std::cerr);
     if (!choice.call)
         return exitCode(choice.status);
     if (choice.call->verb().run)

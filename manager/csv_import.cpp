@@ -8,7 +8,7 @@
 #include "sealfiles/seal_name.h"
 
 #include "common/cp932.h"
-#include "common/password_case.h"
+#include "common/password_text.h"
 #include "common/prompter.h"
 #include "common/regular_file.h"
 #include "common/write_failure.h"
@@ -98,7 +98,7 @@ CsvImport::Row CsvImport::readRow(const CsvLine& line, const std::filesystem::pa
         return {std::nullopt, rowRefusal(csvFile, line.number, *problem)};
     SealRecord seal;
     seal.name = fields[Name];
-    seal.password = upperCasePassword(fields[Password]);
+    seal.password = passwordAsTyped(fields[Password]);
     const bool passwordUpperCased = seal.password != fields[Password];
     auto& d = seal.definition;
     d.up1 = fields[Up1];

@@ -4,10 +4,28 @@
 
 #include "common/file_chooser.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFile>
-#include <QMetaObject>
 
 namespace vermil {
+namespace {
+
+// The worker wakes the user-interface thread with posted events, as the log
+// checker's does: made on the worker, deleted by Qt, nothing shared but them.
+const QEvent::Type progressEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
+const QEvent::Type endEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
+
+} // namespace
+
+void ImportDialogModel::customEvent(QEvent* event) {
+    if (event->type() == progressEvent)
+        takeProgress();
+    else if (event->type() == endEvent)
+        takeEnd();
+    else
+        QObject::customEvent(event);
+}
 
 void ImportDialogModel::MessageQueue::showMessage(const QString& text, MessageIcon icon) {
     std::lock_guard lock(mutex_);
@@ -79,28 +97,28 @@ bool ImportDialogModel::startImport() {
 }
 
 void ImportDialogModel::runWorker(std::filesystem::path csvFile) {
-    CsvImport import(index_, messages_, versionText_);
-    import.setProgress([this](int done, int total) {
+    CsvImport csvImport(index_, messages_, versionText_);
+    csvImport.setProgress([this](int done, int total) {
         workerDone_ = done;
-    workerTotal_ = total;
-    // One wake-up until the user-interface thread has taken the figures.
-    if (!progressPending_.exchange(true))
-        QMetaObject::invokeMethod(this, &ImportDialogModel::takeProgress, Qt::QueuedConnection);
-    return !cancel_;
-});
-ImportResult result;
-try {
-    result = import.run(csvFile);
-} catch (const std::exception&) {
-    // Out of memory on a hostile file: the import stops, the program goes on.
-    result = {ImportStatus::FileUnreadable, 0};
+        workerTotal_ = total;
+        // One wake-up until the user-interface thread has taken the figures.
+        if (!progressPending_.exchange(true))
+            QCoreApplication::postEvent(this, new QEvent(progressEvent));
+        return !cancel_;
+    });
+    ImportResult result;
+    try {
+        result = csvImport.run(csvFile);
+    } catch (const std::exception&) {
+        // Out of memory on a hostile file: the import stops, the program goes on.
+        result = {ImportStatus::FileUnreadable, 0};
+    }
+    {
+        std::lock_guard lock(endMutex_);
+        workerEnd_ = result;
+    }
+    QCoreApplication::postEvent(this, new QEvent(endEvent));
 }
-{
-    std::lock_guard lock(endMutex_);
-    workerEnd_ = result;
-}
-QMetaObject::invokeMethod(this, &ImportDialogModel::takeEnd, Qt::QueuedConnection);
-} // namespace vermil
 
 void ImportDialogModel::takeProgress() {
     progressPending_ = false;

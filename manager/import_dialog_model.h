@@ -58,6 +58,9 @@ signals:
     void csvPathChanged(const QString& path);
     void progressChanged(int done, int total);
 
+protected:
+    void customEvent(QEvent* event) override;
+
 private:
     // Keeps what the import says on the worker thread for the user-interface thread.
     class MessageQueue : public Prompter {

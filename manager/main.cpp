@@ -13,8 +13,8 @@
 int main(int argc, char** argv) {
     using namespace vermil::cli;
     const VerbChoice choice =
-        chooseVerb(vermil::vrmgrVerbs(), std::vector<std::string>(argv + 1, argv + argc), std::cout,
-                   std::cerr);
+        chooseVerb(vermil::vrmgrVerbs(), std::vector<std::string>(argv + 1, argv + argc), std::cin,
+                   std::cout, std::cerr);
     if (!choice.call)
         return exitCode(choice.status);
     if (!choice.call->verb().run) {

@@ -4,7 +4,7 @@
 
 #include "common/cp932.h"
 #include "common/file_chooser.h"
-#include "common/password_case.h"
+#include "common/password_text.h"
 #include "common/prompter.h"
 #include "common/write_failure.h"
 
@@ -68,7 +68,7 @@ SealFormModel::SealFormModel(Prompter& prompter, SealIndex index, std::string ve
     : prompter_(prompter), index_(std::move(index)), versionText_(std::move(versionText)) {}
 
 void SealFormModel::setPassword(const QString& password) {
-    password_ = upperCasePasswordText(password);
+    password_ = passwordAsTyped(password);
 }
 
 void SealFormModel::setProfile(const QString& profile) {

@@ -65,8 +65,8 @@ QByteArray containerPicturePdf(const SealDrawingInput& input, SealSize size) {
     return pdfPicture(millimetres(size), containerPainting(input, 0));
 }
 
-std::string writeStampPicture(const SealDrawingInput& input, std::string_view sizeX,
-                              std::string_view sizeY, const std::filesystem::path& out, int dpi) {
+std::string stampPictureProblem(std::string_view sizeX, std::string_view sizeY,
+                                const std::filesystem::path& out, int dpi) {
     const std::string extension = lowerCaseExtension(out);
     if (extension != ".svg" && extension != ".png" && extension != ".pdf") {
         return "cannot tell the picture type of " + displayName(out) +
@@ -77,21 +77,28 @@ std::string writeStampPicture(const SealDrawingInput& input, std::string_view si
     if (!size) {
         return error;
     }
+    return extension == ".png" ? pictureResolutionError(millimetres(*size), dpi) : std::string();
+}
+
+std::string writeStampPicture(const SealDrawingInput& input, std::string_view sizeX,
+                              std::string_view sizeY, const std::filesystem::path& out, int dpi) {
+    if (std::string problem = stampPictureProblem(sizeX, sizeY, out, dpi); !problem.empty()) {
+        return problem;
+    }
+    std::string error;
+    const SealSize size = *readSealSize(sizeX, sizeY, error);
+    const std::string extension = lowerCaseExtension(out);
     if (extension == ".svg") {
-        return saveWhole(out, containerPictureSvg(input, *size));
+        return saveWhole(out, containerPictureSvg(input, size));
     }
     if (extension == ".pdf") {
-        const QByteArray pdf = containerPicturePdf(input, *size);
+        const QByteArray pdf = containerPicturePdf(input, size);
         if (pdf.isEmpty()) {
             return "cannot cut the PDF page of " + displayName(out) + " to the seal size";
         }
         return saveWhole(out, pdf);
     }
-    error = pictureResolutionError(millimetres(*size), dpi);
-    if (!error.empty()) {
-        return error;
-    }
-    const QImage image = containerPictureImage(input, *size, dpi);
+    const QImage image = containerPictureImage(input, size, dpi);
     if (image.isNull()) {
         return "not enough memory for a picture of " + std::to_string(dpi) + " dpi";
     }

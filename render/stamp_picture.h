@@ -43,4 +43,10 @@ std::string writeStampPicture(const SealDrawingInput& input, std::string_view si
                               std::string_view sizeY, const std::filesystem::path& out,
                               int dpi = defaultPictureDpi);
 
+// Why writeStampPicture would make no picture of that name, seal size and
+// resolution, found without drawing or writing anything; empty when it would.
+// Left to fail then: only the writing itself.
+std::string stampPictureProblem(std::string_view sizeX, std::string_view sizeY,
+                                const std::filesystem::path& out, int dpi = defaultPictureDpi);
+
 } // namespace vermil

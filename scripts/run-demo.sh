@@ -50,17 +50,15 @@ echo "  scripts/demo-env.sh $build_dir vrmgr --verify     # the seals, checked"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set): stamping on the command line instead."
-    if "$vermilin" --help | grep -q -- '--stamp '; then
-        stamp="$hanko/demo.vrs"
-        picture="$hanko/demo.png"
-        echo "+ echo KEIRI | vermilin --stamp $stamp --seal 経理部長 --password-stdin --picture $picture"
-        echo KEIRI | "$vermilin" --stamp "$stamp" --seal "経理部長" --password-stdin --picture "$picture"
-        echo "+ vermilin --info $stamp"
-        "$vermilin" --info "$stamp"
-        echo "Stamp object: $stamp; its picture: $picture; the stamp's log line is the last of $log."
-    else
-        echo "This build has no 'vermilin --stamp' yet; the log check below runs all the same."
-    fi
+    stamp="$hanko/demo.vrs"
+    picture="$hanko/demo.png"
+    fields=(--seal "経理部長" --document-no "A-2026-0042" --name "山田太郎" --section "経理部"
+            --comment "見積書を承認")
+    echo "+ echo KEIRI | vermilin --stamp $stamp ${fields[*]} --password-stdin --picture $picture"
+    echo KEIRI | "$vermilin" --stamp "$stamp" "${fields[@]}" --password-stdin --picture "$picture"
+    echo "+ vermilin --info $stamp"
+    "$vermilin" --info "$stamp"
+    echo "Stamp object: $stamp; its picture: $picture; the stamp's log line is the last of $log."
     echo "+ trailscan --check $log"
     status=0
     "$trailscan" --check "$log" || status=$?

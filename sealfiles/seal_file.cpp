@@ -27,7 +27,12 @@ bool writeSealFile(std::string_view sealFolder, std::string_view sealName, std::
 }
 
 std::optional<std::string> readSealFile(std::string_view path) {
-    return loadTagFile(nativePath(path), maxSealTextBytes);
+    // One byte more than the limit tells a text that was cut from one that fits:
+    // a cut text would be checked as if it were the seal.
+    auto text = loadTagFile(nativePath(path), maxSealTextBytes + 1);
+    if (text && text->size() > maxSealTextBytes)
+        return std::nullopt;
+    return text;
 }
 
 } // namespace vermil

@@ -18,7 +18,9 @@ bool writeSealFile(std::string_view sealFolder, std::string_view sealName, std::
                    std::error_code& error);
 
 // The file's text as the programs read it (lines joined, at most 1023 bytes), or
-// nullopt when it cannot be opened or is not a regular file.
+// nullopt when it cannot be opened, is not a regular file, or its text is longer
+// than that (no seal file the programs write is, and a cut text must never be
+// checked as the seal).
 std::optional<std::string> readSealFile(std::string_view path);
 
 } // namespace vermil

@@ -2,6 +2,7 @@
 // main window, or the embedded-object window of -Embedding FILE.
 #include "cli/command_line.h"
 #include "ui/cvermilin_app.h"
+#include "ui/seal_dialogs.h"
 
 #include "common/cli/verb_runner.h"
 
@@ -17,6 +18,20 @@
 
 namespace {
 
+QtMessageHandler qtMessages = nullptr;
+
+// A verb's stderr carries its own messages. Qt's note that it picked a runtime
+// folder itself (a shell without a desktop session has none) says nothing to the
+// user of a command line, so it is left out; every other message passes.
+void dropRuntimeFolderNote(QtMsgType type, const QMessageLogContext& context,
+                           const QString& message) {
+    if (type == QtWarningMsg &&
+        message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    if (qtMessages)
+        qtMessages(type, context, message);
+}
+
 std::unique_ptr<QCoreApplication> startApplication(vermil::cli::VerbApplication kind, int& argc,
                                                    char** argv) {
     switch (kind) {
@@ -26,6 +41,7 @@ std::unique_ptr<QCoreApplication> startApplication(vermil::cli::VerbApplication 
         // A verb draws without a window, so it also runs where there is no display.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
+        qtMessages = qInstallMessageHandler(dropRuntimeFolderNote);
         return std::make_unique<QGuiApplication>(argc, argv);
     case vermil::cli::VerbApplication::Widgets:
         return std::make_unique<QApplication>(argc, argv);
@@ -35,6 +51,9 @@ std::unique_ptr<QCoreApplication> startApplication(vermil::cli::VerbApplication 
 
 int runWindow(const vermil::cli::VerbCall& call, int& argc, char** argv) {
     vermil::CVermilinApp app(argc, argv);
+    vermil::SealDialogCommands sealDialogs;
+    app.setStampTaker(&sealDialogs);
+    app.setPasswordChanger(&sealDialogs);
     if (call.verb().name == vermil::cli::embeddingVerb)
         return app.runEmbedded(call.operands().at(0));
     return app.runStandAlone();
@@ -44,8 +63,9 @@ int runWindow(const vermil::cli::VerbCall& call, int& argc, char** argv) {
 
 int main(int argc, char** argv) {
     using namespace vermil::cli;
-    const VerbChoice choice = chooseVerb(
-        vermilinVerbs(), std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    const VerbChoice choice =
+        chooseVerb(vermilinVerbs(), std::vector<std::string>(argv + 1, argv + argc), std::cin,
+                   std::cout, std::cerr);
     if (!choice.call)
         return exitCode(choice.status);
     try {

@@ -24,8 +24,10 @@ CVermilinDoc::CVermilinDoc(Prompter& prompter, DocumentStartDialogs& dialogs,
     if (askForIndexSettingsWhenMissing(indexPath_, prompter))
         dialogs.editIndexSettings(*this);
     stamp_.programVersion = programVersionText;
-    stamp_.computerName = computerName();
-    stamp_.windowsUser = userName();
+    currentComputer_ = computerName();
+    currentUser_ = userName();
+    stamp_.computerName = currentComputer_;
+    stamp_.windowsUser = currentUser_;
     stamp_.sizeX = "16";
     stamp_.sizeY = "16";
     readUserValues();
@@ -43,6 +45,11 @@ void CVermilinDoc::readSettings() {
     logFormat_ = settings.logFormat();
     lastSeal_ = settings.listBox();
     language_ = settings.lang();
+    asRead_ = writtenBack();
+}
+
+CVermilinDoc::WrittenBack CVermilinDoc::writtenBack() const {
+    return {logFilePath_, logEnabled_, logFormat_, lastSeal_, language_};
 }
 
 void CVermilinDoc::readUserValues() {
@@ -54,16 +61,28 @@ void CVermilinDoc::readUserValues() {
         profile.userValue(QStringLiteral("Clipboard"), QStringLiteral("0")) == "1";
 }
 
-// Written whether or not they changed; a failed write is not reported, and never
-// escapes the destructor.
+// A key is written when its value changed since it was read, or when the file
+// lacks it (a first run fills hanko.ini). A failed write is not reported, and
+// never escapes the destructor.
 void CVermilinDoc::writeSettings() const noexcept {
+    if (!writesSettingsAtClose_)
+        return;
     try {
         const HankoSettings settings(nativePath(settingsFilePath_));
-        settings.setHankoLogFile(logFilePath_);
-        settings.setLog(logEnabled_ != 0);
-        settings.setLogFormat(logFormat_);
-        settings.setListBox(lastSeal_);
-        settings.setLang(language_);
+        const WrittenBack now = writtenBack();
+        const auto due = [&](const HankoKey& key, bool changed) {
+            return changed || !settings.readStored(key, 0).has_value();
+        };
+        if (due(hankokeys::hankoLogFile, now.logFilePath != asRead_.logFilePath))
+            settings.setHankoLogFile(now.logFilePath);
+        if (due(hankokeys::log, now.logEnabled != asRead_.logEnabled))
+            settings.setLog(now.logEnabled != 0);
+        if (due(hankokeys::logFormat, now.logFormat != asRead_.logFormat))
+            settings.setLogFormat(now.logFormat);
+        if (due(hankokeys::listBox, now.lastSeal != asRead_.lastSeal))
+            settings.setListBox(now.lastSeal);
+        if (due(hankokeys::lang, now.language != asRead_.language))
+            settings.setLang(now.language);
     } catch (...) {
     }
 }

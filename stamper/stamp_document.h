@@ -14,7 +14,9 @@ class Prompter;
 // One stamp of the stamping program, and the program's settings while it runs.
 // Construction finds the hanko folder, reads the settings and the user's values
 // (asking for the language and reporting a missing index on the way); destruction
-// writes the log settings, the last seal and the language back to hanko.ini.
+// writes the log settings, the last seal and the language back to hanko.ini, each
+// only when it changed since it was read or is missing from the file, so that a
+// value another program set meanwhile is kept.
 class CVermilinDoc {
 public:
     // The hanko folder is the user's documents folder (Error 1321 and the fallback
@@ -62,9 +64,28 @@ public:
     bool rememberPassword() const { return rememberPassword_; }
     int autoStamp() const { return autoStamp_; } // 0 off, 1 or 2 the automatic modes
 
+    // Who works with the program now, and where: a new stamp records them, also in
+    // a stamp reopened from native data that carries someone else's.
+    const std::string& currentUser() const { return currentUser_; }
+    const std::string& currentComputer() const { return currentComputer_; }
+
+    // The command-line verbs change none of the five settings and write none of
+    // them back, whatever their outcome.
+    void setWritesSettingsAtClose(bool writes) { writesSettingsAtClose_ = writes; }
+
 private:
+    // The five settings as the document holds them.
+    struct WrittenBack {
+        std::string logFilePath;
+        int logEnabled = 1;
+        int logFormat = 0;
+        std::string lastSeal;
+        std::string language;
+    };
+
     void readSettings();
     void readUserValues();
+    WrittenBack writtenBack() const;
     void writeSettings() const noexcept;
 
     std::string hankoFolder_;
@@ -78,6 +99,10 @@ private:
     std::string sealFolder_;
     bool rememberPassword_ = false;
     int autoStamp_ = 0;
+    std::string currentUser_;
+    std::string currentComputer_;
+    WrittenBack asRead_;
+    bool writesSettingsAtClose_ = true;
     StampRecord stamp_;
 };
 

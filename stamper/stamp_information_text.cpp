@@ -1,6 +1,7 @@
 #include "stamp_information_text.h"
 
 #include "common/cp932.h"
+#include "common/language.h"
 #include "stamp_record.h"
 
 #include <array>
@@ -28,7 +29,7 @@ constexpr std::array<InformationLabels, 8> labels{{
 } // namespace
 
 std::string stampInformationText(const StampRecord& stamp, std::string_view language) {
-    const bool japanese = language == "Japanese";
+    const bool japanese = languageOf(language) == Language::Japanese;
     const std::array<const std::string*, 8> values{
         &stamp.documentNumber, &stamp.approvalDate,    &stamp.approverName, &stamp.section,
         &stamp.comment,        &stamp.recordedVersion, &stamp.computerName, &stamp.windowsUser};

@@ -5,6 +5,7 @@
 #include "common/prompter.h"
 #include "embedded_object_file.h"
 #include "seal_clipboard_copy.h"
+#include "seal_dialog_document.h"
 #include "stamp_document.h"
 #include "stamp_taker.h"
 #include "view_texts.h"
@@ -32,10 +33,10 @@ void StampViewModel::firstUpdate() {
 bool StampViewModel::stamp() {
     if (!taker_)
         return false;
-    const std::optional<TakenStamp> taken = taker_->takeStamp(document_);
+    const std::optional<SealDialogOutputs> taken = taker_->takeStamp(document_);
     if (!taken)
         return false;
-    applyTakenStamp(*taken, document_);
+    copySealDialogOutputs(*taken, document_);
     modified_ = true;
     repaint();
     copyToClipboard();

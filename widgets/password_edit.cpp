@@ -1,27 +1,14 @@
 #include "password_edit.h"
 
-#include "common/password_case.h"
-
-#include <QValidator>
+#include "cp932_validator.h"
 
 namespace vermil {
-namespace {
-
-// Turns letters into capitals in place, so pasting and typing alike end up upper case.
-class UpperCaseValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override {
-        input = upperCasePasswordText(std::move(input));
-        return Acceptable;
-    }
-};
-
-} // namespace
 
 PasswordEdit::PasswordEdit(QWidget* parent) : QLineEdit(parent) {
     setEchoMode(QLineEdit::Password);
-    setValidator(new UpperCaseValidator(this));
+    // Letters become capitals as they are typed, so pasting and typing alike end up
+    // upper case; a character that cannot be stored is refused.
+    setValidator(new Cp932Validator(this, Cp932Validator::Letters::Capitals));
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setInputMethodHints(Qt::ImhSensitiveData | Qt::ImhNoPredictiveText | Qt::ImhLatinOnly);
 }

@@ -6,9 +6,9 @@
 namespace vermil::cli {
 
 VerbCall::VerbCall(const VerbTable& table, const Verb& verb, std::vector<std::string> operands,
-                   OptionValues values, std::ostream& out, std::ostream& err)
+                   OptionValues values, std::istream& in, std::ostream& out, std::ostream& err)
     : table_(&table), verb_(&verb), operands_(std::move(operands)), values_(std::move(values)),
-      out_(&out), err_(&err) {}
+      in_(&in), out_(&out), err_(&err) {}
 
 std::optional<std::string> VerbCall::value(std::string_view option) const {
     for (auto it = values_.rbegin(); it != values_.rend(); ++it)

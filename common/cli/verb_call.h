@@ -11,13 +11,15 @@
 namespace vermil::cli {
 
 // One verb as the command line asked for it: its operands, the values of its
-// options, and the streams it writes to (text to out in UTF-8, messages to err).
+// options, the stream it may read (standard input, for what must never stand on
+// the command line, such as a password) and the streams it writes to (text to
+// out in UTF-8, messages to err).
 class VerbCall {
 public:
     using OptionValues = std::vector<std::pair<std::string_view, std::string>>;
 
     VerbCall(const VerbTable& table, const Verb& verb, std::vector<std::string> operands,
-             OptionValues values, std::ostream& out, std::ostream& err);
+             OptionValues values, std::istream& in, std::ostream& out, std::ostream& err);
 
     const Verb& verb() const { return *verb_; }
     const std::vector<std::string>& operands() const { return operands_; }
@@ -29,6 +31,9 @@ public:
     // message when its value is not a whole number from min to max.
     std::optional<int> wholeNumber(std::string_view option, int fallback, int min, int max) const;
 
+    // Read only by a verb that was asked to (--password-stdin): a verb never waits
+    // for an answer.
+    std::istream& in() const { return *in_; }
     std::ostream& out() const { return *out_; }
     std::ostream& err() const { return *err_; }
     // err, after the program's name: for messages of the form "vermilin: ...".
@@ -42,6 +47,7 @@ private:
     const Verb* verb_;
     std::vector<std::string> operands_;
     OptionValues values_;
+    std::istream* in_;
     std::ostream* out_;
     std::ostream* err_;
 };

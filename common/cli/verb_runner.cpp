@@ -170,7 +170,7 @@ VerbChoice usageError(const VerbTable& table, const std::string& problem, std::o
 } // namespace
 
 VerbChoice chooseVerb(const VerbTable& table, const std::vector<std::string>& arguments,
-                      std::ostream& out, std::ostream& err) {
+                      std::istream& in, std::ostream& out, std::ostream& err) {
     if (helpAsked(arguments)) {
         out << helpText(table);
         out.flush();
@@ -185,14 +185,14 @@ VerbChoice chooseVerb(const VerbTable& table, const std::vector<std::string>& ar
     if (const std::string problem = checkCall(*verb, reading); !problem.empty())
         return usageError(table, problem, err);
     VerbChoice choice;
-    choice.call.emplace(table, *verb, std::move(reading.operands), std::move(reading.values), out,
-                        err);
+    choice.call.emplace(table, *verb, std::move(reading.operands), std::move(reading.values), in,
+                        out, err);
     return choice;
 }
 
-int runVerbs(const VerbTable& table, const std::vector<std::string>& arguments, std::ostream& out,
-             std::ostream& err) {
-    const VerbChoice choice = chooseVerb(table, arguments, out, err);
+int runVerbs(const VerbTable& table, const std::vector<std::string>& arguments, std::istream& in,
+             std::ostream& out, std::ostream& err) {
+    const VerbChoice choice = chooseVerb(table, arguments, in, out, err);
     return exitCode(choice.call ? choice.call->run() : choice.status);
 }
 

@@ -24,12 +24,13 @@ struct VerbChoice {
 // anywhere prints the help. One verb at most; its operand count, its options
 // and its required options are checked here, so a verb's function only reads
 // its call. No arguments and no window row: the help goes to err, status 2.
+// `in` is handed to the verb (the programs pass standard input).
 VerbChoice chooseVerb(const VerbTable& table, const std::vector<std::string>& arguments,
-                      std::ostream& out, std::ostream& err);
+                      std::istream& in, std::ostream& out, std::ostream& err);
 
 // chooseVerb, then the chosen verb. For programs that need nothing set up around
 // their verbs; returns the process exit status.
-int runVerbs(const VerbTable& table, const std::vector<std::string>& arguments, std::ostream& out,
-             std::ostream& err);
+int runVerbs(const VerbTable& table, const std::vector<std::string>& arguments, std::istream& in,
+             std::ostream& out, std::ostream& err);
 
 } // namespace vermil::cli

@@ -2,13 +2,13 @@
 
 #include "ctrailscan_dlg.h"
 
+#include "logcheck/checker_language.h"
 #include "logcheck/checker_texts.h"
 #include "widgets/dialog_file_chooser.h"
 #include "widgets/message_box_prompter.h"
 
 #include "common/cp932.h"
 #include "common/hanko_folders.h"
-#include "common/hanko_settings.h"
 #include "common/user_profile.h"
 
 #include <QFile>
@@ -24,13 +24,13 @@ CtrailscanApp::CtrailscanApp(int& argc, char** argv) : application_(argc, argv) 
 int CtrailscanApp::run(const std::optional<std::string>& logPath) {
     // The checker finds its hanko folder without a message, like the manager.
     const std::string hankoFolder = findHankoFolder(nullptr);
-    const HankoSettings settings(nativePath(settingsFilePath(hankoFolder)));
-    const Language language = languageOf(settings.lang());
+    const Language language = checkerLanguage(hankoFolder);
 
     MessageBoxPrompter prompter(CheckerTexts::of(language).windowTitle);
     DialogFileChooser chooser;
     UserProfile profile(QString::fromLatin1(checkerProfileTitle));
-    CheckerDialogModel model(prompter, profile, fromCp932(defaultStampLogPath(hankoFolder)));
+    CheckerDialogModel model(prompter, profile, fromCp932(defaultStampLogPath(hankoFolder)),
+                             language);
     // A path from the command line is made absolute: it is stored for the next start.
     if (logPath)
         model.setLogPath(

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -16,6 +17,8 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace vermil {
 namespace {
@@ -65,17 +68,32 @@ void CtrailscanDlg::buildControls() {
     pathRow->addWidget(pathEdit_, 1);
     pathRow->addWidget(browseButton_);
 
-    reportModel_ = new CheckReportTableModel(model_.report(), this);
+    summary_ = new QLabel(this);
+    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    ngOnlyBox_ = new QCheckBox(this);
+    auto* summaryRow = new QHBoxLayout;
+    summaryRow->setContentsMargins(0, 0, 0, 0);
+    summaryRow->addWidget(summary_, 1);
+    summaryRow->addWidget(ngOnlyBox_);
+
+    reportModel_ = new CheckReportTableModel(model_, this);
     resultView_ = new QTableView(this);
     resultView_->setModel(reportModel_);
     resultView_->setFont(reportFont());
     resultView_->setShowGrid(false);
     resultView_->setWordWrap(false);
     resultView_->horizontalHeader()->hide();
-    resultView_->verticalHeader()->hide();
+    // The row header is the line-number column: it stays in place when a long
+    // line is scrolled sideways.
+    QHeaderView* lineNumbers = resultView_->verticalHeader();
+    lineNumbers->setFont(reportFont());
+    lineNumbers->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lineNumbers->setHighlightSections(false);
+    lineNumbers->setSectionsClickable(false);
     // Fixed row heights keep a view of millions of rows as quick as a short one.
-    resultView_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    resultView_->verticalHeader()->setDefaultSectionSize(QFontMetrics(reportFont()).height() + 2);
+    lineNumbers->setSectionResizeMode(QHeaderView::Fixed);
+    lineNumbers->setMinimumSectionSize(1);
+    lineNumbers->setDefaultSectionSize(QFontMetrics(reportFont()).height() + 2);
     resultView_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     resultView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     resultView_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -83,11 +101,13 @@ void CtrailscanDlg::buildControls() {
     resultView_->setSelectionBehavior(QAbstractItemView::SelectRows);
     resultView_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     resultView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    auto* copy = new QAction(resultView_);
-    copy->setShortcut(QKeySequence::Copy);
-    copy->setShortcutContext(Qt::WidgetShortcut);
-    resultView_->addAction(copy);
-    connect(copy, &QAction::triggered, this, &CtrailscanDlg::copySelection);
+    addShortcut(resultView_, QKeySequence::Copy, Qt::WidgetShortcut, &CtrailscanDlg::copySelection);
+    addShortcut(resultView_, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), Qt::WidgetShortcut,
+                &CtrailscanDlg::copySelectionAsTable);
+    // From NG line to NG line wherever the focus is in the window.
+    addShortcut(this, QKeySequence(Qt::Key_F3), Qt::WindowShortcut, &CtrailscanDlg::goToNextNg);
+    addShortcut(this, QKeySequence(Qt::SHIFT | Qt::Key_F3), Qt::WindowShortcut,
+                &CtrailscanDlg::goToPreviousNg);
     widenResultColumn();
 
     totalBox_ = makeCountBox(this);
@@ -131,6 +151,7 @@ void CtrailscanDlg::buildControls() {
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pathGroup_);
+    layout->addLayout(summaryRow);
     layout->addWidget(resultView_, 1);
     layout->addLayout(progressRow);
     layout->addLayout(counts);
@@ -147,6 +168,7 @@ void CtrailscanDlg::applyTexts(const CheckerTexts& texts) {
     closeButton_->setText(texts.close);
     cancelButton_->setText(texts.cancel);
     status_->setText(texts.checkCancelled);
+    ngOnlyBox_->setText(texts.ngOnly);
 }
 
 void CtrailscanDlg::connectControls() {
@@ -156,6 +178,9 @@ void CtrailscanDlg::connectControls() {
     connect(checkButton_, &QPushButton::clicked, &model_, &CheckerDialogModel::startCheck);
     connect(closeButton_, &QPushButton::clicked, this, &CtrailscanDlg::reject);
     connect(cancelButton_, &QPushButton::clicked, &model_, &CheckerDialogModel::cancelCheck);
+    connect(ngOnlyBox_, &QCheckBox::toggled, &model_, &CheckerDialogModel::setNgOnly);
+    connect(resultView_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &CtrailscanDlg::takeCurrentRow);
 }
 
 void CtrailscanDlg::connectModel() {
@@ -164,14 +189,19 @@ void CtrailscanDlg::connectModel() {
             pathEdit_->setText(path);
     });
     connect(&model_, &CheckerDialogModel::reportCleared, this, [this] {
-        reportModel_->reportCleared();
+        reportModel_->reset();
         widenResultColumn();
     });
-    connect(&model_, &CheckerDialogModel::linesAdded, this,
-            [this](std::size_t first, std::size_t n) {
-                reportModel_->linesAdded(first, n);
-                widenResultColumn();
-            });
+    connect(&model_, &CheckerDialogModel::shownLinesReset, this, [this] {
+        reportModel_->reset();
+        widenResultColumn();
+    });
+    connect(&model_, &CheckerDialogModel::linesAdded, this, [this] {
+        reportModel_->linesAdded();
+        widenResultColumn();
+    });
+    connect(&model_, &CheckerDialogModel::currentLineChanged, this,
+            &CtrailscanDlg::showCurrentLine);
     connect(&model_, &CheckerDialogModel::countsChanged, this, &CtrailscanDlg::showCounts);
     connect(&model_, &CheckerDialogModel::progressChanged, this, &CtrailscanDlg::showProgress);
     connect(&model_, &CheckerDialogModel::stateChanged, this, &CtrailscanDlg::showState);
@@ -183,6 +213,32 @@ void CtrailscanDlg::showCounts() {
     totalBox_->setText(QString::number(counts.total));
     okBox_->setText(QString::number(counts.ok));
     ngBox_->setText(QString::number(counts.ng));
+    showSummary();
+}
+
+void CtrailscanDlg::showSummary() {
+    summary_->setText(model_.summaryText());
+}
+
+void CtrailscanDlg::showCurrentLine(std::size_t line) {
+    const auto row = reportModel_->rowOfLine(line);
+    if (!row)
+        return;
+    const QModelIndex current = resultView_->currentIndex();
+    if (current.isValid() && reportModel_->lineOfRow(current.row()) == line)
+        return; // the user is there already; keep the selection as it is
+    QItemSelectionModel* selection = resultView_->selectionModel();
+    const QModelIndex first = reportModel_->index(*row, 0);
+    const QModelIndex verdict = reportModel_->index(*row + 1, 0);
+    selection->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+    selection->select(QItemSelection(first, verdict),
+                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    resultView_->scrollTo(first);
+}
+
+void CtrailscanDlg::takeCurrentRow(const QModelIndex& current) {
+    if (current.isValid())
+        model_.setCurrentLine(reportModel_->lineOfRow(current.row()));
 }
 
 void CtrailscanDlg::showState(CheckerDialogModel::State state) {
@@ -197,6 +253,7 @@ void CtrailscanDlg::showState(CheckerDialogModel::State state) {
     else
         unsetCursor();
     status_->setVisible(state == CheckerDialogModel::State::Cancelled);
+    showSummary();
 }
 
 void CtrailscanDlg::showProgress(int permille) {
@@ -220,11 +277,38 @@ void CtrailscanDlg::widenResultColumn() {
         resultView_->setColumnWidth(0, wanted);
 }
 
-void CtrailscanDlg::copySelection() {
+void CtrailscanDlg::addShortcut(QWidget* owner, const QKeySequence& keys,
+                                Qt::ShortcutContext context, void (CtrailscanDlg::*slot)()) {
+    auto* action = new QAction(owner);
+    action->setShortcut(keys);
+    action->setShortcutContext(context);
+    owner->addAction(action);
+    connect(action, &QAction::triggered, this, slot);
+}
+
+std::vector<std::size_t> CtrailscanDlg::selectedLines() const {
     std::vector<std::size_t> lines;
     for (const QModelIndex& index : resultView_->selectionModel()->selectedRows())
-        lines.push_back(CheckReportTableModel::lineOfRow(index.row()));
-    QApplication::clipboard()->setText(model_.reportTextOf(std::move(lines)));
+        lines.push_back(reportModel_->lineOfRow(index.row()));
+    std::sort(lines.begin(), lines.end());
+    lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
+    return lines;
+}
+
+void CtrailscanDlg::copySelection() {
+    QApplication::clipboard()->setText(model_.reportTextOf(selectedLines()));
+}
+
+void CtrailscanDlg::copySelectionAsTable() {
+    QApplication::clipboard()->setText(model_.tabSeparatedTextOf(selectedLines()));
+}
+
+void CtrailscanDlg::goToNextNg() {
+    model_.goToNextNg();
+}
+
+void CtrailscanDlg::goToPreviousNg() {
+    model_.goToPreviousNg();
 }
 
 void CtrailscanDlg::reject() {

@@ -5,6 +5,9 @@
 
 #include <QDialog>
 
+#include <vector>
+
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -39,6 +42,10 @@ public:
     QLineEdit* ngBox() const { return ngBox_; }
     QTableView* resultView() const { return resultView_; }
     QLabel* statusLabel() const { return status_; }
+    QLabel* summaryLabel() const { return summary_; }
+    QCheckBox* ngOnlyBox() const { return ngOnlyBox_; }
+    // The log lines of the selected rows, in file order.
+    std::vector<std::size_t> selectedLines() const;
 
     void reject() override;
 
@@ -50,8 +57,16 @@ private:
     void showCounts();
     void showState(CheckerDialogModel::State state);
     void showProgress(int permille);
+    void showSummary();
+    void showCurrentLine(std::size_t line);
+    void takeCurrentRow(const QModelIndex& current);
     void widenResultColumn();
+    void addShortcut(QWidget* owner, const QKeySequence& keys, Qt::ShortcutContext context,
+                     void (CtrailscanDlg::*slot)());
     void copySelection();
+    void copySelectionAsTable();
+    void goToNextNg();
+    void goToPreviousNg();
 
     CheckerDialogModel& model_;
     FileChooser& chooser_;
@@ -61,6 +76,8 @@ private:
     QGroupBox* pathGroup_ = nullptr;
     QLineEdit* pathEdit_ = nullptr;
     QPushButton* browseButton_ = nullptr;
+    QLabel* summary_ = nullptr;
+    QCheckBox* ngOnlyBox_ = nullptr;
     QTableView* resultView_ = nullptr;
     QLabel* totalLabel_ = nullptr;
     QLabel* okLabel_ = nullptr;

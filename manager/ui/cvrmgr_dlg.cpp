@@ -236,8 +236,8 @@ void CVrmgrDlg::deleteSeal() {
 }
 
 void CVrmgrDlg::importSeals() {
-    const auto import = model_.importModel();
-    windows_.runImport(*import, model_.language());
+    const auto importDialog = model_.importModel();
+    windows_.runImport(*importDialog, model_.language());
     model_.imported();
     showList();
     showSelection();

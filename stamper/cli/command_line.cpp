@@ -1,8 +1,10 @@
 #include "command_line.h"
 
+#include "change_password_verb.h"
 #include "info_verb.h"
 #include "render_verb.h"
 #include "server_verbs.h"
+#include "stamp_verb.h"
 
 namespace vermil::cli {
 namespace {
@@ -10,6 +12,25 @@ namespace {
 constexpr Option renderOptions[] = {
     {"--out", "FILE.svg|.png|.pdf", "", true},
     {"--dpi", "N", ""},
+};
+
+constexpr Option stampOptions[] = {
+    {"--seal", "NAME", "the seal to use, by its exact name (default: the one used last)"},
+    {"--document-no", "TEXT", ""},
+    {"--name", "TEXT", ""},
+    {"--section", "TEXT", ""},
+    {"--date", "TEXT", ""},
+    {"--comment", "TEXT", ""},
+    {"--seal-date", "TEXT", ""},
+    {"--password-stdin", "", "read the seal password from the first line of standard input"},
+    {"--save-password", "", "remember the password for the next stamp"},
+    {"--no-save-password", "", "forget a remembered password"},
+    {"--picture", "FILE.svg|.png|.pdf", "also write the stamp's picture"},
+    {"--dpi", "N", ""},
+};
+
+constexpr Option changePasswordOptions[] = {
+    {"--seal", "NAME", ""},
 };
 
 // The Windows framework's switches, in both of their spellings.
@@ -58,9 +79,25 @@ constexpr Verb verbs[] = {
     {"--render", "STAMPFILE",
      "draw the stamp's picture (PNG at 600 dpi unless --dpi says otherwise)", runRenderVerb,
      renderOptions, VerbApplication::Gui},
+    {"--stamp", "STAMPFILE",
+     "stamp without a window: the seal's checks and password, then the stamp object\n"
+     "in STAMPFILE (created when missing), its picture with --picture, the stamp log\n"
+     "line and the remembered fields. The texts (UTF-8) replace the remembered ones.\n"
+     "The password is never an argument: --password-stdin, else $VERMIL_PASSWORD,\n"
+     "else the remembered one. A failed check or password writes nothing.",
+     runStampVerb, stampOptions, VerbApplication::Gui},
+    {"--change-password", "",
+     "change a seal's password: the old password, the new one and the new one again\n"
+     "as three lines of standard input",
+     runChangePasswordVerb, changePasswordOptions},
 };
 
-constexpr VerbTable table{"vermilin", verbs};
+constexpr VerbTable table{
+    "vermilin",
+    verbs,
+    {},
+    "Exit status: 0 done, 1 a check or a password failed (nothing was written),\n"
+    "2 usage or file error.\n"};
 
 } // namespace
 

@@ -34,6 +34,14 @@ ExitStatus findFault(const VerbCall&) {
     return ExitStatus::Fault;
 }
 
+// Reads what it was given on its input, as --password-stdin does.
+ExitStatus readLine(const VerbCall& call) {
+    std::string line;
+    std::getline(call.in(), line);
+    call.out() << "read " << line;
+    return ExitStatus::Done;
+}
+
 constexpr Option indexOption[] = {{"--index", "PATH", "the index of this run"}};
 constexpr Option drawOptions[] = {{"--out", "FILE", "", true}, {"--dpi", "N", ""}};
 constexpr Option checkOptions[] = {{"--quiet", "", "print the totals only"},
@@ -55,15 +63,23 @@ constexpr Verb windowVerbs[] = {
 };
 constexpr VerbTable windowTable{"win", windowVerbs};
 
+constexpr Verb readingVerbs[] = {
+    {"--read", "", "read one line", readLine},
+    {"--list", "", "print the names", echo},
+};
+constexpr VerbTable readingTable{"reader", readingVerbs};
+
 struct Outcome {
     int status;
     std::string out;
     std::string err;
 };
 
-Outcome run(const VerbTable& t, const std::vector<std::string>& arguments) {
+Outcome run(const VerbTable& t, const std::vector<std::string>& arguments,
+            const std::string& input = {}) {
+    std::istringstream in(input);
     std::ostringstream out, err;
-    const int status = runVerbs(t, arguments, out, err);
+    const int status = runVerbs(t, arguments, in, out, err);
     return {status, out.str(), err.str()};
 }
 
@@ -186,16 +202,17 @@ TEST(VerbRunner, HelpListsEveryVerbAndOption) {
 }
 
 TEST(VerbRunner, WithoutAVerbTheWindowRowIsChosen) {
+    std::istringstream in;
     std::ostringstream out, err;
     for (const std::vector<std::string>& arguments :
          {std::vector<std::string>{}, {"a.log"}, {"--", "-odd name"}}) {
-        const VerbChoice choice = chooseVerb(windowTable, arguments, out, err);
+        const VerbChoice choice = chooseVerb(windowTable, arguments, in, out, err);
         ASSERT_TRUE(choice.call.has_value());
         EXPECT_EQ(choice.call->verb().name, "");
         EXPECT_EQ(choice.call->verb().application, VerbApplication::Widgets);
         EXPECT_EQ(choice.call->operands().size(), arguments.empty() ? 0u : 1u);
     }
-    const VerbChoice draw = chooseVerb(table, {"--draw", "s", "--out", "o"}, out, err);
+    const VerbChoice draw = chooseVerb(table, {"--draw", "s", "--out", "o"}, in, out, err);
     ASSERT_TRUE(draw.call.has_value());
     EXPECT_EQ(draw.call->verb().application, VerbApplication::Gui);
     EXPECT_EQ(out.str(), "");
@@ -205,6 +222,17 @@ TEST(VerbRunner, WithoutAVerbTheWindowRowIsChosen) {
     EXPECT_EQ(twoFiles.status, 2);
     EXPECT_EQ(twoFiles.err, "win: too many arguments: b.log\n\n" + helpText(windowTable));
     EXPECT_EQ(run(windowTable, {"--list", "a.log"}).status, 2);
+}
+
+TEST(VerbRunner, TheVerbReadsTheInputItIsGiven) {
+    const Outcome read = run(readingTable, {"--read"}, "first line\nsecond line\n");
+    EXPECT_EQ(read.status, 0);
+    EXPECT_EQ(read.out, "read first line");
+    // A verb that does not read leaves its input alone.
+    std::istringstream in("untouched\n");
+    std::ostringstream out, err;
+    EXPECT_EQ(runVerbs(readingTable, {"--list"}, in, out, err), 0);
+    EXPECT_EQ(in.tellg(), 0);
 }
 
 namespace {
@@ -228,16 +256,17 @@ constexpr VerbTable switchTable{"srv", switchVerbs};
 } // namespace
 
 TEST(VerbRunner, WindowsStyleSwitchesCallTheirVerb) {
+    std::istringstream in;
     std::ostringstream out, err;
     for (const char* spelling : {"-Embedding", "/Embedding"}) {
-        const VerbChoice choice = chooseVerb(switchTable, {spelling, "obj.vrs"}, out, err);
+        const VerbChoice choice = chooseVerb(switchTable, {spelling, "obj.vrs"}, in, out, err);
         ASSERT_TRUE(choice.call.has_value()) << spelling;
         EXPECT_EQ(choice.call->verb().name, "-Embedding");
         EXPECT_EQ(choice.call->operands(), std::vector<std::string>{"obj.vrs"});
     }
     // The file may come first, and the same verb may be named in both spellings.
     const VerbChoice both =
-        chooseVerb(switchTable, {"obj.vrs", "/Embedding", "-Embedding"}, out, err);
+        chooseVerb(switchTable, {"obj.vrs", "/Embedding", "-Embedding"}, in, out, err);
     ASSERT_TRUE(both.call.has_value());
     EXPECT_EQ(both.call->verb().name, "-Embedding");
     EXPECT_EQ(out.str(), "");

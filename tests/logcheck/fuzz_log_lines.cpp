@@ -35,7 +35,7 @@ ReportSink checkBytes(std::string_view bytes, std::size_t blockBytes, unsigned w
         const std::string path = "/proc/self/fd/" + std::to_string(fd);
         if (auto file = vermil::LogFile::open(path)) {
             vermil::CheckOptions options;
-            options.renderReport = true;
+            options.rendering = vermil::Rendering::Report;
             options.blockBytes = blockBytes;
             options.workers = workers;
             options.maxLineBytes = 64;

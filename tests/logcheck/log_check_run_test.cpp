@@ -5,12 +5,18 @@
 
 #include "common/cp932.h"
 #include "common/recording_prompter.h"
+#include "tests/logcheck/generated_log.h"
 #include "tests/support/test_environment.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <random>
 #include <sstream>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace vermil;
 using vermil::test::dataFile;
@@ -46,7 +52,9 @@ struct CommandResult {
 CommandResult runCommand(const std::filesystem::path& log) {
     std::ostringstream out;
     RecordingPrompter prompter;
-    const cli::ExitStatus status = runCheckCommand(log, out, prompter);
+    CheckRequest request;
+    request.logPath = log;
+    const cli::ExitStatus status = runCheckCommand(request, out, prompter);
     return {status, out.str(), prompter.messages};
 }
 
@@ -55,11 +63,15 @@ std::string checkWith(const std::filesystem::path& log, CheckOptions options,
     auto file = LogFile::open(log);
     EXPECT_TRUE(file.has_value());
     CollectingSink sink;
-    options.renderReport = true;
+    options.rendering = Rendering::Report;
     EXPECT_EQ(checkLog(*file, sink, options), CheckEnd::Finished);
     if (counts)
         *counts = sink.counts;
     return sink.report;
+}
+
+QString qpath(const std::filesystem::path& path) {
+    return QString::fromStdString(path.string());
 }
 
 const char* const goodLine = "A-001|2012/03/07|09:05|Smith|Sales|ok|yamada|PC01|1C4KS1XF|";
@@ -68,23 +80,32 @@ const char* const goodLine = "A-001|2012/03/07|09:05|Smith|Sales|ok|yamada|PC01|
 
 TEST(LogCheckRun, LineEndsAndTheLastLine) {
     TempDir dir;
-    const std::string line = goodLine;
+    const std::string line = goodLine; // 59 bytes
     const std::string reported = line + "\n  1C4KS1XF  OK\n";
     struct Case {
         const char* what;
         std::string bytes;
         std::string report;
     } const cases[] = {
-        {"CR LF", line + "\r\n" + line + "\r\n", reported + reported + "Total: 2  OK: 2  NG: 0\n"},
-        {"LF", line + "\n" + line + "\n", reported + reported + "Total: 2  OK: 2  NG: 0\n"},
+        {"CR LF", line + "\r\n" + line + "\r\n",
+         reported + reported + "Total: 2  OK: 2  NG: 0  Bytes: 122\n"},
+        {"LF", line + "\n" + line + "\n",
+         reported + reported + "Total: 2  OK: 2  NG: 0  Bytes: 120\n"},
+        // The verdict of a last line without a line feed stands on a line of its own.
         {"no final line feed", line + "\r\n" + line,
-         reported + line + "  1C4KS1XF  OK\nTotal: 2  OK: 2  NG: 0\n"},
+         reported + reported + "Total: 2  OK: 2  NG: 0  Bytes: 120\n"},
+        {"no final line feed after an NG line", line + "\r\nEND|x|VYWL2CWW|",
+         reported + "END|x|VYWL2CWW|\n  ZFVBYWPV  NG\nTotal: 2  OK: 1  NG: 1  Bytes: 76\n"},
         {"a CR not before a LF is part of the line",
          "A-001|2012/03/07|09:05|Smith|Sales|o\rk|yamada|PC01|1YZWVHZ8|\r\n",
          "A-001|2012/03/07|09:05|Smith|Sales|o\rk|yamada|PC01|1YZWVHZ8|\n  1YZWVHZ8  OK\n"
-         "Total: 1  OK: 1  NG: 0\n"},
-        {"empty file", "", "Total: 0  OK: 0  NG: 0\n"},
-        {"blank line", line + "\n\n", reported + "\n  QUAVERLY  NG\nTotal: 2  OK: 1  NG: 1\n"},
+         "Total: 1  OK: 1  NG: 0  Bytes: 62\n"},
+        {"a last line of a bare CR", line + "\n\r",
+         reported + "\r\n  QUAVERLY  NG\n"
+                    "Total: 2  OK: 1  NG: 1  Bytes: 61\n"},
+        {"empty file", "", "Total: 0  OK: 0  NG: 0  Bytes: 0\n"},
+        {"blank line", line + "\n\n",
+         reported + "\n  QUAVERLY  NG\nTotal: 2  OK: 1  NG: 1  Bytes: 61\n"},
     };
     for (const auto& c : cases) {
         writeFile(dir / "hanko.log", c.bytes);
@@ -121,12 +142,18 @@ TEST(LogCheckRun, BlocksAndCoresNeverChangeTheReport) {
         for (unsigned workers : {1u, 2u, 5u}) {
             if (blockBytes == 1 && workers > 1)
                 continue; // a thread per byte proves nothing more
-            CheckOptions options;
-            options.blockBytes = blockBytes;
-            options.workers = workers;
-            CheckCounts counts;
-            EXPECT_EQ(checkWith(log, options, &counts), expected) << blockBytes << " " << workers;
-            EXPECT_EQ(counts, whole);
+            for (std::size_t maxLines : {std::size_t(1), std::size_t(7), maxLinesInBlock}) {
+                if (blockBytes == 1 && maxLines != maxLinesInBlock)
+                    continue; // a block of one byte holds one line at most anyway
+                CheckOptions options;
+                options.blockBytes = blockBytes;
+                options.workers = workers;
+                options.maxLinesPerBlock = maxLines;
+                CheckCounts counts;
+                EXPECT_EQ(checkWith(log, options, &counts), expected)
+                    << blockBytes << " " << workers << " " << maxLines;
+                EXPECT_EQ(counts, whole);
+            }
         }
     }
 }
@@ -143,7 +170,7 @@ TEST(LogCheckRun, LinesBeyondTheLimitAreOneNgLineEach) {
     auto file = LogFile::open(dir / "hanko.log");
     ASSERT_TRUE(file);
     CollectingSink sink;
-    options.renderReport = true;
+    options.rendering = Rendering::Report;
     ASSERT_EQ(checkLog(*file, sink, options), CheckEnd::Finished);
     EXPECT_EQ(sink.counts, (CheckCounts{6, 2, 4}));
     const std::string cutReport = std::string(70, 'x') + "\n  --------  NG\n";
@@ -156,17 +183,154 @@ TEST(LogCheckRun, UnreadableLogs) {
     TempDir dir;
     const QString cannotOpen =
         QStringLiteral("Error: ファイルエラー:LOGファイルが開けない可能性があります。");
-    for (const auto& path : {dir / "missing.log", dir.path()}) {
+    const CommandResult missing = runCommand(dir / "missing.log");
+    EXPECT_EQ(missing.status, cli::ExitStatus::UsageOrFileError);
+    EXPECT_EQ(missing.messages, QStringList{cannotOpen});
+    EXPECT_EQ(missing.out, "");
+
+    // Only a regular file is read: a device or a pipe could block or never end.
+    ASSERT_EQ(::mkfifo((dir / "pipe.log").c_str(), 0600), 0);
+    for (const std::filesystem::path& path :
+         {dir.path(), std::filesystem::path("/dev/zero"), std::filesystem::path("/dev/urandom"),
+          dir / "pipe.log"}) {
         const CommandResult result = runCommand(path);
-        EXPECT_EQ(result.status, cli::ExitStatus::UsageOrFileError);
-        EXPECT_EQ(result.messages, QStringList{cannotOpen});
-        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(result.status, cli::ExitStatus::UsageOrFileError) << path;
+        EXPECT_EQ(result.messages,
+                  QStringList{cannotOpen + QStringLiteral("\n“") + qpath(path) +
+                              QStringLiteral("” is not a regular file (it is a folder, a device or "
+                                             "a pipe); choose a log file.")})
+            << path;
+        EXPECT_EQ(result.out, "") << path;
     }
     const CommandResult result = runCommand("");
     EXPECT_EQ(result.status, cli::ExitStatus::UsageOrFileError);
     EXPECT_EQ(result.messages,
               QStringList{
                   QStringLiteral("ログファイル名(log)が設定されていません\n設定してください。\n")});
+}
+
+TEST(LogCheckRun, OnlyRegularFilesOpenAndAPipeNeverBlocks) {
+    TempDir dir;
+    writeFile(dir / "hanko.log", std::string(goodLine) + "\r\n");
+    std::filesystem::create_symlink(dir / "hanko.log", dir / "link.log");
+    std::filesystem::create_symlink("/dev/zero", dir / "zero.log");
+    ASSERT_EQ(::mkfifo((dir / "idle.log").c_str(), 0600), 0); // no writer: opening it would block
+    ASSERT_EQ(::mkfifo((dir / "fed.log").c_str(), 0600), 0);
+    const int writer = ::open((dir / "fed.log").c_str(), O_RDWR);
+    ASSERT_GE(writer, 0);
+    ASSERT_EQ(::write(writer, "x\n", 2), 2);
+    struct Case {
+        std::filesystem::path path;
+        LogOpenFailure failure;
+    } const cases[] = {
+        {dir / "hanko.log", LogOpenFailure::None},
+        {dir / "link.log", LogOpenFailure::None},
+        {dir / "zero.log", LogOpenFailure::NotARegularFile},
+        {dir / "idle.log", LogOpenFailure::NotARegularFile},
+        {dir / "fed.log", LogOpenFailure::NotARegularFile},
+        {"/dev/null", LogOpenFailure::NotARegularFile},
+        {dir / "missing.log", LogOpenFailure::CannotOpen},
+    };
+    for (const Case& c : cases) {
+        LogOpenFailure failure = LogOpenFailure::CannotOpen;
+        const auto file = LogFile::open(c.path, &failure);
+        EXPECT_EQ(failure, c.failure) << c.path;
+        EXPECT_EQ(file.has_value(), c.failure == LogOpenFailure::None) << c.path;
+        if (file) {
+            EXPECT_EQ(file->sizeAtOpen(), std::strlen(goodLine) + 2);
+        }
+    }
+    ::close(writer);
+}
+
+TEST(LogCheckRun, AGrowingLogIsCheckedAsItWasWhenTheCheckStarted) {
+    // A busy writer appends while the check runs; the check stops at the size
+    // the log had when it was opened, and says how many bytes that was.
+    TempDir dir;
+    const test::GeneratedLog log = test::generateLog(64u << 10, 0);
+    writeFile(dir / "hanko.log", log.bytes);
+    class AppendingSink : public CollectingSink {
+    public:
+        explicit AppendingSink(std::filesystem::path path) : path_(std::move(path)) {}
+        void deliver(CheckedBlock& block) override {
+            CollectingSink::deliver(block);
+            bytesRead = block.bytesRead;
+            std::FILE* file = std::fopen(path_.c_str(), "ab");
+            const std::string more = test::generateLog(8192, 1).bytes;
+            std::fwrite(more.data(), 1, more.size(), file);
+            std::fclose(file);
+        }
+        std::uint64_t bytesRead = 0;
+
+    private:
+        std::filesystem::path path_;
+    };
+    auto file = LogFile::open(dir / "hanko.log");
+    ASSERT_TRUE(file);
+    AppendingSink sink(dir / "hanko.log");
+    CheckOptions options;
+    options.blockBytes = 4096;
+    ASSERT_EQ(checkLog(*file, sink, options), CheckEnd::Finished);
+    EXPECT_GT(sink.blocks, 10);
+    EXPECT_EQ(sink.counts, (CheckCounts{log.lines, log.lines, 0}));
+    EXPECT_EQ(sink.bytesRead, log.bytes.size());
+    EXPECT_GT(std::filesystem::file_size(dir / "hanko.log"), 2 * log.bytes.size());
+
+    const CommandResult again = runCommand(dir / "hanko.log");
+    const std::string totals =
+        "  Bytes: " + std::to_string(std::filesystem::file_size(dir / "hanko.log")) + "\n";
+    EXPECT_TRUE(again.out.ends_with(totals)) << again.out.substr(again.out.size() - 80);
+}
+
+TEST(LogCheckRun, BareLineFeedsComeInBlocksOfBoundedLines) {
+    // A million lines in one read: handed on in blocks of bounded line counts,
+    // so the bookkeeping per block stays small whatever the file holds.
+    TempDir dir;
+    writeFile(dir / "hanko.log", std::string(1u << 20, '\n') + "QUAVERLY|");
+    auto file = LogFile::open(dir / "hanko.log");
+    ASSERT_TRUE(file);
+    class BlockSizes : public CheckSink {
+    public:
+        void deliver(CheckedBlock& block) override {
+            largest = std::max(largest, block.lines.size());
+            counts = block.runningCounts;
+        }
+        std::size_t largest = 0;
+        CheckCounts counts;
+    } sink;
+    ASSERT_EQ(checkLog(*file, sink), CheckEnd::Finished);
+    EXPECT_EQ(sink.counts, (CheckCounts{(1u << 20) + 1, 1, 1u << 20}));
+    EXPECT_LE(sink.largest, maxLinesInBlock);
+    EXPECT_EQ(sink.largest, maxLinesInBlock);
+}
+
+TEST(LogCheckRun, WholeLinesEndAtTheLastLineFeedWithinTheLineLimit) {
+    struct Case {
+        std::string bytes;
+        std::size_t maxLines;
+        std::size_t end;
+    } const cases[] = {
+        {"", 3, 0},
+        {"abc", 3, 0},
+        {"a\nb", 3, 2},
+        {"a\nb\nc\nd\n", 2, 4},
+        {"a\nb\nc\nd\n", 4, 8},
+        {"a\nb\nc\nd\n", 9, 8},
+        {std::string(200, '\n'), 130, 130},
+        {std::string(200, 'x') + "\n" + std::string(100, '\n'), 1, 201},
+        {std::string(200, 'x') + "\n" + std::string(100, '\n'), 70, 270},
+        {std::string(150, 'x') + "\n" + std::string(150, 'y'), 2, 151},
+        {std::string(130, '\n') + std::string(70, 'z'), 128, 128},
+        // Counted in batches of 4096 bytes.
+        {std::string(10000, '\n'), 5000, 5000},
+        {std::string(10000, '\n'), 4096, 4096},
+        {std::string(10000, '\n'), 4097, 4097},
+        {std::string(9000, 'x') + std::string(10, '\n') + std::string(99, 'y'), 3, 9003},
+        {std::string(9000, 'x') + std::string(10, '\n') + std::string(99, 'y'), 50, 9010},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(endOfWholeLines(c.bytes, c.maxLines), c.end)
+            << c.bytes.size() << " " << c.maxLines;
 }
 
 TEST(LogCheckRun, CancelStopsBeforeTheNextBlock) {

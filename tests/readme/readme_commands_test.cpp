@@ -33,11 +33,16 @@ const std::map<std::string, std::filesystem::path> demoFiles = {
     {"seals.csv", sourceDir / "data/demo/demo_seals.csv"},
     {"STAMPFILE", sourceDir / "tests/data/stamper/SealStamp.bin"},
     {"hanko.log", sourceDir / "tests/data/logcheck/IndependentClean.log"},
+    {"passwords.txt", sourceDir / "tests/data/stamper/DemoPasswordChange.txt"},
 };
 
+// One command line: "NAME=value" words before the program set its environment,
+// and "< FILE" gives it a file as standard input, as the shell does.
 struct Command {
     std::string line;
     std::vector<std::string> words;
+    QStringList environment;
+    std::string input; // a file of demoFiles
 };
 
 std::string readme() {
@@ -60,9 +65,15 @@ std::vector<Command> readmeCommands() {
         const std::size_t comment = line.find(" #");
         line = line.substr(0, line.starts_with('#') ? 0 : comment);
         std::istringstream words(line);
-        Command command{line, {}};
-        for (std::string word; words >> word;)
-            command.words.push_back(word);
+        Command command{line, {}, {}, {}};
+        for (std::string word; words >> word;) {
+            if (command.words.empty() && std::regex_match(word, std::regex("[A-Z_]+=.*")))
+                command.environment << QString::fromStdString(word);
+            else if (word == "<")
+                words >> command.input;
+            else
+                command.words.push_back(word);
+        }
         if (!command.words.empty())
             commands.push_back(command);
     }
@@ -95,9 +106,13 @@ public:
             writeFile(work() / name, readFile(source));
     }
     ProgramRun run(const std::string& program, const QStringList& arguments,
-                   const QStringList& environment = {}) const {
+                   const QStringList& environment = {}, const std::string& input = {}) const {
         return vermil::test::runProgram(programs.at(program), home_.path(), arguments, work(),
-                                        environment);
+                                        environment, input);
+    }
+    ProgramRun run(const Command& command, const QStringList& arguments) const {
+        return run(command.words.front(), arguments, command.environment,
+                   command.input.empty() ? std::string() : readFile(work() / command.input));
     }
     const std::filesystem::path& home() const { return home_.path(); }
     std::filesystem::path work() const { return home_ / "work"; }
@@ -151,7 +166,7 @@ TEST(ReadmeCommands, EveryCommandRunsOnTheDemoFolder) {
                                                                              << run.err;
             EXPECT_EQ(run.err.find("Usage:"), std::string::npos) << command.line;
         } else {
-            const ProgramRun run = demo.run(command.words.front(), arguments);
+            const ProgramRun run = demo.run(command, arguments);
             EXPECT_EQ(run.exitCode, 0) << command.line << "\n" << run.err;
         }
         ++ran;

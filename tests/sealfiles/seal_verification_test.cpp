@@ -131,12 +131,30 @@ TEST(SealVerification, MessagesAreTheSealDialogs) {
     }
 }
 
-TEST(SealVerification, AnOversizedSealFileNeverVerifies) {
+TEST(SealVerification, ASealFileOverTheReadersLimitIsRefusedAsUnreadable) {
     RegisteredSeal s;
-    // Readers stop at 1023 bytes; a longer file, even with matching codes over
-    // its whole text, reads back cut.
-    std::string text = readFile(s.sealFile);
-    text.insert(text.find("</Up2>"), std::string(1100, 'x'));
-    s.replaceSealFile(text);
-    EXPECT_EQ(verifySeal(s.index, "seal").failed, SealCheck::IndexHashMismatch);
+    const std::string registered = readFile(s.sealFile);
+    const auto paddedUp2 = [&registered](std::size_t bytes) {
+        std::string text = registered;
+        text.insert(text.find("</Up2>"), std::string(bytes, 'x'));
+        return text;
+    };
+    // Readers take 1023 bytes. One byte more, with an index code that matches the
+    // cut form, must not pass as that cut form: Error 430, as for a file that
+    // cannot be opened.
+    const std::string over = paddedUp2(maxSealTextBytes + 1 - registered.size());
+    writeFile(s.sealFile, over);
+    s.setKey("Hash", hash6(over.substr(0, maxSealTextBytes) + hash6("PW", "VRMMGR"), "VRM77G"));
+    const SealVerification v = verifySeal(s.index, "seal");
+    EXPECT_EQ(v.failed, SealCheck::SealFileUnreadable);
+    EXPECT_EQ(v.message(), QStringLiteral("Error 430 : Vermilファイル ") +
+                               QString::fromStdString(v.sealFilePath) +
+                               QStringLiteral(" が開けません。"));
+
+    // Exactly at the limit, a line end after it, the text is read whole (and its
+    // padded Up2 no longer matches the seal's own code).
+    const std::string atLimit = paddedUp2(maxSealTextBytes - registered.size());
+    s.replaceSealFile(atLimit);
+    writeFile(s.sealFile, atLimit + "\r\n");
+    EXPECT_EQ(verifySeal(s.index, "seal").failed, SealCheck::SealHashMismatch);
 }

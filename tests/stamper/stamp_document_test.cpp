@@ -199,11 +199,13 @@ TEST_F(StampDocument, DestructionWritesTheSettingsBackAndKeepsTheRest) {
         EXPECT_EQ(doc.logEnabled(), 5);
         doc.setLastSeal(sjis("経理"));
     }
+    // The missing keys are filled, the changed ones written; Log and LogFormat,
+    // unchanged since they were read, keep their bytes.
     EXPECT_EQ(readFile(ini()), sjis("; kept\r\n[MAIN]\r\nVermilDataFile=\r\nLogFormat=7\r\n"
                                     "HankoLogFile=" +
                                     cp932ToUtf8(folder()) +
                                     "/hanko.log\r\nLang=Japanese\r\n"
-                                    "[VERMILIN]\r\nLog=1\r\nDateFormat=YY.MM.DD\r\n"
+                                    "[VERMILIN]\r\nLog=5\r\nDateFormat=YY.MM.DD\r\n"
                                     "ListBox=経理\r\n"));
 
     {
@@ -220,6 +222,41 @@ TEST_F(StampDocument, DestructionWritesTheSettingsBackAndKeepsTheRest) {
     EXPECT_EQ(settings.hankoLogFile(), "/logs/stamp.log");
     EXPECT_EQ(settings.lang(), "English");
     EXPECT_EQ(settings.listBox(), "");
+}
+
+TEST_F(StampDocument, ClosingKeepsWhatAnotherProgramChangedMeanwhile) {
+    writeIndex();
+    const std::string start = "[MAIN]\r\nLang=English\r\nHankoLogFile=/logs/a.log\r\n"
+                              "LogFormat=0\r\n[VERMILIN]\r\nLog=1\r\nListBox=seal\r\n";
+    writeFile(ini(), start);
+    {
+        CVermilinDoc doc(prompter, dialogs, folder());
+        // Meanwhile the settings dialog of a second instance changes the language
+        // and the log path.
+        const HankoSettings other(ini());
+        other.setLang("Japanese");
+        other.setHankoLogFile("/logs/b.log");
+        doc.setLogFormat(1); // this document changes only the separator
+    }
+    const HankoSettings settings(ini());
+    EXPECT_EQ(settings.lang(), "Japanese");
+    EXPECT_EQ(settings.hankoLogFile(), "/logs/b.log");
+    EXPECT_EQ(settings.logFormat(), 1);
+    EXPECT_EQ(settings.listBox(), "seal");
+
+    // Nothing changed and nothing missing: the file keeps every byte.
+    writeFile(ini(), start);
+    { CVermilinDoc doc(prompter, dialogs, folder()); }
+    EXPECT_EQ(readFile(ini()), start);
+
+    // A document of a command-line verb writes nothing back, not even missing keys.
+    writeFile(ini(), "[MAIN]\r\nLang=English\r\n");
+    {
+        CVermilinDoc doc(prompter, dialogs, folder());
+        doc.setWritesSettingsAtClose(false);
+        doc.setLastSeal("x");
+    }
+    EXPECT_EQ(readFile(ini()), "[MAIN]\r\nLang=English\r\n");
 }
 
 TEST_F(StampDocument, NativeDataSavedAndLoadedThroughTheDocument) {

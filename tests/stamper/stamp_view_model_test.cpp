@@ -23,11 +23,11 @@ namespace {
 
 class ScriptedStampTaker : public StampTaker {
 public:
-    std::optional<TakenStamp> takeStamp(const CVermilinDoc& document) override {
+    std::optional<SealDialogOutputs> takeStamp(const CVermilinDoc& document) override {
         seenLastSeals.push_back(document.lastSeal());
         return answer;
     }
-    std::optional<TakenStamp> answer;
+    std::optional<SealDialogOutputs> answer;
     std::vector<std::string> seenLastSeals;
 };
 
@@ -37,11 +37,11 @@ public:
     std::vector<std::string> copies;
 };
 
-TakenStamp keiriStamp() {
-    TakenStamp taken;
+SealDialogOutputs keiriStamp() {
+    SealDialogOutputs taken;
     taken.sealName = sjis("経理部長");
     taken.documentNumber = "A-0042";
-    taken.approverName = sjis("山田太郎");
+    taken.name = sjis("山田太郎");
     taken.section = sjis("経理部");
     taken.approvalDate = "2026/12/10";
     taken.sealDateText = "'26.12.10";
@@ -51,9 +51,9 @@ TakenStamp keiriStamp() {
     taken.colour = 255;
     taken.sizeX = "19";
     taken.sizeY = "19";
-    taken.sealFileText = "<Vermil><Up1>x</Up1></Vermil>";
-    taken.sealText = "<Shape><Size><X>19</X><Y>19</Y></Size></Shape>";
-    taken.fontUp = {"IPAGothic", "", "1"};
+    taken.sealFileText =
+        "<Vermil><Up1>x</Up1></Vermil><Shape><Size><X>19</X><Y>19</Y></Size></Shape>";
+    taken.fonts.up1 = {"IPAGothic", "1", ""}; // bold, automatic size
     return taken;
 }
 

@@ -64,7 +64,7 @@ public:
 
 class CountingTaker : public StampTaker {
 public:
-    std::optional<TakenStamp> takeStamp(const CVermilinDoc&) override {
+    std::optional<SealDialogOutputs> takeStamp(const CVermilinDoc&) override {
         ++calls;
         return std::nullopt;
     }

@@ -50,9 +50,10 @@ def report(data):
         good = bool(f) and f[-1] == code
         total += 1
         ok += good
-        out.append(text.decode("cp932") + ("\n" if lf else "") +
+        # Every verdict on a line of its own, after a last line without a line feed too.
+        out.append(text.decode("cp932") + "\n" +
                    "  " + code.decode() + ("  OK\n" if good else "  NG\n"))
-    out.append(f"Total: {total}  OK: {ok}  NG: {total - ok}\n")
+    out.append(f"Total: {total}  OK: {ok}  NG: {total - ok}  Bytes: {len(data)}\n")
     return "".join(out), total - ok
 
 
