@@ -15,6 +15,11 @@ public:
     virtual void showMessage(const QString& text, MessageIcon icon = MessageIcon::Warning) = 0;
     // Yes returns true.
     virtual bool askYesNo(const QString& text, MessageIcon icon = MessageIcon::Question) = 0;
+    // The same question with OK and Cancel buttons; OK returns true. Prompters
+    // without buttons of their own answer it as a yes/no question.
+    virtual bool askOkCancel(const QString& text, MessageIcon icon = MessageIcon::Question) {
+        return askYesNo(text, icon);
+    }
 };
 
 } // namespace vermil

@@ -14,9 +14,12 @@ namespace detail {
 template <typename T> std::optional<T> nextAnswer(std::deque<std::optional<T>>& answers) {
     if (answers.empty())
         return std::nullopt;
-    std::optional<T> answer = answers.front();
-    answers.pop_front();
-    return answer;
+    // The answer leaves the script as it is returned.
+    struct PopFront {
+        std::deque<std::optional<T>>& answers;
+        ~PopFront() { answers.pop_front(); }
+    } pop{answers};
+    return std::move(answers.front());
 }
 } // namespace detail
 

@@ -8,6 +8,7 @@
 #include "sealfiles/seal_name.h"
 
 #include "common/cp932.h"
+#include "common/password_text.h"
 #include "common/prompter.h"
 #include "common/regular_file.h"
 #include "common/write_failure.h"
@@ -97,7 +98,8 @@ CsvImport::Row CsvImport::readRow(const CsvLine& line, const std::filesystem::pa
         return {std::nullopt, rowRefusal(csvFile, line.number, *problem)};
     SealRecord seal;
     seal.name = fields[Name];
-    seal.password = fields[Password];
+    seal.password = passwordAsTyped(fields[Password]);
+    const bool passwordUpperCased = seal.password != fields[Password];
     auto& d = seal.definition;
     d.up1 = fields[Up1];
     d.up2 = fields[Up2];
@@ -112,7 +114,7 @@ CsvImport::Row CsvImport::readRow(const CsvLine& line, const std::filesystem::pa
     d.fonts = fontsForNewSeal(index_.sealFolder(), d.profile);
     if (auto problem = sealTextProblem(d))
         return {std::nullopt, rowRefusal(csvFile, line.number, *problem)};
-    return {std::move(seal), {}};
+    return {std::move(seal), {}, passwordUpperCased};
 }
 
 std::optional<std::string> CsvImport::readFile(const std::filesystem::path& csvFile,
@@ -211,7 +213,8 @@ ImportResult CsvImport::importRows(const std::filesystem::path& csvFile, int row
     std::istringstream in(*content);
     CsvLineReader reader(in);
     CsvLine line;
-    int imported = 0;
+    ImportResult result{ImportStatus::Completed, 0, 0};
+    int& imported = result.imported;
     while (reader.next(line)) {
         if (!line.isRow())
             continue;
@@ -224,12 +227,13 @@ ImportResult CsvImport::importRows(const std::filesystem::path& csvFile, int row
         if (!row.seal)
             return stop(ImportStatus::Stopped, row.problem, imported);
         if (!importRow(*row.seal))
-            return {ImportStatus::Stopped, imported};
+            return {ImportStatus::Stopped, imported, result.passwordsUpperCased};
         ++imported;
+        result.passwordsUpperCased += row.passwordUpperCased ? 1 : 0;
     }
     if (progress_)
         progress_(imported, rows);
-    return {ImportStatus::Completed, imported};
+    return result;
 }
 
 ImportResult CsvImport::run(const std::filesystem::path& csvFile) {
@@ -242,8 +246,13 @@ ImportResult CsvImport::run(const std::filesystem::path& csvFile) {
     if (!index_.hasRoomFor(check.rows))
         return stop(ImportStatus::Stopped, texts.tooManySeals, 0);
     const ImportResult result = importRows(csvFile, check.rows);
-    if (result.status == ImportStatus::Completed)
-        prompter_.showMessage(texts.completed.arg(result.imported), MessageIcon::Information);
+    if (result.status == ImportStatus::Completed) {
+        QString message = texts.completed.arg(result.imported);
+        if (result.passwordsUpperCased > 0)
+            message +=
+                QLatin1Char('\n') + texts.passwordsUpperCased.arg(result.passwordsUpperCased);
+        prompter_.showMessage(message, MessageIcon::Information);
+    }
     return result;
 }
 

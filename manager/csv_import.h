@@ -29,12 +29,17 @@ enum class ImportStatus {
 struct ImportResult {
     ImportStatus status = ImportStatus::Stopped;
     int imported = 0;
+    // Imported rows whose password had lower-case letters, stored in capitals.
+    int passwordsUpperCased = 0;
 };
 
 // Registers one seal per row of a CSV file into a seal index: the model of the
 // import dialog and of `vrmgr --import`. The whole file is checked before the
 // first seal is written; then the rows are written in file order, each like a
-// registration, until the end or the first failure.
+// registration, until the end or the first failure. Passwords are stored with
+// their letters in capitals, as the password boxes type them, so that a seal
+// imported with "keiri01" can be stamped with what a user types; the completion
+// message says how many changed.
 class CsvImport {
 public:
     CsvImport(SealIndex index, Prompter& prompter,
@@ -57,6 +62,7 @@ private:
     struct Row {
         std::optional<SealRecord> seal;
         QString problem;
+        bool passwordUpperCased = false;
     };
     Row readRow(const CsvLine& line, const std::filesystem::path& csvFile) const;
     struct FileCheck {

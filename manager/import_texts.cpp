@@ -28,6 +28,8 @@ const ImportTexts& importTexts() {
         QStringLiteral("CSVファイル %1 は通常のファイルではありません。"),
         QStringLiteral("CSVファイル %1 は%2バイトを越えています。"),
         QStringLiteral("CSVファイル %1: %2"),
+        QStringLiteral("パスワードの英小文字を大文字にして登録しました（%1件）。"
+                       "パスワード欄では英字が大文字で入力されるためです。"),
     };
     return texts;
 }

@@ -21,15 +21,16 @@ struct ImportTexts {
     QString completed;      // %1 rows imported
 
     // Messages of this program.
-    QString cancelled;        // %1 rows imported
-    QString atLine;           // %1 CSV path, %2 line number
-    QString readStopped;      // ends every refusal of a row
-    QString lineTooLong;      // %1 limit, %2 bytes of the line
-    QString fieldCount;       // %1 fields, %2 fewest, %3 most
-    QString caseOnlyInFile;   // %1 name, %2 line of the other row, %3 the other name
-    QString notRegularFile;   // %1 CSV path
-    QString fileTooLarge;     // %1 CSV path, %2 limit in bytes
-    QString otherReadFailure; // %1 CSV path, %2 the system's reason
+    QString cancelled;           // %1 rows imported
+    QString atLine;              // %1 CSV path, %2 line number
+    QString readStopped;         // ends every refusal of a row
+    QString lineTooLong;         // %1 limit, %2 bytes of the line
+    QString fieldCount;          // %1 fields, %2 fewest, %3 most
+    QString caseOnlyInFile;      // %1 name, %2 line of the other row, %3 the other name
+    QString notRegularFile;      // %1 CSV path
+    QString fileTooLarge;        // %1 CSV path, %2 limit in bytes
+    QString otherReadFailure;    // %1 CSV path, %2 the system's reason
+    QString passwordsUpperCased; // after the completion: %1 passwords stored in capitals
 };
 
 const ImportTexts& importTexts();

@@ -1,5 +1,6 @@
-// vrmgr: the seal manager. Until its window exists, it answers on the command line.
+// vrmgr: the seal manager. A verb runs without a window; otherwise the main dialog.
 #include "cli/verbs.h"
+#include "ui/vrmgr_app.h"
 
 #include "common/cli/verb_runner.h"
 
@@ -10,8 +11,16 @@
 #include <vector>
 
 int main(int argc, char** argv) {
+    using namespace vermil::cli;
+    const VerbChoice choice =
+        chooseVerb(vermil::vrmgrVerbs(), std::vector<std::string>(argv + 1, argv + argc), std::cin,
+                   std::cout, std::cerr);
+    if (!choice.call)
+        return exitCode(choice.status);
+    if (!choice.call->verb().run) {
+        vermil::VrmgrApp app(argc, argv);
+        return app.run();
+    }
     QCoreApplication app(argc, argv);
-    return vermil::cli::runVerbs(vermil::vrmgrVerbs(),
-                                 std::vector<std::string>(argv + 1, argv + argc), std::cin,
-                                 std::cout, std::cerr);
+    return exitCode(choice.call->run());
 }

@@ -45,4 +45,9 @@ bool MessageBoxPrompter::askYesNo(const QString& text, MessageIcon icon) {
     return box.exec() == QMessageBox::Yes;
 }
 
+bool MessageBoxPrompter::askOkCancel(const QString& text, MessageIcon icon) {
+    QMessageBox box(boxIcon(icon), caption_, text, QMessageBox::Ok | QMessageBox::Cancel, owner());
+    return box.exec() == QMessageBox::Ok;
+}
+
 } // namespace vermil

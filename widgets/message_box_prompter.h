@@ -18,6 +18,7 @@ public:
 
     void showMessage(const QString& text, MessageIcon icon = MessageIcon::Warning) override;
     bool askYesNo(const QString& text, MessageIcon icon = MessageIcon::Question) override;
+    bool askOkCancel(const QString& text, MessageIcon icon = MessageIcon::Question) override;
 
 private:
     QWidget* owner() const;

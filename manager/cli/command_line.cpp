@@ -13,6 +13,12 @@ constexpr Option indexOption[] = {
 };
 
 constexpr Verb verbs[] = {
+    {"",
+     "",
+     "open the manager window on the seal index the settings name",
+     nullptr,
+     {},
+     cli::VerbApplication::Widgets},
     {"--import", "CSVFILE", "register one seal per row of a CSV file (Shift-JIS text)", importVerb,
      indexOption},
     {"--list", "", "print the registered seals in list order", listVerb, indexOption},
@@ -20,13 +26,22 @@ constexpr Verb verbs[] = {
      "check every listed seal against its index entry and seal file: one line\n"
      "per seal, NAME: OK or NAME: NG and the reason",
      verifyVerb, indexOption},
+    {"--show", "NAME",
+     "print what the manager window shows of one seal, one field a line:\n"
+     "Name, Up2, Up1, Down, DateFormat, SizeX, SizeY, Profile (NAME in UTF-8)",
+     showVerb, indexOption},
+    {"--delete", "NAME",
+     "take a seal off the list, as Delete in the manager window does (without\n"
+     "its question); its seal file stays",
+     deleteVerb, indexOption},
 };
 
 constexpr cli::VerbTable table{
     "vrmgr",
     verbs,
     {},
-    "Exit status: 0 done, 1 the import stopped or a seal is NG, 2 usage or file error.\n"};
+    "Exit status: 0 done, 1 the import stopped, a seal is NG or NAME is not\n"
+    "registered, 2 usage or file error.\n"};
 
 } // namespace
 

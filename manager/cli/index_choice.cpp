@@ -1,5 +1,6 @@
 #include "verbs.h"
 
+#include "manager/main_dialog_texts.h"
 #include "sealfiles/seal_index.h"
 
 #include "common/cp932.h"
@@ -53,10 +54,7 @@ bool requireIndex(const std::string& indexPath, std::ostream& err) {
     if (indexFileExists(indexPath))
         return true;
     StderrPrompter prompter(err);
-    prompter.askYesNo(
-        QStringLiteral("WARNING 345: インデックスファイル ") + fromCp932(indexPath) +
-            QStringLiteral(" が存在しません。\nインデックスファイル設定を行いますか？"),
-        MessageIcon::Warning);
+    prompter.askYesNo(maindialogtexts::indexMissing(indexPath), MessageIcon::Warning);
     return false;
 }
 

@@ -12,8 +12,10 @@ namespace vermil {
 // messages to err and results to out in UTF-8, and never wait for input.
 const cli::VerbTable& vrmgrVerbs();
 
+cli::ExitStatus deleteVerb(const cli::VerbCall& call);
 cli::ExitStatus importVerb(const cli::VerbCall& call);
 cli::ExitStatus listVerb(const cli::VerbCall& call);
+cli::ExitStatus showVerb(const cli::VerbCall& call);
 cli::ExitStatus verifyVerb(const cli::VerbCall& call);
 
 // The seal index of this run: --index PATH, or the index the settings name.

@@ -23,6 +23,9 @@ using vermil::test::writeFile;
 namespace {
 
 const QString completed = QStringLiteral("インポート処理が完了しました。\n登録数：%1");
+const QString upperCased =
+    QStringLiteral("\nパスワードの英小文字を大文字にして登録しました（%1件）。"
+                   "パスワード欄では英字が大文字で入力されるためです。");
 
 struct ImportFixture {
     TempDir dir;
@@ -52,15 +55,16 @@ TEST(CsvImport, ImportsJapaneseRowsIntoANewFolder) {
     const ImportResult result = f.run(dataFile("manager/JapaneseSeals.csv"));
     EXPECT_EQ(result.status, ImportStatus::Completed);
     EXPECT_EQ(result.imported, 3);
-    EXPECT_EQ(f.prompter.messages, QStringList{completed.arg(3)});
+    EXPECT_EQ(result.passwordsUpperCased, 1);
+    EXPECT_EQ(f.prompter.messages, QStringList{completed.arg(3) + upperCased.arg(1)});
 
     const SealIndex index(f.indexFile.string());
     EXPECT_EQ(index.names(),
               (std::vector<std::string>{sjis("経理部長"), sjis("表示係"), sjis("ポスト")}));
     for (const auto& name : index.names())
         EXPECT_TRUE(verifySeal(index, name).passed()) << name;
-    // Passwords are taken as they stand, lower case and blanks included.
-    EXPECT_EQ(f.value(sjis("表示係"), "Password2"), hash6("lower pw", "VRMMGR"));
+    // Passwords are stored as a password box types them: capitals, blanks kept.
+    EXPECT_EQ(f.value(sjis("表示係"), "Password2"), hash6("LOWER PW", "VRMMGR"));
     const SealFileContent seal = verifySeal(index, sjis("表示係")).content;
     EXPECT_EQ(seal.up2, " ");
     EXPECT_EQ(seal.down, sjis("鈴木 一郎"));
@@ -318,4 +322,35 @@ TEST(CsvImport, AFileThatIsNotARegularFileIsRefusedAtOnce) {
         });
         EXPECT_EQ(result, std::optional<int>(0)) << csv;
     }
+}
+
+TEST(CsvImport, LowerCasePasswordsAreStoredAsThePasswordBoxTypesThem) {
+    struct Case {
+        const char* password; // UTF-8
+        const char* stored;
+    } cases[] = {
+        {"keiri01", "KEIRI01"},       {"Mixed-Case_9", "MIXED-CASE_9"},
+        {"ｋｅｉｒｉ", "ＫＥＩＲＩ"}, // full-width letters have capitals too
+        {"ひみつ", "ひみつ"},         {"SECRET", "SECRET"},
+    };
+    std::string csv;
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        csv += "P" + std::to_string(i) + "," + cases[i].password +
+               ",UP,U2,DOWN,osprf_vrm_default.xml,19,19,YYYY.MM.DD\r\n";
+    ImportFixture f;
+    writeFile(f.dir / "passwords.csv", sjis(csv));
+    const ImportResult result = f.run(f.dir / "passwords.csv");
+    EXPECT_EQ(result.status, ImportStatus::Completed);
+    EXPECT_EQ(result.passwordsUpperCased, 3);
+    EXPECT_EQ(f.prompter.messages, QStringList{completed.arg(5) + upperCased.arg(3)});
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(f.value("P" + std::to_string(i), "Password2"),
+                  hash6(sjis(cases[i].stored), "VRMMGR"))
+            << cases[i].password;
+
+    // Without a lower-case letter the completion message is the system's alone.
+    ImportFixture upper;
+    writeFile(upper.dir / "upper.csv", row("U1"));
+    upper.run(upper.dir / "upper.csv");
+    EXPECT_EQ(upper.prompter.messages, QStringList{completed.arg(1)});
 }

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <sys/stat.h>
 
@@ -70,8 +72,12 @@ void expectCodesMatchTheFiles(const std::filesystem::path& folder, const CsvSeal
     ASSERT_FALSE(sealFile.empty()) << seal.name;
     EXPECT_EQ(sealFile.find('\n'), std::string::npos);
 
+    // The import stores a password's letters in capitals, as the password box types them.
+    std::string typed = seal.password;
+    std::transform(typed.begin(), typed.end(), typed.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     const std::string password2 = readIniValue(index, section, "Password2").value_or("");
-    EXPECT_EQ(password2, hash6(seal.password, "VRMMGR")) << seal.name;
+    EXPECT_EQ(password2, hash6(typed, "VRMMGR")) << seal.name;
     EXPECT_EQ(readIniValue(index, section, "Hash").value_or(""),
               hash6(sealFile + password2, "VRM77G"))
         << seal.name;
@@ -93,7 +99,9 @@ TEST(VrmgrCommandLine, ImportListAndVerifyInAFreshHome) {
 
     const VrmgrRun imported = home.vrmgr({"--import", "seals.csv"});
     EXPECT_EQ(imported.exitCode, 0) << imported.err.toStdString();
-    EXPECT_EQ(imported.err, QStringLiteral("インポート処理が完了しました。\n登録数：3\n"));
+    EXPECT_EQ(imported.err, QStringLiteral("インポート処理が完了しました。\n登録数：3\n"
+                                           "パスワードの英小文字を大文字にして登録しました（1件）。"
+                                           "パスワード欄では英字が大文字で入力されるためです。\n"));
 
     const VrmgrRun listed = home.vrmgr({"--list"});
     EXPECT_EQ(listed.exitCode, 0);
@@ -158,13 +166,65 @@ TEST(VrmgrCommandLine, IndexOptionAndExitCodes) {
 
     const VrmgrRun help = home.vrmgr({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    for (const char* verb : {"--import", "--list", "--verify", "--index"})
+    for (const char* verb : {"--import", "--list", "--verify", "--show", "--delete", "--index"})
         EXPECT_TRUE(help.out.contains(QLatin1String(verb))) << verb;
-    const VrmgrRun bare = home.vrmgr({});
-    EXPECT_EQ(bare.exitCode, 2);
-    EXPECT_TRUE(bare.err.contains(QStringLiteral("Usage: vrmgr")));
+    // Without a verb it opens its window: without any display plugin it gets that far.
+    const test::ProgramRun bare = test::runProgram(QStringLiteral(VRMGR_PROGRAM), home.path(""), {},
+                                                   {}, {"QT_QPA_PLATFORM=vermil-test-no-display"});
+    EXPECT_NE(bare.err.find("Qt platform plugin"), std::string::npos) << bare.err;
+    EXPECT_EQ(bare.err.find("Usage:"), std::string::npos);
     EXPECT_EQ(home.vrmgr({"--bogus"}).exitCode, 2);
     EXPECT_EQ(home.vrmgr({"--import"}).exitCode, 2);
+}
+
+TEST(VrmgrCommandLine, ShowPrintsTheFieldsOfTheMainDialog) {
+    FreshHome home;
+    writeFile(home.path("seals.csv"), csvText());
+    ASSERT_EQ(home.vrmgr({"--import", "seals.csv"}).exitCode, 0);
+
+    const VrmgrRun shown = home.vrmgr({"--show", "表示係"});
+    EXPECT_EQ(shown.exitCode, 0) << shown.err.toStdString();
+    EXPECT_EQ(shown.out, QStringLiteral("Name: 表示係\nUp2:  \nUp1: 総務課\nDown: 鈴木\n"
+                                        "DateFormat: 'YY.MM.DD\nSizeX: 19\nSizeY: 19\n"
+                                        "Profile: osprf_vrm_default.xml\n"));
+    EXPECT_EQ(shown.err, "");
+
+    // A seal file that is gone: Warning 341, and the fields without it.
+    std::filesystem::remove(home.sealFolder() / "ポスト.vrm");
+    const VrmgrRun missing = home.vrmgr({"--show", "ポスト"});
+    EXPECT_EQ(missing.exitCode, 0);
+    EXPECT_TRUE(missing.err.startsWith(QStringLiteral("Warning 341 : Vermilファイル ")));
+    EXPECT_TRUE(missing.out.startsWith(QStringLiteral("Name: ポスト\nUp2: \nUp1: \nDown: ?\n")));
+
+    const VrmgrRun unknown = home.vrmgr({"--show", "経理"});
+    EXPECT_EQ(unknown.exitCode, 1);
+    EXPECT_EQ(unknown.out, "");
+    EXPECT_EQ(unknown.err, QStringLiteral("日付印名 経理 は登録されていません。\n"));
+}
+
+TEST(VrmgrCommandLine, DeleteTakesASealOffTheListWithoutAsking) {
+    FreshHome home;
+    writeFile(home.path("seals.csv"), csvText());
+    ASSERT_EQ(home.vrmgr({"--import", "seals.csv"}).exitCode, 0);
+
+    const VrmgrRun deleted = home.vrmgr({"--delete", "表示係"});
+    EXPECT_EQ(deleted.exitCode, 0) << deleted.err.toStdString();
+    EXPECT_EQ(deleted.err, "");
+    EXPECT_EQ(home.vrmgr({"--list"}).out, QStringLiteral("経理部長\nポスト\n"));
+    EXPECT_EQ(home.vrmgr({"--verify"}).exitCode, 0);
+    // Its section and seal file stay, as the window's delete leaves them.
+    EXPECT_TRUE(std::filesystem::exists(home.sealFolder() / "表示係.vrm"));
+    const std::filesystem::path index = home.sealFolder() / "index.dat";
+    EXPECT_TRUE(readIniValue(index, sjis("表示係"), "Hash").has_value());
+    EXPECT_EQ(readIniValue(index, "MAIN_VRM", "Number"), "2");
+
+    const VrmgrRun again = home.vrmgr({"--delete", "表示係"});
+    EXPECT_EQ(again.exitCode, 1);
+    EXPECT_EQ(again.err, QStringLiteral("日付印名 表示係 は登録されていません。\n"));
+    EXPECT_EQ(home.vrmgr({"--delete"}).exitCode, 2);
+    const VrmgrRun otherIndex = home.vrmgr({"--index", "none/index.dat", "--delete", "ポスト"});
+    EXPECT_EQ(otherIndex.exitCode, 2);
+    EXPECT_TRUE(otherIndex.err.startsWith(QStringLiteral("WARNING 345: ")));
 }
 
 TEST(VrmgrCommandLine, SpecialFilesAndUnusableIndexesExitWithTwo) {

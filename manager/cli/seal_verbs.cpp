@@ -1,0 +1,82 @@
+#include "verbs.h"
+
+#include "manager/main_dialog_texts.h"
+#include "manager/manager_dialog_model.h"
+
+#include "common/cp932.h"
+#include "common/hanko_folders.h"
+#include "common/stderr_prompter.h"
+
+#include <ostream>
+
+namespace vermil {
+namespace {
+
+// The seal named on the command line, in CP932; nullopt after a message.
+std::optional<std::string> sealNameOperand(const cli::VerbCall& call) {
+    const std::string& operand = call.operands().at(0);
+    auto name = utf8ToCp932(operand);
+    if (!name)
+        call.error() << "the seal name " << operand
+                     << " has characters without a Shift-JIS (CP932) form\n";
+    return name;
+}
+
+void showLine(std::ostream& out, std::string_view label, std::string_view value) {
+    out << label << ": " << cp932ToUtf8(value) << '\n';
+}
+
+} // namespace
+
+cli::ExitStatus showVerb(const cli::VerbCall& call) {
+    const auto indexPath = chooseIndexPath(call);
+    if (!indexPath || !requireIndex(*indexPath, call.err()))
+        return cli::ExitStatus::UsageOrFileError;
+    const auto name = sealNameOperand(call);
+    if (!name)
+        return cli::ExitStatus::UsageOrFileError;
+    StderrPrompter prompter(call.err());
+    ManagerDialogModel model(prompter, findHankoFolder(nullptr));
+    model.useIndex(*indexPath);
+    if (!model.selectName(*name)) {
+        prompter.showMessage(maindialogtexts::notRegistered(*name));
+        return cli::ExitStatus::Fault;
+    }
+    const ShownSeal& seal = model.shown();
+    const auto& labels = maindialogtexts::showLabels;
+    showLine(call.out(), labels.name, seal.name);
+    showLine(call.out(), labels.up2, seal.up2);
+    showLine(call.out(), labels.up1, seal.up1);
+    showLine(call.out(), labels.down, seal.down);
+    showLine(call.out(), labels.dateFormat, seal.dateFormat);
+    showLine(call.out(), labels.sizeX, seal.sizeX);
+    showLine(call.out(), labels.sizeY, seal.sizeY);
+    showLine(call.out(), labels.profile, seal.profile);
+    call.out().flush();
+    return cli::ExitStatus::Done;
+}
+
+cli::ExitStatus deleteVerb(const cli::VerbCall& call) {
+    const auto indexPath = chooseIndexPath(call);
+    if (!indexPath || !requireIndex(*indexPath, call.err()))
+        return cli::ExitStatus::UsageOrFileError;
+    const auto name = sealNameOperand(call);
+    if (!name)
+        return cli::ExitStatus::UsageOrFileError;
+    StderrPrompter prompter(call.err());
+    ManagerDialogModel model(prompter, findHankoFolder(nullptr));
+    model.useIndex(*indexPath);
+    switch (model.deleteSeal(*name)) {
+    case ManagerDialogModel::DeleteOutcome::Deleted:
+        return cli::ExitStatus::Done;
+    case ManagerDialogModel::DeleteOutcome::WriteFailed:
+        return cli::ExitStatus::UsageOrFileError;
+    case ManagerDialogModel::DeleteOutcome::NotRegistered:
+    case ManagerDialogModel::DeleteOutcome::NoSelection:
+    case ManagerDialogModel::DeleteOutcome::Declined:
+        break;
+    }
+    return cli::ExitStatus::Fault;
+}
+
+} // namespace vermil

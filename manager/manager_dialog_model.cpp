@@ -1,0 +1,175 @@
+#include "manager_dialog_model.h"
+
+#include "main_dialog_texts.h"
+#include "seal_picture_input.h"
+
+#include "common/cp932.h"
+#include "common/file_chooser.h"
+#include "common/hanko_folders.h"
+#include "common/prompter.h"
+
+#include <algorithm>
+
+namespace vermil {
+
+ManagerDialogModel::ManagerDialogModel(Prompter& prompter, std::string hankoFolder,
+                                       std::string versionText)
+    : prompter_(prompter), hankoFolder_(std::move(hankoFolder)),
+      versionText_(std::move(versionText)), settings_(nativePath(settingsFilePath(hankoFolder_))),
+      index_(defaultIndexPath(hankoFolder_)) {}
+
+void ManagerDialogModel::start(FileChooser& chooser) {
+    setIndexPath(resolveIndexPath(settings_, hankoFolder_));
+    if (indexFileExists(indexPath()))
+        settings_.setVermilDataFile(indexPath());
+    else if (prompter_.askYesNo(maindialogtexts::indexMissing(indexPath()), MessageIcon::Warning))
+        chooseIndexFile(chooser);
+    language_ = settings_.lang();
+    refreshList();
+}
+
+void ManagerDialogModel::useIndex(std::string indexPath) {
+    setIndexPath(std::move(indexPath));
+    language_ = settings_.lang();
+    refreshList();
+}
+
+void ManagerDialogModel::setIndexPath(std::string indexPath) {
+    index_ = SealIndex(std::move(indexPath));
+    // Read as empty it would look like an index without seals: say what it is.
+    if (const std::error_code problem = index_.fileProblem())
+        prompter_.showMessage(maindialogtexts::indexUnusable(
+                                  index_.path(), QString::fromStdString(problem.message())),
+                              MessageIcon::Warning);
+}
+
+void ManagerDialogModel::refreshList() {
+    const std::string selected = hasSelection() ? shown_.name : std::string();
+    const int row = selectedRow_;
+    names_ = index_.names();
+    if (!hasSelection())
+        return;
+    // The same row when it still holds the seal, else the seal's new row.
+    if (row < static_cast<int>(names_.size()) && names_[row] == selected)
+        return;
+    const auto at = std::find(names_.begin(), names_.end(), selected);
+    selectedRow_ = at == names_.end() ? -1 : static_cast<int>(at - names_.begin());
+    if (!hasSelection())
+        shown_ = {};
+}
+
+void ManagerDialogModel::selectRow(int row) {
+    if (row < 0 || row >= static_cast<int>(names_.size())) {
+        selectedRow_ = -1;
+        shown_ = {};
+        return;
+    }
+    selectedRow_ = row;
+    shown_ = readShownSeal(index_, names_[row], settings_, prompter_);
+}
+
+bool ManagerDialogModel::selectName(std::string_view name) {
+    const auto at = std::find(names_.begin(), names_.end(), name);
+    selectRow(at == names_.end() ? -1 : static_cast<int>(at - names_.begin()));
+    return hasSelection();
+}
+
+std::optional<SealDrawingInput> ManagerDialogModel::pictureInput(StampingTime time) const {
+    if (!hasSelection())
+        return std::nullopt;
+    return sealPictureInput(shown_, sealFolder(),
+                            static_cast<std::uint32_t>(colours_.colour(shown_.name)), time);
+}
+
+bool ManagerDialogModel::chooseIndexFile(FileChooser& chooser) {
+    FileChoice choice;
+    choice.title = maindialogtexts::indexChooserTitle;
+    choice.filter = maindialogtexts::indexChooserFilter;
+    choice.defaultSuffix = maindialogtexts::indexChooserSuffix;
+    choice.initialName = fromCp932(indexPath());
+    const auto chosen = chooser.chooseFile(choice);
+    if (!chosen)
+        return false;
+    const auto path = toCp932(*chosen);
+    if (!path) {
+        prompter_.showMessage(maindialogtexts::indexPathNotStorable(*chosen), MessageIcon::Warning);
+        return false;
+    }
+    setIndexPath(*path);
+    selectRow(-1);
+    refreshList();
+    settings_.setVermilDataFile(indexPath());
+    return true;
+}
+
+std::unique_ptr<RegisterSealModel> ManagerDialogModel::registerModel() const {
+    return std::make_unique<RegisterSealModel>(prompter_, settings_, index_, versionText_);
+}
+
+void ManagerDialogModel::registered(const RegisterSealModel& model) {
+    refreshList();
+    selectName(model.registeredName());
+}
+
+std::unique_ptr<EditSealModel> ManagerDialogModel::editModel() const {
+    if (!hasSelection()) {
+        prompter_.showMessage(maindialogtexts::noSealToEdit, MessageIcon::Warning);
+        return nullptr;
+    }
+    return std::make_unique<EditSealModel>(prompter_, index_, versionText_, shown_);
+}
+
+void ManagerDialogModel::edited() {
+    refreshList();
+    if (hasSelection())
+        selectRow(selectedRow_);
+}
+
+std::unique_ptr<ImportDialogModel> ManagerDialogModel::importModel() const {
+    return std::make_unique<ImportDialogModel>(prompter_, index_, versionText_);
+}
+
+void ManagerDialogModel::imported() {
+    refreshList();
+}
+
+ManagerSettingModel ManagerDialogModel::settingModel() const {
+    return ManagerSettingModel(settings_, language_);
+}
+
+void ManagerDialogModel::settingChosen(std::string language) {
+    language_ = std::move(language);
+}
+
+ManagerDialogModel::DeleteOutcome ManagerDialogModel::deleteSelected() {
+    refreshList();
+    if (!hasSelection()) {
+        prompter_.showMessage(maindialogtexts::noSealToDelete, MessageIcon::Warning);
+        return DeleteOutcome::NoSelection;
+    }
+    if (!prompter_.askOkCancel(maindialogtexts::confirmDelete, MessageIcon::Question))
+        return DeleteOutcome::Declined;
+    return removeAt(static_cast<std::size_t>(selectedRow_));
+}
+
+ManagerDialogModel::DeleteOutcome ManagerDialogModel::deleteSeal(std::string_view name) {
+    refreshList();
+    const auto at = std::find(names_.begin(), names_.end(), name);
+    if (at == names_.end()) {
+        prompter_.showMessage(maindialogtexts::notRegistered(name), MessageIcon::Warning);
+        return DeleteOutcome::NotRegistered;
+    }
+    return removeAt(static_cast<std::size_t>(at - names_.begin()));
+}
+
+ManagerDialogModel::DeleteOutcome ManagerDialogModel::removeAt(std::size_t position) {
+    if (!index_.remove(position)) {
+        prompter_.showMessage(maindialogtexts::deleteFailed, MessageIcon::Error);
+        return DeleteOutcome::WriteFailed;
+    }
+    selectRow(-1);
+    refreshList();
+    return DeleteOutcome::Deleted;
+}
+
+} // namespace vermil

@@ -1,0 +1,30 @@
+#include "manager_icon.h"
+
+#include "manager/main_dialog_texts.h"
+#include "render/seal_painter.h"
+
+#include <QPainter>
+#include <QPixmap>
+
+namespace vermil {
+
+QIcon managerIcon() {
+    SealDrawingInput seal;
+    seal.upperText1 = maindialogtexts::iconUpperText;
+    seal.sealDateText = maindialogtexts::iconDateText;
+    seal.lowerText = maindialogtexts::iconLowerText;
+    seal.penWidth = 6;
+    QIcon icon;
+    for (const int side : {16, 32, 64, 128}) {
+        QPixmap pixmap(side, side);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setViewport(0, 0, side, side);
+        paintScreenSealPicture(painter, seal);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+} // namespace vermil

@@ -1,0 +1,36 @@
+#include "manager_windows.h"
+
+#include "cabout_dlg.h"
+#include "cadd_dlg.h"
+#include "cdlg_import.h"
+#include "cdlg_setting.h"
+#include "cedit_dlg.h"
+
+namespace vermil {
+
+bool DialogWindows::runRegister(RegisterSealModel& model, Language language) {
+    CAddDlg dialog(model, fileChooser_, fontChooser_, language, parent_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool DialogWindows::runEdit(EditSealModel& model) {
+    CEditDlg dialog(model, fileChooser_, fontChooser_, parent_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void DialogWindows::runImport(ImportDialogModel& model, Language language) {
+    CDlgImport dialog(model, fileChooser_, language, parent_);
+    dialog.exec();
+}
+
+bool DialogWindows::runSetting(ManagerSettingModel& model) {
+    CDlgSetting dialog(model, parent_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void DialogWindows::runVersionBox() {
+    CAboutDlg dialog(parent_);
+    dialog.exec();
+}
+
+} // namespace vermil

@@ -1,0 +1,41 @@
+#include "vrmgr_app.h"
+
+#include "cvrmgr_dlg.h"
+#include "manager_icon.h"
+#include "manager_windows.h"
+
+#include "manager/manager_dialog_model.h"
+#include "render/seal_fonts.h"
+#include "widgets/dialog_file_chooser.h"
+#include "widgets/dialog_font_chooser.h"
+#include "widgets/message_box_prompter.h"
+
+#include "common/hanko_folders.h"
+#include "common/user_profile.h"
+
+namespace vermil {
+
+VrmgrApp::VrmgrApp(int& argc, char** argv) : application_(argc, argv) {
+    QApplication::setApplicationName(QString::fromLatin1(managerProfileTitle));
+    QApplication::setOrganizationName(QStringLiteral("Ombrel"));
+    QApplication::setWindowIcon(managerIcon());
+    installSealFontSubstitutions();
+}
+
+int VrmgrApp::run() {
+    // Message boxes and choosers open over the dialog that is active at the time:
+    // the main dialog, or the dialog it opened.
+    MessageBoxPrompter prompter(QString::fromLatin1(managerProfileTitle));
+    DialogFileChooser fileChooser;
+    DialogFontChooser fontChooser;
+    // The manager finds its hanko folder without a message.
+    ManagerDialogModel model(prompter, findHankoFolder(nullptr));
+    model.start(fileChooser);
+    DialogWindows windows(fileChooser, fontChooser);
+    CVrmgrDlg dialog(model, windows, fileChooser);
+    windows.setParentWidget(&dialog);
+    dialog.exec();
+    return 0;
+}
+
+} // namespace vermil
