@@ -34,8 +34,8 @@ struct ImportFixture {
     RecordingPrompter prompter;
 
     ImportResult run(const std::filesystem::path& csv) {
-        CsvImport import(SealIndex(indexFile.string()), prompter);
-        return import.run(csv);
+        CsvImport csvImport(SealIndex(indexFile.string()), prompter);
+        return csvImport.run(csv);
     }
     std::string value(std::string_view section, std::string_view key) const {
         return readIniValue(indexFile, section, key).value_or("<missing>");
@@ -221,17 +221,17 @@ TEST(CsvImport, FileAndWriteFailuresHaveTheirMessages) {
 TEST(CsvImport, ProgressCanCancel) {
     ImportFixture f;
     writeFile(f.dir / "in.csv", row("a") + row("b") + row("c"));
-    CsvImport import(SealIndex(f.indexFile.string()), f.prompter);
+    CsvImport csvImport(SealIndex(f.indexFile.string()), f.prompter);
     std::vector<std::pair<int, int>> calls;
-    import.setProgress([&calls](int done, int total) {
+    csvImport.setProgress([&calls](int done, int total) {
         calls.emplace_back(done, total);
-    return done < 2;
-});
-const ImportResult result = import.run(f.dir / "in.csv");
-EXPECT_EQ(result.status, ImportStatus::Cancelled);
-EXPECT_EQ(result.imported, 2);
-EXPECT_EQ(calls, (std::vector<std::pair<int, int>>{{0, 3}, {1, 3}, {2, 3}}));
-EXPECT_EQ(SealIndex(f.indexFile.string()).count(), 2);
+        return done < 2;
+    });
+    const ImportResult result = csvImport.run(f.dir / "in.csv");
+    EXPECT_EQ(result.status, ImportStatus::Cancelled);
+    EXPECT_EQ(result.imported, 2);
+    EXPECT_EQ(calls, (std::vector<std::pair<int, int>>{{0, 3}, {1, 3}, {2, 3}}));
+    EXPECT_EQ(SealIndex(f.indexFile.string()).count(), 2);
 }
 
 TEST(CsvImport, NamesThatDifferOnlyInLetterCaseAreRefusedBeforeAnyWrite) {

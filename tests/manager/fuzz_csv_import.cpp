@@ -31,9 +31,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     {
         std::ofstream(root / "in.csv", std::ios::binary) << bytes;
         vermil::RecordingPrompter prompter;
-        vermil::CsvImport import(vermil::SealIndex((root / "vrdata" / "index.dat").string()),
-                                 prompter);
-        const vermil::ImportResult result = import.run(root / "in.csv");
+        vermil::CsvImport csvImport(vermil::SealIndex((root / "vrdata" / "index.dat").string()),
+                                    prompter);
+        const vermil::ImportResult result = csvImport.run(root / "in.csv");
         if (result.imported < 0 || result.imported > vermil::maxSealCount ||
             prompter.messages.size() != 1)
             __builtin_trap();

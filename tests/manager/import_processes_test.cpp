@@ -53,15 +53,15 @@ std::string rows(const std::string& prefix, int count) {
     return text;
 }
 
-ImportResult import(const std::filesystem::path& index, const std::filesystem::path& csv,
-                    RecordingPrompter& prompter) {
+ImportResult importCsv(const std::filesystem::path& index, const std::filesystem::path& csv,
+                       RecordingPrompter& prompter) {
     CsvImport model(SealIndex(index.string()), prompter);
     return model.run(csv);
 }
 
 int importInChild(const std::filesystem::path& index, const std::filesystem::path& csv) {
     RecordingPrompter prompter;
-    return import(index, csv, prompter).status == ImportStatus::Completed ? 0 : 1;
+    return importCsv(index, csv, prompter).status == ImportStatus::Completed ? 0 : 1;
 }
 
 // Every listed seal is whole: listed once, with a section and a seal file whose
@@ -186,7 +186,7 @@ TEST(ImportProcesses, TwoImportsAtOnceKeepEverySealAndTheLimit) {
         // A third one over the limit is refused before it writes anything.
         RecordingPrompter prompter;
         const std::string before = test::readFile(indexFile);
-        EXPECT_EQ(import(indexFile, dir / "c.csv", prompter).status, ImportStatus::Stopped);
+        EXPECT_EQ(importCsv(indexFile, dir / "c.csv", prompter).status, ImportStatus::Stopped);
         EXPECT_EQ(prompter.messages,
                   QStringList{QStringLiteral("Error351: 最大登録数100を越える可能性があります。"
                                              "読み込み処理を中止します。")});
@@ -198,7 +198,7 @@ TEST(ImportProcesses, AtTheLimitOnlyOneOfTwoImportsGetsIn) {
     RamDir dir;
     writeFile(dir / "base.csv", rows("base", 99));
     RecordingPrompter prompter;
-    ASSERT_EQ(import(dir / "base" / "index.dat", dir / "base.csv", prompter).imported, 99);
+    ASSERT_EQ(importCsv(dir / "base" / "index.dat", dir / "base.csv", prompter).imported, 99);
     writeFile(dir / "x.csv", rows("x", 1));
     writeFile(dir / "y.csv", rows("y", 1));
     for (int round = 0; round < 10; ++round) {
