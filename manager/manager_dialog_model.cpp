@@ -149,7 +149,7 @@ ManagerDialogModel::DeleteOutcome ManagerDialogModel::deleteSelected() {
     }
     if (!prompter_.askOkCancel(maindialogtexts::confirmDelete, MessageIcon::Question))
         return DeleteOutcome::Declined;
-    return removeAt(static_cast<std::size_t>(selectedRow_));
+    return removeAt(static_cast<std::size_t>(selectedRow_), names_[std::size_t(selectedRow_)]);
 }
 
 ManagerDialogModel::DeleteOutcome ManagerDialogModel::deleteSeal(std::string_view name) {
@@ -159,11 +159,21 @@ ManagerDialogModel::DeleteOutcome ManagerDialogModel::deleteSeal(std::string_vie
         prompter_.showMessage(maindialogtexts::notRegistered(name), MessageIcon::Warning);
         return DeleteOutcome::NotRegistered;
     }
-    return removeAt(static_cast<std::size_t>(at - names_.begin()));
+    return removeAt(static_cast<std::size_t>(at - names_.begin()), *at);
 }
 
-ManagerDialogModel::DeleteOutcome ManagerDialogModel::removeAt(std::size_t position) {
-    if (!index_.remove(position)) {
+ManagerDialogModel::DeleteOutcome ManagerDialogModel::removeAt(std::size_t position,
+                                                               std::string name) {
+    switch (index_.remove(position, name)) {
+    case SealIndex::RemoveOutcome::Removed:
+        break;
+    case SealIndex::RemoveOutcome::NotListed:
+        // Another program took it off the list meanwhile: show the list as it is.
+        selectRow(-1);
+        refreshList();
+        prompter_.showMessage(maindialogtexts::notRegistered(name), MessageIcon::Warning);
+        return DeleteOutcome::NotRegistered;
+    case SealIndex::RemoveOutcome::WriteFailed:
         prompter_.showMessage(maindialogtexts::deleteFailed, MessageIcon::Error);
         return DeleteOutcome::WriteFailed;
     }

@@ -90,7 +90,7 @@ public:
 
 private:
     void setIndexPath(std::string indexPath);
-    DeleteOutcome removeAt(std::size_t position);
+    DeleteOutcome removeAt(std::size_t position, std::string name);
 
     Prompter& prompter_;
     std::string hankoFolder_;

@@ -187,24 +187,43 @@ SealIndexEntry SealIndex::readEntry(std::string_view name, IndexReader reader) c
 }
 
 bool SealIndex::remove(std::size_t position) const {
+    return removeListed([position](const std::vector<std::string>& list) {
+               return position < list.size() ? std::optional<std::size_t>(position) : std::nullopt;
+           }) == RemoveOutcome::Removed;
+}
+
+SealIndex::RemoveOutcome SealIndex::remove(std::size_t position, std::string_view name) const {
+    return removeListed([position, name](const std::vector<std::string>& list) {
+        if (position < list.size() && list[position] == name)
+            return std::optional<std::size_t>(position);
+        const auto at = std::find(list.begin(), list.end(), name);
+        return at == list.end() ? std::nullopt : std::optional<std::size_t>(at - list.begin());
+    });
+}
+
+SealIndex::RemoveOutcome SealIndex::removeListed(
+    const std::function<std::optional<std::size_t>(const std::vector<std::string>&)>& pick) const {
     if (!exists())
-        return false;
+        return RemoveOutcome::NotListed;
     bool found = false;
     const IniWriteOutcome written = updateIniFile(
         nativeFile(), [&](const IniSnapshot& index) -> std::optional<std::vector<IniWrite>> {
             // Read whole, so that the names that stay are written back unchanged.
             std::vector<std::string> list = namesIn(index, wideRoom);
-            if (position >= list.size())
+            const std::optional<std::size_t> position = pick(list);
+            if (!position)
                 return std::nullopt;
             found = true;
-            list.erase(list.begin() + static_cast<std::ptrdiff_t>(position));
+            list.erase(list.begin() + static_cast<std::ptrdiff_t>(*position));
             std::vector<IniWrite> writes{
                 {std::string(mainSection), "Number", std::to_string(list.size())}};
             for (std::size_t i = 0; i < list.size(); ++i)
                 writes.push_back({std::string(mainSection), listKey(static_cast<int>(i)), list[i]});
             return writes;
         });
-    return found && written.written();
+    if (!found)
+        return RemoveOutcome::NotListed;
+    return written.written() ? RemoveOutcome::Removed : RemoveOutcome::WriteFailed;
 }
 
 } // namespace vermil

@@ -113,7 +113,19 @@ public:
     // fails). The seal's section, its seal file and the stale last list key are kept.
     bool remove(std::size_t position) const;
 
+    enum class RemoveOutcome { Removed, NotListed, WriteFailed };
+    // The same for the seal `name` that a list showed at `position`: under the lock
+    // the name is looked for at that position first, then anywhere in the list, so
+    // a list that another program changed meanwhile never loses the wrong seal.
+    RemoveOutcome remove(std::size_t position, std::string_view name) const;
+
 private:
+    // Removes the list entry that `pick` chooses from the names as they are under
+    // the lock; nullopt leaves the index as it is.
+    RemoveOutcome removeListed(
+        const std::function<std::optional<std::size_t>(const std::vector<std::string>&)>& pick)
+        const;
+
     std::string path_;
     std::string sealFolder_;
 };

@@ -87,6 +87,24 @@ TEST(SealIndex, DeleteRenumbersAndKeepsTheRest) {
     EXPECT_FALSE(f.index.remove(2));
 }
 
+TEST(SealIndex, DeletingTheSealAListShowedNeverTakesAnotherOne) {
+    // The manager showed one, two, three; another program deleted "one" meanwhile,
+    // so "two" now stands at position 0 and position 1 holds "three".
+    IndexFixture f;
+    for (const char* name : {"one", "two", "three"})
+        ASSERT_EQ(f.add(name).status, SealWriteStatus::Written);
+    ASSERT_TRUE(f.index.remove(0));
+    EXPECT_EQ(f.index.remove(1, "two"), SealIndex::RemoveOutcome::Removed);
+    EXPECT_EQ(f.index.names(), (std::vector<std::string>{"three"}));
+
+    const std::string before = readFile(f.dir / "vrdata" / "index.dat");
+    EXPECT_EQ(f.index.remove(0, "two"), SealIndex::RemoveOutcome::NotListed);
+    EXPECT_EQ(f.index.remove(0, "THREE"), SealIndex::RemoveOutcome::NotListed);
+    EXPECT_EQ(readFile(f.dir / "vrdata" / "index.dat"), before);
+    EXPECT_EQ(f.index.remove(0, "three"), SealIndex::RemoveOutcome::Removed);
+    EXPECT_TRUE(f.index.names().empty());
+}
+
 TEST(SealIndex, RegisterAgainAfterDeleteTakesAFreshListKey) {
     IndexFixture f;
     ASSERT_EQ(f.add("a", "OLD").status, SealWriteStatus::Written);
