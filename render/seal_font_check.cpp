@@ -2,6 +2,8 @@
 
 #include "render/seal_fonts.h"
 
+#include "common/prompter.h"
+
 #include <QFontDatabase>
 
 namespace vermil {
@@ -28,6 +30,32 @@ std::string missingSealFontsNotice(const SealFontAvailability& availability) {
            availability.missingFamilies.join(QStringLiteral(", ")).toStdString() +
            "), so Japanese seal texts may show as empty boxes; install the packages "
            "fonts-ipafont-gothic and fonts-ipafont-mincho";
+}
+
+QString missingSealFontsMessage(const SealFontAvailability& availability, Language language) {
+    if (!availability.noneInstalled()) {
+        return {};
+    }
+    const QString families = availability.missingFamilies.join(QStringLiteral(", "));
+    if (language == Language::Japanese) {
+        return QStringLiteral("印影のフォント（%1）がひとつもインストールされていないため、印影の"
+                              "日本語の文字が四角で表示されることがあります。パッケージ "
+                              "fonts-ipafont-gothic と fonts-ipafont-mincho をインストールして"
+                              "ください。")
+            .arg(families);
+    }
+    return QStringLiteral("None of the seal fonts is installed (%1), so Japanese seal texts may "
+                          "show as empty boxes. Install the packages fonts-ipafont-gothic and "
+                          "fonts-ipafont-mincho.")
+        .arg(families);
+}
+
+void warnOfMissingSealFonts(Prompter& prompter, Language language,
+                            const SealFontAvailability& availability) {
+    const QString message = missingSealFontsMessage(availability, language);
+    if (!message.isEmpty()) {
+        prompter.showMessage(message, MessageIcon::Warning);
+    }
 }
 
 } // namespace vermil

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/language.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -31,5 +33,19 @@ SealFontAvailability installedSealFontAvailability();
 // One line for the terminal (UTF-8, no line end) when no seal family is installed,
 // naming the missing families and their packages; empty otherwise.
 std::string missingSealFontsNotice(const SealFontAvailability& availability);
+
+// The same for a window's message box, in the language of its captions; empty
+// when a seal family is installed.
+QString missingSealFontsMessage(const SealFontAvailability& availability, Language language);
+
+} // namespace vermil
+
+namespace vermil {
+class Prompter;
+
+// Says so once through the prompter when no seal family is installed: a window
+// calls it as it opens, before any seal is drawn.
+void warnOfMissingSealFonts(Prompter& prompter, Language language,
+                            const SealFontAvailability& availability);
 
 } // namespace vermil

@@ -10,6 +10,7 @@
 #include "common/user_profile.h"
 #include "common/write_failure.h"
 #include "render/picture_size.h"
+#include "render/seal_font_check.h"
 #include "stamper/native_data_archive.h"
 #include "stamper/pdf/pdf_stamping.h"
 #include "stamper/pdf_seal.h"
@@ -160,6 +161,10 @@ ExitStatus runStampPdfVerb(const VerbCall& call) {
         return ExitStatus::UsageOrFileError;
     // The stamped copy is on disk: OK logs the stamp and remembers its fields.
     model.accept();
+    // The copy is made all the same: the warning says why its seal's texts may be boxes.
+    if (const std::string notice = missingSealFontsNotice(installedSealFontAvailability());
+        !notice.empty())
+        call.error() << notice << "\n";
     return ExitStatus::Done;
 }
 

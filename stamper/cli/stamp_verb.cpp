@@ -10,6 +10,7 @@
 #include "common/stderr_prompter.h"
 #include "common/user_profile.h"
 #include "render/picture_size.h"
+#include "render/seal_font_check.h"
 #include "render/stamp_picture.h"
 #include "stamper/native_data.h"
 #include "stamper/seal_dialog_document.h"
@@ -118,6 +119,10 @@ ExitStatus runStampVerb(const VerbCall& call) {
         return ExitStatus::UsageOrFileError;
     // The checks passed: OK logs the stamp and remembers its fields.
     model.accept();
+    if (request->picture)
+        if (const std::string notice = missingSealFontsNotice(installedSealFontAvailability());
+            !notice.empty())
+            call.error() << notice << "\n";
     return ExitStatus::Done;
 }
 

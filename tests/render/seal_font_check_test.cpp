@@ -2,6 +2,8 @@
 
 #include "render/seal_fonts.h"
 
+#include "common/recording_prompter.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -51,6 +53,24 @@ TEST(SealFontCheckTest, NoticeNamesTheMissingFamiliesAndTheirPackages) {
                       "IPAMincho, IPAPMincho), so Japanese seal texts may show as empty boxes; "
                       "install the packages fonts-ipafont-gothic and fonts-ipafont-mincho");
     EXPECT_EQ(notice.find('\n'), std::string::npos);
+}
+
+TEST(SealFontCheckTest, AWindowSaysItOnceInItsLanguageAndOnlyWhenNoSealFontIsThere) {
+    const SealFontAvailability none = sealFontAvailability([](const QString&) { return false; });
+    const SealFontAvailability one =
+        sealFontAvailability([](const QString& family) { return family == "IPAMincho"; });
+    for (const Language language : {Language::Japanese, Language::English}) {
+        RecordingPrompter prompter;
+        warnOfMissingSealFonts(prompter, language, one);
+        EXPECT_TRUE(prompter.messages.empty());
+        warnOfMissingSealFonts(prompter, language, none);
+        ASSERT_EQ(prompter.messages.size(), 1u);
+        const QString text = prompter.messages.front();
+        EXPECT_TRUE(text.contains("IPAPGothic, IPAGothic, IPAMincho, IPAPMincho"))
+            << text.toStdString();
+        EXPECT_TRUE(text.contains("fonts-ipafont-gothic")) << text.toStdString();
+        EXPECT_EQ(text.contains(QStringLiteral("インストール")), language == Language::Japanese);
+    }
 }
 
 } // namespace

@@ -180,4 +180,18 @@ TEST_F(VermilinStampPdf, InfoOnAPdfWithoutStampsSaysSo) {
     EXPECT_EQ(info.err, "vermilin: in.pdf carries no stamp\n");
 }
 
+TEST_F(VermilinStampPdf, SaysOnceWhenNoSealFontIsInstalled) {
+    // A font configuration that forgets every font folder: no face at all.
+    writeFile(home / ".config/fontconfig/fonts.conf",
+              "<?xml version=\"1.0\"?>\n<fontconfig><reset-dirs/></fontconfig>\n");
+    const ProgramRun stamped =
+        stampPdf({"in.pdf", "--out", "out.pdf", "--at", "20,20", "--seal", "経理部長"});
+    EXPECT_EQ(stamped.exitCode, 0) << stamped.err; // the copy is still made
+    EXPECT_TRUE(std::filesystem::exists(home / "out.pdf"));
+    EXPECT_EQ(stamped.err,
+              "vermilin: warning: none of the seal fonts is installed (IPAPGothic, IPAGothic, "
+              "IPAMincho, IPAPMincho), so Japanese seal texts may show as empty boxes; install "
+              "the packages fonts-ipafont-gothic and fonts-ipafont-mincho\n");
+}
+
 } // namespace
