@@ -16,12 +16,12 @@ class CVermilinDoc;
 // after the seal dialog's outputs were copied into the document. Throws
 // NativeDataError when the stamp's texts are too long to store, and
 // PdfStampFailure when the picture cannot be made.
-PdfSeal pdfSealOf(CVermilinDoc& document,
-                  std::chrono::system_clock::time_point stampedAt = std::chrono::system_clock::now());
+PdfSeal
+pdfSealOf(CVermilinDoc& document,
+          std::chrono::system_clock::time_point stampedAt = std::chrono::system_clock::now());
 
 // The file name a save dialog proposes for the stamped copy of `input`: beside it,
 // its name followed by "-承認" (Japanese) or "-stamped" (English), ".pdf".
-std::filesystem::path proposedStampedPdfPath(const std::filesystem::path& input,
-                                             Language language);
+std::filesystem::path proposedStampedPdfPath(const std::filesystem::path& input, Language language);
 
 } // namespace vermil

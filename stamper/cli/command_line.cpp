@@ -4,6 +4,7 @@
 #include "info_verb.h"
 #include "render_verb.h"
 #include "server_verbs.h"
+#include "stamp_pdf_verb.h"
 #include "stamp_verb.h"
 
 namespace vermil::cli {
@@ -12,6 +13,7 @@ namespace {
 constexpr Option renderOptions[] = {
     {"--out", "FILE.svg|.png|.pdf", "", true},
     {"--dpi", "N", ""},
+    {"--number", "N", "from a stamped PDF: the stamp numbered N by --info (default 1)"},
 };
 
 constexpr Option stampOptions[] = {
@@ -27,6 +29,22 @@ constexpr Option stampOptions[] = {
     {"--no-save-password", "", "forget a remembered password"},
     {"--picture", "FILE.svg|.png|.pdf", "also write the stamp's picture"},
     {"--dpi", "N", ""},
+};
+
+constexpr Option stampPdfOptions[] = {
+    {"--out", "OUT.pdf", "the stamped copy (never the input itself)", true},
+    {"--at", "X,Y", "the seal's top-left corner, in mm from the page's top-left corner", true},
+    {"--page", "N", "the page to stamp (default 1)"},
+    {"--seal", "NAME", "the seal to use, by its exact name (default: the one used last)"},
+    {"--document-no", "TEXT", ""},
+    {"--name", "TEXT", ""},
+    {"--section", "TEXT", ""},
+    {"--date", "TEXT", ""},
+    {"--comment", "TEXT", ""},
+    {"--seal-date", "TEXT", ""},
+    {"--password-stdin", "", "read the seal password from the first line of standard input"},
+    {"--save-password", "", "remember the password for the next stamp"},
+    {"--no-save-password", "", "forget a remembered password"},
 };
 
 constexpr Option changePasswordOptions[] = {
@@ -75,10 +93,14 @@ constexpr Verb verbs[] = {
      {},
      VerbApplication::Core,
      unregserverAliases},
-    {"--info", "STAMPFILE", "print who stamped, when, and with which fields", runInfoVerb},
+    {"--info", "STAMPFILE",
+     "print who stamped, when, and with which fields; for a stamped PDF, every\n"
+     "stamp in it with its page and position",
+     runInfoVerb},
     {"--render", "STAMPFILE",
-     "draw the stamp's picture (PNG at 600 dpi unless --dpi says otherwise)", runRenderVerb,
-     renderOptions, VerbApplication::Gui},
+     "draw the stamp's picture (PNG at 600 dpi unless --dpi says otherwise); also\n"
+     "one of the stamps of a stamped PDF",
+     runRenderVerb, renderOptions, VerbApplication::Gui},
     {"--stamp", "STAMPFILE",
      "stamp without a window: the seal's checks and password, then the stamp object\n"
      "in STAMPFILE (created when missing), its picture with --picture, the stamp log\n"
@@ -86,6 +108,12 @@ constexpr Verb verbs[] = {
      "The password is never an argument: --password-stdin, else $VERMIL_PASSWORD,\n"
      "else the remembered one. A failed check or password writes nothing.",
      runStampVerb, stampOptions, VerbApplication::Gui},
+    {"--stamp-pdf", "IN.pdf",
+     "stamp a copy of a PDF: the whole stamp as --stamp makes it, the seal drawn on\n"
+     "the page as vector art and the stamp object attached to the copy. IN.pdf is\n"
+     "never changed. Refused with exit 2, writing nothing: not a PDF, damaged,\n"
+     "encrypted, digitally signed, no such page, the seal not wholly on the page.",
+     runStampPdfVerb, stampPdfOptions, VerbApplication::Gui},
     {"--change-password", "",
      "change a seal's password: the old password, the new one and the new one again\n"
      "as three lines of standard input",

@@ -3,7 +3,8 @@
 #include "common/cp932.h"
 #include "common/hanko_folders.h"
 #include "common/hanko_settings.h"
-#include "stamp_file_reading.h"
+#include "common/language.h"
+#include "stamp_sources.h"
 #include "stamper/stamp_information_text.h"
 
 #include <filesystem>
@@ -32,10 +33,18 @@ std::string terminalText(std::string_view cp932Text) {
 } // namespace
 
 ExitStatus runInfoVerb(const VerbCall& call) {
-    const auto stamp = readStampFile(call.operands().at(0), call.err());
-    if (!stamp)
+    const auto stamps = readStamps(call.operands().at(0), call.err());
+    if (!stamps)
         return ExitStatus::UsageOrFileError;
-    call.out() << terminalText(stampInformationText(*stamp, settingsLanguage()));
+    const std::string language = settingsLanguage();
+    for (std::size_t i = 0; i < stamps->size(); ++i) {
+        const FoundStamp& found = (*stamps)[i];
+        if (found.inPdf)
+            call.out() << (i > 0 ? "\n" : "")
+                       << pdfStampHeading(i + 1, stamps->size(), *found.inPdf, languageOf(language))
+                       << "\n";
+        call.out() << terminalText(stampInformationText(found.stamp, language));
+    }
     call.out().flush();
     return ExitStatus::Done;
 }

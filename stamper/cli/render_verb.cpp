@@ -4,7 +4,9 @@
 #include "render/picture_size.h"
 #include "render/seal_font_check.h"
 #include "render/stamp_picture.h"
-#include "stamp_file_reading.h"
+#include "stamp_sources.h"
+
+#include <limits>
 
 #include <ostream>
 
@@ -14,9 +16,19 @@ ExitStatus runRenderVerb(const VerbCall& call) {
     const auto dpi = call.wholeNumber("--dpi", defaultPictureDpi, minPictureDpi, maxPictureDpi);
     if (!dpi)
         return ExitStatus::UsageOrFileError;
-    const auto stamp = readStampFile(call.operands().at(0), call.err());
-    if (!stamp)
+    const auto number = call.wholeNumber("--number", 1, 1, std::numeric_limits<int>::max());
+    if (!number)
         return ExitStatus::UsageOrFileError;
+    const auto stamps = readStamps(call.operands().at(0), call.err());
+    if (!stamps)
+        return ExitStatus::UsageOrFileError;
+    if (static_cast<std::size_t>(*number) > stamps->size()) {
+        call.error() << call.operands().at(0) << " holds " << stamps->size()
+                     << (stamps->size() == 1 ? " stamp" : " stamps") << "; there is no stamp "
+                     << *number << "\n";
+        return ExitStatus::UsageOrFileError;
+    }
+    const StampRecord* stamp = &(*stamps)[static_cast<std::size_t>(*number - 1)].stamp;
     // The sizes are stored CP932 text and may show in the message: UTF-8 on the terminal.
     const std::string error =
         writeStampPicture(stamp->drawing, cp932ToUtf8(stamp->sizeX), cp932ToUtf8(stamp->sizeY),

@@ -35,4 +35,15 @@ inline std::string pictureNotWritten(std::string_view stampFile, std::string_vie
 }
 inline constexpr std::string_view cannotReplace = "the file could not be replaced";
 
+// --stamp-pdf
+inline constexpr std::string_view badPosition =
+    "--at takes the seal's position as X,Y in millimetres from the top-left corner of the "
+    "page, for example --at 150,20";
+inline constexpr std::string_view outIsIn =
+    "--out names the input PDF itself; the input is never changed: name another file";
+inline std::string pdfNotWritten(std::string_view file, std::string_view reason) {
+    return "cannot write the stamped PDF to " + std::string(file) + ": " + std::string(reason) +
+           "; nothing was logged or remembered";
+}
+
 } // namespace vermil::cli::stampverbtexts

@@ -20,12 +20,26 @@ enum class PdfRefusal {
 };
 
 // A refusal with its details: `detail` is qpdf's reason for Damaged and the
-// system's reason for Unreadable (UTF-8), the page count for PageOutOfRange.
+// system's reason for Unreadable (UTF-8); `page` the page asked for, with the
+// document's page count (PageOutOfRange) or that page's visible size and the
+// seal's (OutsidePage).
 struct PdfProblem {
     PdfRefusal refusal = PdfRefusal::Unreadable;
     std::string detail;
+    int page = 0;
     int pageCount = 0;
+    double pageWidthMm = 0;
+    double pageHeightMm = 0;
+    double sealWidthMm = 0;
+    double sealHeightMm = 0;
 };
+
+inline PdfProblem pdfProblem(PdfRefusal refusal, std::string detail = {}) {
+    PdfProblem problem;
+    problem.refusal = refusal;
+    problem.detail = std::move(detail);
+    return problem;
+}
 
 // The message for `problem` about `fileUtf8`, one or two sentences in the
 // language, UTF-8.

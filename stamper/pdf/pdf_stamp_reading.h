@@ -23,8 +23,8 @@ struct PdfStampFound {
 // The stamps attached to a PDF, in the order they were made. NoStamps when it
 // carries none; the other refusals as PdfToStamp::open gives them (a signed PDF
 // is read all the same).
-std::variant<std::vector<PdfStampFound>, PdfProblem> readPdfStamps(
-    const std::filesystem::path& file);
+std::variant<std::vector<PdfStampFound>, PdfProblem>
+readPdfStamps(const std::filesystem::path& file);
 std::variant<std::vector<PdfStampFound>, PdfProblem> readPdfStampsFromBytes(std::string bytes);
 
 // True when `head` (the first bytes of a file) looks like a PDF: "%PDF-" within

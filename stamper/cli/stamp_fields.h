@@ -1,0 +1,53 @@
+#pragma once
+
+#include "common/cli/verb_call.h"
+#include "stamper/seal_dialog_model.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace vermil {
+class CVermilinDoc;
+}
+
+namespace vermil::cli {
+
+// What the stamping verbs (--stamp, --stamp-pdf) take over the seal dialog's
+// fields, every text in CP932; an absent option leaves the remembered value.
+struct StampFields {
+    std::optional<std::string> seal;
+    std::optional<std::string> documentNumber;
+    std::optional<std::string> name;
+    std::optional<std::string> section;
+    std::optional<std::string> approvalDate;
+    std::optional<std::string> comment;
+    std::optional<std::string> sealDate;
+    std::optional<std::string> password;
+    std::optional<bool> savePassword;
+};
+
+// The field options and the save-password flags; nullopt after a message.
+std::optional<StampFields> readStampFields(const VerbCall& call);
+
+// The password: the first line of standard input with --password-stdin, else
+// VERMIL_PASSWORD; left absent for the remembered one. False after a message.
+// Read last, once every other check of the command line passed.
+bool readStampPassword(const VerbCall& call, StampFields& fields);
+
+// False after a message when the folder that would hold `file` does not exist.
+bool requireFolder(const VerbCall& call, const std::filesystem::path& file);
+
+// --seal by its exact name, else the preselection of start-up; false when that
+// seal failed its checks (the model showed why) or is not listed (said here).
+bool sealChosen(const VerbCall& call, SealDialogModel& model, const StampFields& fields,
+                const CVermilinDoc& document);
+
+// The given fields over the remembered ones.
+void setStampFields(SealDialogModel& model, const StampFields& fields);
+
+// The seal dialog's checks, with the hint that no password came when it was
+// that; true when the stamp may be made.
+bool stampChecksPass(const VerbCall& call, SealDialogModel& model, const StampFields& fields);
+
+} // namespace vermil::cli

@@ -1,0 +1,166 @@
+#include "stamp_pdf_verb.h"
+
+#include "stamp_fields.h"
+#include "stamp_verb_texts.h"
+#include "verb_document.h"
+
+#include "common/atomic_file.h"
+#include "common/cp932.h"
+#include "common/stderr_prompter.h"
+#include "common/user_profile.h"
+#include "common/write_failure.h"
+#include "render/picture_size.h"
+#include "stamper/native_data_archive.h"
+#include "stamper/pdf/pdf_stamping.h"
+#include "stamper/pdf_seal.h"
+#include "stamper/seal_dialog_document.h"
+
+#include <charconv>
+#include <cmath>
+#include <ostream>
+
+namespace vermil::cli {
+namespace {
+
+namespace t = stampverbtexts;
+
+constexpr int maxPageNumber = 1'000'000;
+
+struct PdfStampRequest {
+    std::filesystem::path in;
+    std::filesystem::path out;
+    PdfPlacement at;
+    StampFields fields;
+};
+
+std::optional<double> millimetresOf(std::string_view text) {
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+// "X,Y" in millimetres.
+bool readPosition(const VerbCall& call, PdfPlacement& at) {
+    const std::string text = call.value("--at").value_or("");
+    const std::size_t comma = text.find(',');
+    const auto x = comma == std::string::npos ? std::nullopt : millimetresOf(text.substr(0, comma));
+    const auto y =
+        comma == std::string::npos ? std::nullopt : millimetresOf(text.substr(comma + 1));
+    if (!x || !y) {
+        call.error() << t::badPosition << "\n";
+        return false;
+    }
+    at.xMm = *x;
+    at.yMm = *y;
+    return true;
+}
+
+// The same file under another name, through a link, or the very same name.
+bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code ec;
+    if (std::filesystem::equivalent(a, b, ec))
+        return true;
+    return std::filesystem::weakly_canonical(a, ec) == std::filesystem::weakly_canonical(b, ec);
+}
+
+std::optional<PdfStampRequest> readRequest(const VerbCall& call) {
+    PdfStampRequest r;
+    r.in = call.operands().at(0);
+    r.out = *call.value("--out");
+    std::optional<StampFields> fields = readStampFields(call);
+    if (!fields)
+        return std::nullopt;
+    r.fields = std::move(*fields);
+    const auto page = call.wholeNumber("--page", 1, 1, maxPageNumber);
+    if (!page || !readPosition(call, r.at))
+        return std::nullopt;
+    r.at.page = *page;
+    if (sameFile(r.in, r.out)) {
+        call.error() << t::outIsIn << "\n";
+        return std::nullopt;
+    }
+    if (!requireFolder(call, r.out) || !readStampPassword(call, r.fields))
+        return std::nullopt;
+    return r;
+}
+
+void report(const VerbCall& call, const PdfProblem& problem, const std::filesystem::path& file) {
+    call.error() << pdfProblemMessage(problem, file.string(), Language::English) << "\n";
+}
+
+// The stamped copy in memory; nullopt after a message.
+std::optional<std::string> stampedCopy(const VerbCall& call, const PdfStampRequest& r,
+                                       PdfToStamp& pdf, CVermilinDoc& document) {
+    try {
+        const PdfSeal seal = pdfSealOf(document);
+        return pdf.stamp(seal, r.at);
+    } catch (const NativeDataError& e) {
+        call.error() << t::pdfNotWritten(r.out.string(), e.what()) << "\n";
+    } catch (const PdfStampFailure& failure) {
+        call.error() << t::pdfNotWritten(
+                            r.out.string(),
+                            pdfProblemMessage(failure.problem, r.in.string(), Language::English))
+                     << "\n";
+    }
+    return std::nullopt;
+}
+
+bool writeCopy(const VerbCall& call, const PdfStampRequest& r, const std::string& bytes) {
+    std::error_code error;
+    if (writeFileAtomically(r.out, bytes, error))
+        return true;
+    const std::string cause =
+        error ? writeFailureCause(error).toStdString() : std::string(t::cannotReplace);
+    call.error() << t::pdfNotWritten(r.out.string(), cause) << "\n";
+    return false;
+}
+
+} // namespace
+
+ExitStatus runStampPdfVerb(const VerbCall& call) {
+    const std::optional<PdfStampRequest> request = readRequest(call);
+    if (!request)
+        return ExitStatus::UsageOrFileError;
+    std::variant<PdfToStamp, PdfProblem> opened = PdfToStamp::open(request->in);
+    if (const auto* problem = std::get_if<PdfProblem>(&opened)) {
+        report(call, *problem, request->in);
+        return ExitStatus::UsageOrFileError;
+    }
+    PdfToStamp& pdf = std::get<PdfToStamp>(opened);
+    if (const auto problem = pdf.placementProblem({request->at.page, 0, 0}, 0, 0)) {
+        report(call, *problem, request->in);
+        return ExitStatus::UsageOrFileError;
+    }
+
+    StderrPrompter prompter(call.err());
+    VerbDocument document(prompter);
+    UserProfile profile(QString::fromLatin1(stamperProfileTitle));
+    SealDialogModel model(sealDialogInputsOf(*document), prompter, profile);
+    model.start();
+    if (!sealChosen(call, model, request->fields, *document))
+        return ExitStatus::Fault;
+    setStampFields(model, request->fields);
+
+    const SealDialogOutputs seal = model.outputs();
+    std::string sizeError;
+    if (const auto size = readSealSize(seal.sizeX, seal.sizeY, sizeError)) {
+        if (const auto problem = pdf.placementProblem(request->at, size->widthMm, size->heightMm)) {
+            report(call, *problem, request->in);
+            return ExitStatus::UsageOrFileError;
+        }
+    }
+    if (!stampChecksPass(call, model, request->fields))
+        return ExitStatus::Fault;
+
+    copySealDialogOutputs(model.outputs(), *document);
+    const std::optional<std::string> stamped = stampedCopy(call, *request, pdf, *document);
+    if (!stamped || !writeCopy(call, *request, *stamped))
+        return ExitStatus::UsageOrFileError;
+    // The stamped copy is on disk: OK logs the stamp and remembers its fields.
+    model.accept();
+    return ExitStatus::Done;
+}
+
+} // namespace vermil::cli

@@ -1,0 +1,99 @@
+#include "stamp_sources.h"
+
+#include "stamp_file_reading.h"
+
+#include "common/regular_file.h"
+#include "stamper/native_data.h"
+#include "stamper/native_data_archive.h"
+#include "stamper/pdf/pdf_stamping.h"
+
+#include <cstdio>
+#include <ostream>
+
+namespace vermil::cli {
+namespace {
+
+constexpr std::size_t pdfHeaderWindow = 1024;
+
+// The file's first bytes: enough to tell a PDF from native data. Empty when it
+// cannot be opened; the reader that follows says why.
+std::string headOf(const std::filesystem::path& file) {
+    std::error_code error;
+    std::optional<RegularFile> opened = RegularFile::open(file, maxStampPdfBytes, error);
+    if (!opened)
+        return {};
+    std::string head(pdfHeaderWindow, '\0');
+    const long got = opened->read(head.data(), head.size());
+    head.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+    return head;
+}
+
+std::optional<std::vector<FoundStamp>> stampsOfPdf(const std::filesystem::path& file,
+                                                   std::ostream& err) {
+    auto read = readPdfStamps(file);
+    if (const auto* problem = std::get_if<PdfProblem>(&read)) {
+        err << "vermilin: " << pdfProblemMessage(*problem, file.string(), Language::English)
+            << "\n";
+        return std::nullopt;
+    }
+    std::vector<FoundStamp> stamps;
+    auto& found = std::get<std::vector<PdfStampFound>>(read);
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        FoundStamp stamp;
+        try {
+            readNativeData(found[i].nativeData, stamp.stamp);
+        } catch (const NativeDataError& e) {
+            err << "vermilin: stamp " << i + 1 << " in " << file.string()
+                << " is not valid stamp data: " << e.what() << "\n";
+            return std::nullopt;
+        }
+        found[i].nativeData.clear();
+        stamp.inPdf = std::move(found[i]);
+        stamps.push_back(std::move(stamp));
+    }
+    return stamps;
+}
+
+std::string mm(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", value);
+    return text;
+}
+
+} // namespace
+
+std::optional<std::vector<FoundStamp>> readStamps(const std::filesystem::path& file,
+                                                  std::ostream& err) {
+    // Native data that happens to begin like a PDF is still a stamp object: only
+    // a file that is not one is read as a PDF.
+    if (looksLikePdf(headOf(file))) {
+        std::error_code error;
+        if (std::filesystem::file_size(file, error) > maxNativeDataBytes || error)
+            return stampsOfPdf(file, err);
+        try {
+            FoundStamp stamp;
+            stamp.stamp =
+                readNativeData(readRegularFile(file, maxNativeDataBytes, error).value_or(""));
+            return std::vector<FoundStamp>{std::move(stamp)};
+        } catch (const NativeDataError&) {
+            return stampsOfPdf(file, err);
+        }
+    }
+    std::optional<StampRecord> stamp = readStampFile(file, err);
+    if (!stamp)
+        return std::nullopt;
+    return std::vector<FoundStamp>{FoundStamp{std::move(*stamp), std::nullopt}};
+}
+
+std::string pdfStampHeading(std::size_t number, std::size_t count, const PdfStampFound& where,
+                            Language language) {
+    const std::string n = std::to_string(number) + "/" + std::to_string(count);
+    const std::string page = std::to_string(where.page);
+    if (language == Language::Japanese)
+        return "押印 " + n + ": " + page + " ページ、左から " + mm(where.xMm) + " mm、上から " +
+               mm(where.yMm) + " mm (" + where.attachmentName + ")";
+    return "Stamp " + n + ": page " + page + ", " + mm(where.xMm) + " mm from the left, " +
+           mm(where.yMm) + " mm from the top (" + where.attachmentName + ")";
+}
+
+} // namespace vermil::cli

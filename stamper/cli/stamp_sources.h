@@ -1,0 +1,31 @@
+#pragma once
+
+#include "common/language.h"
+#include "stamper/pdf/pdf_stamp_reading.h"
+#include "stamper/stamp_record.h"
+
+#include <filesystem>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vermil::cli {
+
+// A stamp read for --info or --render: from a stamp object file, or one of the
+// stamps attached to a stamped PDF with where its seal was put.
+struct FoundStamp {
+    StampRecord stamp;
+    std::optional<PdfStampFound> inPdf; // its nativeData left empty
+};
+
+// The stamp of a stamp object file, or every stamp of a stamped PDF in the
+// order they were made; nullopt after a message to `err` naming the file.
+std::optional<std::vector<FoundStamp>> readStamps(const std::filesystem::path& file,
+                                                  std::ostream& err);
+
+// The line --info prints above a stamp of a PDF: its number, page and position.
+std::string pdfStampHeading(std::size_t number, std::size_t count, const PdfStampFound& where,
+                            Language language);
+
+} // namespace vermil::cli

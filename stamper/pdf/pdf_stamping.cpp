@@ -1,0 +1,178 @@
+#include "stamper/pdf/pdf_stamping.h"
+
+#include "stamper/pdf/pdf_open.h"
+#include "stamper/pdf/pdf_page_geometry.h"
+#include "stamper/pdf/pdf_stamp_attachment.h"
+
+#include <qpdf/Buffer.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFWriter.hh>
+
+#include <QByteArray>
+
+#include <exception>
+
+namespace vermil {
+
+using pdf::OpenedPdf;
+
+struct PdfToStamp::Document {
+    OpenedPdf input;
+    std::vector<QPDFPageObjectHelper> pages;
+    // The seals' own documents: qpdf copies their streams from them when it writes.
+    std::vector<OpenedPdf> seals;
+    // A stamp that failed half-way left the document changed: no second try on it.
+    bool spoilt = false;
+};
+
+namespace {
+
+// Six decimals of a user-space unit: far below a device pixel.
+std::string number(double value) {
+    std::string text = QByteArray::number(value, 'f', 6).toStdString();
+    return text == "-0.000000" ? "0" : text;
+}
+
+std::string placementContent(const QPDFObjectHandle::Matrix& m, const std::string& name) {
+    return "\nQ\nq\n" + number(m.a) + " " + number(m.b) + " " + number(m.c) + " " + number(m.d) +
+           " " + number(m.e) + " " + number(m.f) + " cm\n" + name + " Do\nQ\n";
+}
+
+PdfProblem pageOutOfRange(int page, int pageCount) {
+    PdfProblem problem = pdfProblem(PdfRefusal::PageOutOfRange);
+    problem.page = page;
+    problem.pageCount = pageCount;
+    return problem;
+}
+
+// The page's own resources and their XObject dictionary, copied first where they
+// are inherited or shared with other pages, so that the seal lands on this page only.
+QPDFObjectHandle resourcesForSeal(QPDFPageObjectHelper& page) {
+    QPDFObjectHandle resources = page.getAttribute("/Resources", true);
+    if (!resources.isDictionary()) {
+        resources = QPDFObjectHandle::newDictionary();
+        page.getObjectHandle().replaceKey("/Resources", resources);
+    }
+    QPDFObjectHandle xobjects = resources.getKey("/XObject");
+    if (!xobjects.isDictionary())
+        xobjects = QPDFObjectHandle::newDictionary();
+    else if (xobjects.isIndirect())
+        xobjects = xobjects.shallowCopy();
+    resources.replaceKey("/XObject", xobjects);
+    return resources;
+}
+
+// The seal's one page as a form XObject of `document`.
+QPDFObjectHandle sealForm(QPDF& document, OpenedPdf& seal) {
+    std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(*seal.document).getAllPages();
+    if (pages.size() != 1)
+        throw PdfStampFailure{
+            pdfProblem(PdfRefusal::Damaged, "the seal's picture is not a one-page PDF")};
+    return document.copyForeignObject(pages.front().getFormXObjectForPage(false));
+}
+
+std::string written(QPDF& document) {
+    QPDFWriter writer(document);
+    writer.setOutputMemory();
+    writer.write();
+    const std::shared_ptr<Buffer> bytes = writer.getBufferSharedPointer();
+    return std::string(reinterpret_cast<const char*>(bytes->getBuffer()), bytes->getSize());
+}
+
+} // namespace
+
+PdfToStamp::PdfToStamp(std::unique_ptr<Document> document) : document_(std::move(document)) {}
+PdfToStamp::PdfToStamp(PdfToStamp&&) noexcept = default;
+PdfToStamp& PdfToStamp::operator=(PdfToStamp&&) noexcept = default;
+PdfToStamp::~PdfToStamp() = default;
+
+std::variant<PdfToStamp, PdfProblem> PdfToStamp::open(const std::filesystem::path& file) {
+    std::variant<std::string, PdfProblem> bytes = pdf::readPdfFile(file);
+    if (auto* problem = std::get_if<PdfProblem>(&bytes))
+        return std::move(*problem);
+    return fromBytes(std::move(std::get<std::string>(bytes)));
+}
+
+std::variant<PdfToStamp, PdfProblem> PdfToStamp::fromBytes(std::string bytes) {
+    std::variant<OpenedPdf, PdfProblem> opened =
+        pdf::openPdf(std::move(bytes), pdf::Signatures::Refuse);
+    if (auto* problem = std::get_if<PdfProblem>(&opened))
+        return std::move(*problem);
+    auto document = std::make_unique<Document>();
+    document->input = std::move(std::get<OpenedPdf>(opened));
+    try {
+        document->pages = QPDFPageDocumentHelper(*document->input.document).getAllPages();
+    } catch (const std::exception& e) {
+        return pdfProblem(PdfRefusal::Damaged, e.what());
+    }
+    return PdfToStamp(std::move(document));
+}
+
+int PdfToStamp::pageCount() const {
+    return static_cast<int>(document_->pages.size());
+}
+
+PdfPageSize PdfToStamp::pageSize(int page) const {
+    if (page < 1 || page > pageCount())
+        return {};
+    return pdf::pageGeometry(document_->pages[static_cast<std::size_t>(page - 1)]).size();
+}
+
+std::optional<PdfProblem> PdfToStamp::placementProblem(const PdfPlacement& at, double sealWidthMm,
+                                                       double sealHeightMm) const {
+    if (at.page < 1 || at.page > pageCount())
+        return pageOutOfRange(at.page, pageCount());
+    const PdfPageSize size = pageSize(at.page);
+    if (pdf::sealFits(size, at.xMm, at.yMm, sealWidthMm, sealHeightMm))
+        return std::nullopt;
+    PdfProblem problem = pdfProblem(PdfRefusal::OutsidePage);
+    problem.page = at.page;
+    problem.pageCount = pageCount();
+    problem.pageWidthMm = size.widthMm;
+    problem.pageHeightMm = size.heightMm;
+    problem.sealWidthMm = sealWidthMm;
+    problem.sealHeightMm = sealHeightMm;
+    return problem;
+}
+
+std::string PdfToStamp::stamp(const PdfSeal& seal, const PdfPlacement& at) {
+    if (auto problem = placementProblem(at, seal.widthMm, seal.heightMm))
+        throw PdfStampFailure{std::move(*problem)};
+    if (document_->spoilt)
+        throw PdfStampFailure{pdfProblem(PdfRefusal::Damaged, "an earlier stamp on it failed")};
+    std::variant<OpenedPdf, PdfProblem> sealPdf =
+        pdf::openPdf(seal.picturePdf, pdf::Signatures::Accept);
+    if (std::holds_alternative<PdfProblem>(sealPdf))
+        throw PdfStampFailure{pdfProblem(PdfRefusal::Damaged, "the seal's picture cannot be read")};
+    try {
+        QPDF& document = *document_->input.document;
+        document_->seals.push_back(std::move(std::get<OpenedPdf>(sealPdf)));
+        QPDFObjectHandle form = sealForm(document, document_->seals.back());
+
+        QPDFPageObjectHelper& page = document_->pages[static_cast<std::size_t>(at.page - 1)];
+        const pdf::PageGeometry geometry = pdf::pageGeometry(page);
+        QPDFObjectHandle resources = resourcesForSeal(page);
+        int suffix = 1;
+        const std::string name = resources.getUniqueResourceName("/VermilSeal", suffix);
+        resources.getKey("/XObject").replaceKey(name, form);
+
+        const QPDFObjectHandle::Matrix matrix =
+            pdf::sealPlacementMatrix(geometry, form.getKey("/BBox").getArrayAsRectangle(), at.xMm,
+                                     at.yMm, seal.widthMm, seal.heightMm);
+        // The page's own drawing in q ... Q: whatever state it leaves behind (a
+        // transformation, a clip, a colour) never reaches the seal.
+        page.addPageContents(QPDFObjectHandle::newStream(&document, "q\n"), true);
+        page.addPageContents(QPDFObjectHandle::newStream(&document, placementContent(matrix, name)),
+                             false);
+        pdf::attachStamp(document, seal, at);
+        return written(document);
+    } catch (const PdfStampFailure&) {
+        document_->spoilt = true;
+        throw;
+    } catch (const std::exception& e) {
+        document_->spoilt = true;
+        throw PdfStampFailure{pdfProblem(PdfRefusal::Damaged, e.what())};
+    }
+}
+
+} // namespace vermil
