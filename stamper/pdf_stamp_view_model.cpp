@@ -40,11 +40,11 @@ bool PdfStampViewModel::chooseAndOpen(FileChooser& chooser) {
 }
 
 bool PdfStampViewModel::open(const std::filesystem::path& file) {
+    page_ = 1;
+    pending_.reset();
     if (!reopen(file))
         return false;
     input_ = file;
-    page_ = 1;
-    pending_.reset();
     return true;
 }
 

@@ -16,6 +16,8 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace vermil {
 
 CPdfStampView::CPdfStampView(PdfStampViewModel& model, FileChooser& saveChooser, QWidget* parent)
