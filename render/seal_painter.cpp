@@ -154,6 +154,11 @@ void drawText(QPainter& painter, const SealTextLine& line, int size, const QColo
     const QFontMetricsF metrics(font);
     QPainterPath glyphs;
     glyphs.addText(0, 0, font, text);
+    // A blank text has no outline; drawn with the bold pen, its lone starting
+    // point would still leave a dot in a PDF.
+    if (glyphs.isEmpty()) {
+        return;
+    }
 
     const double scale = emHeight(size, metrics) / outlinePixelSize;
     painter.save();

@@ -20,6 +20,20 @@ std::string reasonOf(const std::exception& e) {
     return e.what();
 }
 
+// qpdf repairs a page tree that points to missing objects with empty pages: no
+// reader shows such a page, and no seal can go on it.
+std::optional<PdfProblem> pageTreeProblem(QPDF& document) {
+    const std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(document).getAllPages();
+    if (pages.empty())
+        return pdfProblem(PdfRefusal::Damaged, "it has no pages");
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        QPDFObjectHandle page = pages[i].getObjectHandle();
+        if (!page.isDictionary() || !QPDFPageObjectHelper(page).getMediaBox().isRectangle())
+            return pdfProblem(PdfRefusal::Damaged, "page " + std::to_string(i + 1) + " is missing");
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::variant<std::string, PdfProblem> readPdfFile(const std::filesystem::path& file) {
@@ -43,7 +57,8 @@ std::variant<OpenedPdf, PdfProblem> openPdf(std::string bytes, Signatures signat
             return pdfProblem(PdfRefusal::Encrypted);
         // Walks the page tree: a file whose pages cannot be found is damaged, and
         // found now rather than after the seal dialog.
-        QPDFPageDocumentHelper(*pdf.document).getAllPages();
+        if (auto problem = pageTreeProblem(*pdf.document))
+            return std::move(*problem);
         if (signatures == Signatures::Refuse && hasDigitalSignature(*pdf.document))
             return pdfProblem(PdfRefusal::Signed);
     } catch (const QPDFExc& e) {

@@ -25,7 +25,8 @@ enum class Signatures { Refuse, Accept };
 std::variant<std::string, PdfProblem> readPdfFile(const std::filesystem::path& file);
 
 // Parses `bytes`: NotPdf without a PDF header, Encrypted for any encryption,
-// Damaged when qpdf cannot read or repair the file or its page tree, Signed
+// Damaged when qpdf cannot read or repair the file or its page tree or finds
+// no page, Signed
 // (with Signatures::Refuse) for a PDF that carries a digital signature.
 std::variant<OpenedPdf, PdfProblem> openPdf(std::string bytes, Signatures signatures);
 

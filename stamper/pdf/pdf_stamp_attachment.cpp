@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 
 namespace vermil::pdf {
 namespace {
@@ -133,8 +134,9 @@ long long nextNumber(QPDF& document) {
         for (auto& [key, file] : files.getEmbeddedFiles())
             if (const auto number = integerKey(file->getObjectHandle(), numberKey))
                 highest = std::max(highest, *number);
-    long long next = highest + 1;
-    while (files.getEmbeddedFile(treeKey(next)))
+    // A hostile file may carry the highest number there is.
+    long long next = highest < std::numeric_limits<long long>::max() ? highest + 1 : highest;
+    while (files.getEmbeddedFile(treeKey(next)) && next < std::numeric_limits<long long>::max())
         ++next;
     return next;
 }

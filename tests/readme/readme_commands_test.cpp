@@ -34,6 +34,7 @@ const std::map<std::string, std::filesystem::path> demoFiles = {
     {"STAMPFILE", sourceDir / "tests/data/stamper/SealStamp.bin"},
     {"hanko.log", sourceDir / "tests/data/logcheck/IndependentClean.log"},
     {"passwords.txt", sourceDir / "tests/data/stamper/DemoPasswordChange.txt"},
+    {"request.pdf", sourceDir / "tests/data/stamper/ApprovalRequest.pdf"},
 };
 
 // One command line: "NAME=value" words before the program set its environment,

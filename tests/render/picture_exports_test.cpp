@@ -170,5 +170,32 @@ TEST_F(PictureExportsTest, PictureGridGrowsByTheFramesOverhang) {
     }
 }
 
+// A blank text (a seal file keeps " " for "none") in a bold face drawn with a
+// pen: its empty outline must leave no dot of the pen anywhere in the picture.
+TEST_F(PictureExportsTest, BlankTextsLeaveNoInk) {
+    const auto inkPixels = [](const QImage& image) {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += qAlpha(image.pixel(x, y)) > 0;
+        return count;
+    };
+    SealDrawingInput blank = sealWithPen(2);
+    blank.upperText1 = blank.upperText2 = blank.lowerText = " ";
+    blank.sealDateText = " ";
+    for (SealLineFont* font : {&blank.fontUp, &blank.fontUp2, &blank.fontDate, &blank.fontLow})
+        font->bold = "1";
+    // The same without bold: no pen, so nothing but the ring and its lines.
+    SealDrawingInput frameOnly = blank;
+    for (SealLineFont* font :
+         {&frameOnly.fontUp, &frameOnly.fontUp2, &frameOnly.fontDate, &frameOnly.fontLow})
+        font->bold = "0";
+
+    const std::vector<Rendering> blanks = everyExport(blank, {16, 16});
+    const std::vector<Rendering> frames = everyExport(frameOnly, {16, 16});
+    for (std::size_t i = 0; i < blanks.size(); ++i)
+        EXPECT_EQ(inkPixels(blanks[i].image), inkPixels(frames[i].image)) << blanks[i].format;
+}
+
 } // namespace
 } // namespace vermil

@@ -26,16 +26,29 @@ struct TestPage {
     std::string text = "Approval request";
 };
 
-struct TestPdfOptions {
-    // The font resources on the page tree's root instead of each page.
-    bool inheritResources = false;
-    // Every page draws from one content stream object.
-    bool sharedResourcesObject = false;
-    // A filled signature field, as a signing program leaves it.
-    bool signed_ = false;
-    // Encrypted with an empty user password (AES-256).
-    bool encrypted = false;
+// What a test PDF has besides its pages.
+enum class TestPdfKind {
+    Plain,
+    InheritedResources, // the font resources on the page tree's root instead of each page
+    SharedResources,    // every page draws with one resource dictionary object
+    Signed,             // a filled signature field, as a signing program leaves it
+    Encrypted,          // encrypted with an empty user password (AES-256)
 };
+
+inline TestPage rotatedPage(int degrees) {
+    TestPage page;
+    page.rotate = degrees;
+    return page;
+}
+
+// A US Letter page whose crop box starts away from the origin, optionally turned.
+inline TestPage croppedPage(int degrees = 0) {
+    TestPage page;
+    page.mediaBox = {0, 0, 612, 792};
+    page.cropBox = std::array<double, 4>{50, 60, 400, 500}; // 123.5 x 155.2 mm
+    page.rotate = degrees;
+    return page;
+}
 
 namespace testpdf {
 
@@ -67,7 +80,8 @@ inline std::string contentOf(const TestPage& page) {
 
 } // namespace testpdf
 
-inline std::string makeTestPdf(const std::vector<TestPage>& pages, TestPdfOptions options = {}) {
+inline std::string makeTestPdf(const std::vector<TestPage>& pages,
+                               TestPdfKind kind = TestPdfKind::Plain) {
     QPDF pdf;
     pdf.emptyPDF();
     QPDFPageDocumentHelper pagesHelper(pdf);
@@ -81,17 +95,18 @@ inline std::string makeTestPdf(const std::vector<TestPage>& pages, TestPdfOption
         if (page.rotate != 0)
             dict.replaceKey("/Rotate", QPDFObjectHandle::newInteger(page.rotate));
         dict.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, testpdf::contentOf(page)));
-        dict.replaceKey("/Resources",
-                        options.sharedResourcesObject ? shared : testpdf::fontResources(pdf));
+        dict.replaceKey("/Resources", kind == TestPdfKind::SharedResources
+                                          ? shared
+                                          : testpdf::fontResources(pdf));
         pagesHelper.addPage(QPDFPageObjectHelper(pdf.makeIndirectObject(dict)), false);
     }
-    if (options.inheritResources) {
+    if (kind == TestPdfKind::InheritedResources) {
         // Moved up after the pages were added: the page tree's root holds them.
         pdf.getRoot().getKey("/Pages").replaceKey("/Resources", shared);
         for (QPDFPageObjectHelper& page : pagesHelper.getAllPages())
             page.getObjectHandle().removeKey("/Resources");
     }
-    if (options.signed_) {
+    if (kind == TestPdfKind::Signed) {
         QPDFObjectHandle field = pdf.makeIndirectObject(QPDFObjectHandle::parse(
             "<< /FT /Sig /T (Signature1) /Type /Annot /Subtype /Widget /Rect [0 0 0 0] "
             "/V << /Type /Sig /Filter /Adobe.PPKLite /SubFilter /adbe.pkcs7.detached "
@@ -105,7 +120,7 @@ inline std::string makeTestPdf(const std::vector<TestPage>& pages, TestPdfOption
     QPDFWriter writer(pdf);
     writer.setOutputMemory();
     writer.setStaticID(true);
-    if (options.encrypted)
+    if (kind == TestPdfKind::Encrypted)
         writer.setR6EncryptionParameters("", "owner", true, true, true, true, true, true,
                                          qpdf_r3p_full, true);
     writer.write();

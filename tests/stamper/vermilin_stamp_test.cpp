@@ -1,6 +1,7 @@
 // --stamp and --change-password run as programs, on seals registered with the
 // built vrmgr, with the log line checked by the built trailscan and the stamp
 // read back by vermilin --info: what a script of the administrator does.
+#include "home_files.h"
 #include "tests/support/program_run.h"
 #include "tests/support/test_environment.h"
 
@@ -15,6 +16,7 @@
 
 #include <map>
 
+using vermil::test::filesOf;
 using vermil::test::ProgramRun;
 using vermil::test::readFile;
 using vermil::test::sjis;
@@ -32,22 +34,6 @@ const QString trailscan = QStringLiteral(TRAILSCAN_PROGRAM);
 constexpr bool programsBuilt = false;
 const QString vermilin, vrmgr, trailscan;
 #endif
-
-// Every file of a home with its bytes; the libraries' caches and the session's
-// runtime folder are left out.
-std::map<std::string, std::string> filesOf(const std::filesystem::path& home) {
-    std::map<std::string, std::string> files;
-    for (auto it = std::filesystem::recursive_directory_iterator(home);
-         it != std::filesystem::recursive_directory_iterator(); ++it) {
-        const std::string relative = std::filesystem::relative(it->path(), home).string();
-        if (relative == ".cache" || relative == ".runtime") {
-            it.disable_recursion_pending();
-            continue;
-        }
-        files[relative] = it->is_regular_file() ? readFile(it->path()) : "<folder>";
-    }
-    return files;
-}
 
 class VermilinStamp : public ::testing::Test {
 protected:
