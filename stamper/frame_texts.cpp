@@ -49,7 +49,9 @@ FrameTexts withPanes(FrameTexts texts, Language language) {
 FrameTexts japaneseMain() {
     FrameTexts texts;
     texts.menus = {
-        {QStringLiteral("ﾌｧｲﾙ(&F)"), {item(C::Exit, "終了(&X)", exitPrompt)}},
+        {QStringLiteral("ﾌｧｲﾙ(&F)"),
+         {item(C::StampPdf, "PDFに押印(&P)...", "PDFのページに印影を押します"),
+          item(C::Exit, "終了(&X)", exitPrompt, true)}},
         {QStringLiteral("承認(&A)"), {item(C::Stamp, "承認押印(&S)")}},
         {QStringLiteral("設定(&S)"),
          {item(C::LogFile, "ログファイル(&L) ...", logFilePrompt),
@@ -68,7 +70,9 @@ FrameTexts japaneseMain() {
 FrameTexts englishMain() {
     FrameTexts texts;
     texts.menus = {
-        {QStringLiteral("&File"), {item(C::Exit, "&End", exitPrompt)}},
+        {QStringLiteral("&File"),
+         {item(C::StampPdf, "Stamp &PDF...", "Stamping a seal onto a page of a PDF"),
+          item(C::Exit, "&End", exitPrompt, true)}},
         {QStringLiteral("&Stamp"), {item(C::Stamp, "&Stamp...")}},
         {QStringLiteral("S&etting"),
          {item(C::LogFile, "&Log Path ...", logFilePrompt), item(C::Settings, "&Setting ..."),

@@ -14,6 +14,7 @@ enum class FrameCommand {
     Update,
     SaveCopyAs,
     Stamp,
+    StampPdf,
     CheckStamp,
     LogFile,
     Settings,

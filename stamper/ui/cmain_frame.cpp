@@ -16,10 +16,10 @@ namespace vermil {
 namespace {
 
 constexpr FrameCommand allCommands[] = {
-    FrameCommand::Exit,      FrameCommand::Update,         FrameCommand::SaveCopyAs,
-    FrameCommand::Stamp,     FrameCommand::CheckStamp,     FrameCommand::LogFile,
-    FrameCommand::Settings,  FrameCommand::ChangePassword, FrameCommand::ToolBar,
-    FrameCommand::StatusBar, FrameCommand::About,
+    FrameCommand::Exit,    FrameCommand::Update,    FrameCommand::SaveCopyAs,
+    FrameCommand::Stamp,   FrameCommand::StampPdf,  FrameCommand::CheckStamp,
+    FrameCommand::LogFile, FrameCommand::Settings,  FrameCommand::ChangePassword,
+    FrameCommand::ToolBar, FrameCommand::StatusBar, FrameCommand::About,
 };
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "cmain_frame.h"
 #include "cvermilin_view.h"
 #include "program_dialogs.h"
+#include "stamp_pdf_command.h"
 
 #include "common/stderr_prompter.h"
 #include "render/seal_fonts.h"
@@ -124,6 +125,8 @@ int CVermilinApp::runWindow(const std::optional<std::filesystem::path>& file,
     });
     frame.setCloseGuard([&model] { return model.mayClose(); });
     frame.action(FrameCommand::Stamp)->setEnabled(model.canStamp());
+    if (QAction* stampPdf = frame.action(FrameCommand::StampPdf))
+        stampPdf->setEnabled(taker_ != nullptr);
     if (QAction* change = frame.action(FrameCommand::ChangePassword))
         change->setEnabled(changer_ != nullptr);
 
@@ -140,6 +143,11 @@ int CVermilinApp::runWindow(const std::optional<std::filesystem::path>& file,
             break;
         case FrameCommand::Stamp:
             model.stamp();
+            break;
+        case FrameCommand::StampPdf:
+            if (taker_)
+                runStampPdfCommand(document, prompter, chooser, *taker_, &frame);
+            view->update(); // the document holds the stamp made in the PDF
             break;
         case FrameCommand::CheckStamp:
             dialogs.showStampInformation(document);

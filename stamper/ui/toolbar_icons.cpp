@@ -101,6 +101,13 @@ void drawSaveCopy(QPainter& p) {
     p.setPen(Qt::NoPen);
 }
 
+void drawStampPdf(QPainter& p) {
+    const QRectF sheet(5, 3, 22, 26);
+    drawSheet(p, sheet);
+    drawLines(p, QRectF(5, 3, 22, 14), 2);
+    drawSeal(p, QRectF(12, 15, 12, 12), sealRed);
+}
+
 void drawCommand(QPainter& p, FrameCommand command) {
     switch (command) {
     case FrameCommand::Stamp:
@@ -133,6 +140,9 @@ void drawCommand(QPainter& p, FrameCommand command) {
         break;
     case FrameCommand::SaveCopyAs:
         drawSaveCopy(p);
+        break;
+    case FrameCommand::StampPdf:
+        drawStampPdf(p);
         break;
     case FrameCommand::ToolBar:
     case FrameCommand::StatusBar:

@@ -1,11 +1,15 @@
-// Opens the seal dialog or the password change dialog over the stamp document of
-// the current HOME, as the program's commands do, to look at them (window-shot):
-//   vermilin_dialog_viewer stamp|password
+// Opens the seal dialog, the password change dialog or the page view of a PDF over
+// the stamp document of the current HOME, as the program's commands do, to look at
+// them (window-shot):
+//   vermilin_dialog_viewer stamp|password|pdf FILE.pdf
 #include "render/seal_fonts.h"
 #include "stamper/document_start_dialogs.h"
+#include "stamper/pdf_stamp_view_model.h"
 #include "stamper/seal_dialog_document.h"
 #include "stamper/stamp_document.h"
+#include "stamper/ui/cpdf_stamp_view.h"
 #include "stamper/ui/seal_dialogs.h"
+#include "widgets/dialog_file_chooser.h"
 #include "widgets/message_box_prompter.h"
 
 #include <QApplication>
@@ -21,12 +25,28 @@ public:
     void editIndexSettings(vermil::CVermilinDoc&) override {}
 };
 
+bool isCall(int argc, char** argv) {
+    if (argc == 3)
+        return std::strcmp(argv[1], "pdf") == 0;
+    return argc == 2 &&
+           (std::strcmp(argv[1], "stamp") == 0 || std::strcmp(argv[1], "password") == 0);
+}
+
+int showPdf(vermil::CVermilinDoc& document, vermil::Prompter& prompter, const char* file) {
+    vermil::SealDialogCommands taker;
+    vermil::PdfStampViewModel model(document, prompter, taker);
+    if (!model.open(file))
+        return 1;
+    vermil::DialogFileChooser chooser;
+    vermil::CPdfStampView view(model, chooser);
+    return view.exec() == 0 ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2 ||
-        (std::strcmp(argv[1], "stamp") != 0 && std::strcmp(argv[1], "password") != 0)) {
-        std::cerr << "usage: vermilin_dialog_viewer stamp|password\n";
+    if (!isCall(argc, argv)) {
+        std::cerr << "usage: vermilin_dialog_viewer stamp|password|pdf FILE.pdf\n";
         return 2;
     }
     QApplication app(argc, argv);
@@ -35,6 +55,8 @@ int main(int argc, char** argv) {
     NoStartDialogs dialogs;
     vermil::CVermilinDoc document(prompter, dialogs);
     document.setWritesSettingsAtClose(false);
+    if (std::strcmp(argv[1], "pdf") == 0)
+        return showPdf(document, prompter, argv[2]);
     if (std::strcmp(argv[1], "password") == 0)
         return vermil::runPasswordChangeDialog(document) ? 0 : 1;
     const auto stamp = vermil::runSealDialog(document);

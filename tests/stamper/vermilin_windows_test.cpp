@@ -172,6 +172,7 @@ TEST(VermilinWindows, FramesCarryTheirMenusBarsAndPanes) {
     EXPECT_EQ(main.windowTitle(), "日付印Vermil");
     EXPECT_EQ(menuTitles(main),
               QStringList({"ﾌｧｲﾙ(&F)", "承認(&A)", "設定(&S)", "表示(&V)", "ﾍﾙﾌﾟ(&H)"}));
+    EXPECT_EQ(entriesOf(main, 0), QStringList({"PDFに押印(&P)...", "終了(&X)"}));
     EXPECT_EQ(entriesOf(main, 2),
               QStringList({"ログファイル(&L) ...", "設定(&S) ...", "パスワードの変更(&P)..."}));
     EXPECT_EQ(main.action(FrameCommand::LogFile)->statusTip(),
@@ -209,6 +210,8 @@ TEST(VermilinWindows, FramesCarryTheirMenusBarsAndPanes) {
 
     main.applyTexts(Language::English);
     EXPECT_EQ(menuTitles(main), QStringList({"&File", "&Stamp", "S&etting", "&Display", "&Help"}));
+    EXPECT_EQ(entriesOf(main, 0), QStringList({"Stamp &PDF...", "&End"}));
+    EXPECT_EQ(main.action(FrameCommand::StampPdf)->toolTip(), "Stamp PDF");
     EXPECT_EQ(main.windowTitle(), "Vermil");
 
     CMainFrame embedded(MenuSet::Embedded, Language::Japanese);
