@@ -2,7 +2,7 @@
 
 #include "common/language.h"
 #include "stamper/pdf/pdf_stamping.h"
-#include "stamper/pdf_page_geometry.h"
+#include "stamper/pdf_view_geometry.h"
 #include "stamper/pdf_view_zoom.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
 #include "pdf_view_zoom.h"
 
-#include "pdf_page_geometry.h"
+#include "pdf_view_geometry.h"
 
 #include <algorithm>
 #include <cmath>

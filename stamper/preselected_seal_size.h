@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stamper/pdf_page_geometry.h"
+#include "stamper/pdf_view_geometry.h"
 
 namespace vermil {
 

@@ -1,4 +1,4 @@
-#include "pdf_page_geometry.h"
+#include "pdf_view_geometry.h"
 
 #include <algorithm>
 #include <cmath>
