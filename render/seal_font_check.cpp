@@ -37,17 +37,22 @@ QString missingSealFontsMessage(const SealFontAvailability& availability, Langua
         return {};
     }
     const QString families = availability.missingFamilies.join(QStringLiteral(", "));
-    if (language == Language::Japanese) {
-        return QStringLiteral("印影のフォント（%1）がひとつもインストールされていないため、印影の"
-                              "日本語の文字が四角で表示されることがあります。パッケージ "
-                              "fonts-ipafont-gothic と fonts-ipafont-mincho をインストールして"
-                              "ください。")
+    const QString english =
+        QStringLiteral("None of the seal fonts is installed (%1), so Japanese seal texts may "
+                       "show as empty boxes. Install the packages fonts-ipafont-gothic and "
+                       "fonts-ipafont-mincho.")
             .arg(families);
+    if (language == Language::English) {
+        return english;
     }
-    return QStringLiteral("None of the seal fonts is installed (%1), so Japanese seal texts may "
-                          "show as empty boxes. Install the packages fonts-ipafont-gothic and "
-                          "fonts-ipafont-mincho.")
-        .arg(families);
+    // Without Japanese fonts the Japanese sentence may itself be boxes: the English
+    // one follows it.
+    return QStringLiteral("印影のフォント（%1）がひとつもインストールされていないため、印影の"
+                          "日本語の文字が四角で表示されることがあります。パッケージ "
+                          "fonts-ipafont-gothic と fonts-ipafont-mincho をインストールして"
+                          "ください。")
+               .arg(families) +
+           QStringLiteral("\n\n") + english;
 }
 
 void warnOfMissingSealFonts(Prompter& prompter, Language language,

@@ -5,10 +5,13 @@
 #include "manager_windows.h"
 
 #include "manager/manager_dialog_model.h"
+#include "render/seal_font_check.h"
 #include "render/seal_fonts.h"
 #include "widgets/dialog_file_chooser.h"
 #include "widgets/dialog_font_chooser.h"
 #include "widgets/message_box_prompter.h"
+
+#include <QTimer>
 
 #include "common/hanko_folders.h"
 #include "common/user_profile.h"
@@ -34,6 +37,10 @@ int VrmgrApp::run() {
     DialogWindows windows(fileChooser, fontChooser);
     CVrmgrDlg dialog(model, windows, fileChooser);
     windows.setParentWidget(&dialog);
+    // Once the window is up: the manager's messages are Japanese.
+    QTimer::singleShot(0, &dialog, [&prompter] {
+        warnOfMissingSealFonts(prompter, Language::Japanese, installedSealFontAvailability());
+    });
     dialog.exec();
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "stamp_pdf_command.h"
 
 #include "common/stderr_prompter.h"
+#include "render/seal_font_check.h"
 #include "render/seal_fonts.h"
 #include "stamper/embedded_object_file.h"
 #include "stamper/frame_texts.h"
@@ -175,6 +176,8 @@ int CVermilinApp::runWindow(const std::optional<std::filesystem::path>& file,
 
     model.objectOpened();
     frame.show();
+    warnOfMissingSealFonts(prompter, frameLanguage(document, language_),
+                           installedSealFontAvailability());
     return application_.exec();
 }
 
