@@ -16,7 +16,7 @@
 namespace vermil::pdf {
 namespace {
 
-// Keys of the file specification that make an attachment one of our stamps.
+// Keys of the attachment's /Filespec dictionary that make it one of our stamps.
 constexpr const char* numberKey = "/VermilStampNumber";
 constexpr const char* pageKey = "/VermilPage";
 constexpr const char* positionKey = "/VermilAt";
