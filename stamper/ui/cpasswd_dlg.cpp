@@ -95,7 +95,10 @@ void CPasswdDlg::applyTexts(const PasswordChangeTexts& texts) {
 
 void CPasswdDlg::bindPassword(PasswordEdit* edit, void (PasswordChangeModel::*set)(std::string)) {
     connect(edit, &QLineEdit::textEdited, this, [this, set](const QString& text) {
-        (model_.*set)(toCp932(text).value_or(std::string()));
+        // Through a plain reference: GCC 12's AddressSanitizer reports a stack
+        // underflow for a member-pointer call on the reference member itself.
+        PasswordChangeModel& model = model_;
+        (model.*set)(toCp932(text).value_or(std::string()));
     });
 }
 

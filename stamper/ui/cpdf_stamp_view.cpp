@@ -32,7 +32,11 @@ CPdfStampView::CPdfStampView(PdfStampViewModel& model, FileChooser& saveChooser,
     resize(std::min(760, room.width() * 9 / 10), std::min(900, room.height() * 9 / 10));
 }
 
-CPdfStampView::~CPdfStampView() = default;
+CPdfStampView::~CPdfStampView() {
+    // QDialog's destructor hides the canvas, which then reports the pointer
+    // leaving: by then this view is gone, so it must hear nothing more.
+    canvas_->disconnect(this);
+}
 
 void CPdfStampView::buildControls() {
     pdf_ = new QPdfDocument(this);

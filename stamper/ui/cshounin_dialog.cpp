@@ -184,8 +184,12 @@ void CShouninDialog::applyTexts(const SealDialogTexts& texts) {
 }
 
 void CShouninDialog::bindLineEdit(QLineEdit* edit, void (SealDialogModel::*set)(std::string)) {
-    connect(edit, &QLineEdit::textEdited, this,
-            [this, set](const QString& text) { (model_.*set)(stored(text)); });
+    // Through a plain reference: GCC 12's AddressSanitizer reports a stack
+    // underflow for a member-pointer call on the reference member itself.
+    connect(edit, &QLineEdit::textEdited, this, [this, set](const QString& text) {
+        SealDialogModel& model = model_;
+        (model.*set)(stored(text));
+    });
     if (auto* validator = qobject_cast<const Cp932Validator*>(edit->validator()))
         connect(validator, &Cp932Validator::refused, this, [this, edit] { tellRefused(edit); });
 }
