@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <limits>
+#include <set>
 
 namespace vermil::pdf {
 namespace {
@@ -130,13 +131,18 @@ std::vector<NumberedStamp> numberedStamps(QPDF& document) {
 long long nextNumber(QPDF& document) {
     QPDFEmbeddedFileDocumentHelper files(document);
     long long highest = 0;
+    std::set<std::string> keys;
     if (files.hasEmbeddedFiles())
-        for (auto& [key, file] : files.getEmbeddedFiles())
+        for (auto& [key, file] : files.getEmbeddedFiles()) {
+            keys.insert(key);
             if (const auto number = integerKey(file->getObjectHandle(), numberKey))
                 highest = std::max(highest, *number);
+        }
     // A hostile file may carry the highest number there is.
     long long next = highest < std::numeric_limits<long long>::max() ? highest + 1 : highest;
-    while (files.getEmbeddedFile(treeKey(next)) && next < std::numeric_limits<long long>::max())
+    // The keys as walked, not looked up: a name tree out of order hides keys from
+    // a lookup, and a second entry under the same key would hide a stamp.
+    while (keys.count(treeKey(next)) && next < std::numeric_limits<long long>::max())
         ++next;
     return next;
 }
