@@ -10,6 +10,7 @@
 
 #include <QByteArray>
 
+#include <algorithm>
 #include <exception>
 
 namespace vermil {
@@ -77,6 +78,28 @@ std::string written(QPDF& document) {
     writer.write();
     const std::shared_ptr<Buffer> bytes = writer.getBufferSharedPointer();
     return std::string(reinterpret_cast<const char*>(bytes->getBuffer()), bytes->getSize());
+}
+
+// The stamped copy opens with all its pages and carries the new stamp; else it
+// is refused as damaged. Where an attachment that was there before cannot be
+// read, the stamps cannot be listed in the copy either: the pages decide then.
+void requireReadable(const std::string& stamped, const PdfSeal& seal, int pageCount) {
+    std::variant<OpenedPdf, PdfProblem> reopened = pdf::openPdf(stamped, pdf::Signatures::Accept);
+    bool whole = false;
+    if (auto* copy = std::get_if<OpenedPdf>(&reopened)) {
+        whole = static_cast<int>(QPDFPageDocumentHelper(*copy->document).getAllPages().size()) ==
+                pageCount;
+        try {
+            const std::vector<PdfStampFound> stamps = pdf::attachedStamps(*copy->document);
+            whole = whole && std::any_of(stamps.begin(), stamps.end(), [&](const auto& found) {
+                        return found.nativeData == seal.nativeData;
+                    });
+        } catch (const PdfStampFailure&) {
+        }
+    }
+    if (!whole)
+        throw PdfStampFailure{
+            pdfProblem(PdfRefusal::Damaged, "its stamped copy would not read back whole")};
 }
 
 } // namespace
@@ -165,7 +188,13 @@ std::string PdfToStamp::stamp(const PdfSeal& seal, const PdfPlacement& at) {
         page.addPageContents(QPDFObjectHandle::newStream(&document, placementContent(matrix, name)),
                              false);
         pdf::attachStamp(document, seal, at);
-        return written(document);
+        std::string stamped = written(document);
+        // qpdf writes a sound file from a sound one; from one it had to repair it
+        // can write one that no reader takes. Such a copy is checked before anyone
+        // relies on it.
+        if (document.anyWarnings())
+            requireReadable(stamped, seal, pageCount());
+        return stamped;
     } catch (const PdfStampFailure&) {
         document_->spoilt = true;
         throw;
