@@ -1,5 +1,6 @@
 #include "stamper/pdf/pdf_stamping.h"
 
+#include "stamper/native_data_archive.h"
 #include "stamper/pdf/pdf_open.h"
 #include "stamper/pdf/pdf_page_geometry.h"
 #include "stamper/pdf/pdf_stamp_attachment.h"
@@ -80,9 +81,8 @@ std::string written(QPDF& document) {
     return std::string(reinterpret_cast<const char*>(bytes->getBuffer()), bytes->getSize());
 }
 
-// The stamped copy opens with all its pages and carries the new stamp; else it
-// is refused as damaged. Where an attachment that was there before cannot be
-// read, the stamps cannot be listed in the copy either: the pages decide then.
+// The stamped copy opens with all its pages and lists its stamps, the new one
+// among them; else it is refused as damaged.
 void requireReadable(const std::string& stamped, const PdfSeal& seal, int pageCount) {
     std::variant<OpenedPdf, PdfProblem> reopened = pdf::openPdf(stamped, pdf::Signatures::Accept);
     bool whole = false;
@@ -95,6 +95,7 @@ void requireReadable(const std::string& stamped, const PdfSeal& seal, int pageCo
                         return found.nativeData == seal.nativeData;
                     });
         } catch (const PdfStampFailure&) {
+            whole = false;
         }
     }
     if (!whole)
@@ -163,6 +164,9 @@ std::string PdfToStamp::stamp(const PdfSeal& seal, const PdfPlacement& at) {
         throw PdfStampFailure{std::move(*problem)};
     if (document_->spoilt)
         throw PdfStampFailure{pdfProblem(PdfRefusal::Damaged, "an earlier stamp on it failed")};
+    // What could not be read back is not written.
+    if (seal.nativeData.size() > maxNativeDataBytes)
+        throw PdfStampFailure{pdfProblem(PdfRefusal::Damaged, "the stamp object is too large")};
     std::variant<OpenedPdf, PdfProblem> sealPdf =
         pdf::openPdf(seal.picturePdf, pdf::Signatures::Accept);
     if (std::holds_alternative<PdfProblem>(sealPdf))

@@ -272,14 +272,33 @@ TEST(PdfStamping, ASealThatWouldStickOutOfThePageOrANoPageIsRefused) {
     EXPECT_EQ(pdf.placementProblem({4, 1, 1}, 21, 15)->pageCount, 3);
 }
 
+// A stamped copy whose attached stamp another program replaced with 17 MiB of
+// zeros: compressed, a few kilobytes.
+std::string withOversizedStamp(const std::string& stamped) {
+    QPDF pdf;
+    pdf.processMemoryFile("stamped.pdf", stamped.data(), stamped.size());
+    QPDFObjectHandle names = pdf.getRoot().getKey("/Names").getKey("/EmbeddedFiles");
+    QPDFObjectHandle file = names.getKey("/Names").getArrayItem(1);
+    file.getKey("/EF").getKey("/F").replaceStreamData(
+        std::string(17 << 20, '\0'), QPDFObjectHandle::newNull(), QPDFObjectHandle::newNull());
+    QPDFWriter writer(pdf);
+    writer.setOutputMemory();
+    writer.write();
+    auto buffer = writer.getBufferSharedPointer();
+    return std::string(reinterpret_cast<const char*>(buffer->getBuffer()), buffer->getSize());
+}
+
 TEST(PdfStamping, AnAttachedStampLargerThanAStampObjectCanBeIsNotRead) {
-    // A stamp object of 17 MiB of zeros compresses to a few kilobytes.
     PdfToStamp pdf = opened(test::makeTestPdf({TestPage{}}));
-    const std::string bomb = pdf.stamp(testSeal(16, 16, std::string(17 << 20, '\0')), {1, 10, 10});
+    const std::string bomb = withOversizedStamp(pdf.stamp(testSeal(16, 16), {1, 10, 10}));
     ASSERT_LT(bomb.size(), 1u << 20);
     auto read = readPdfStampsFromBytes(bomb);
     ASSERT_TRUE(std::holds_alternative<PdfProblem>(read));
     EXPECT_EQ(std::get<PdfProblem>(read).refusal, PdfRefusal::Damaged);
+    // Nor is one written that could not be read back.
+    PdfToStamp other = opened(test::makeTestPdf({TestPage{}}));
+    EXPECT_THROW(other.stamp(testSeal(16, 16, std::string(17 << 20, 's')), {1, 10, 10}),
+                 PdfStampFailure);
 }
 
 } // namespace
