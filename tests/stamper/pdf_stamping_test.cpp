@@ -2,7 +2,7 @@
 // upright where it was asked for on rotated, cropped and inherited pages, the
 // document keeps its pages and text, and every PDF that must not be stamped is
 // refused before anything is written.
-#include "pdf_inspection.h"
+#include "pdf_tool_views.h"
 #include "test_pdfs.h"
 
 #include "stamper/pdf/pdf_stamp_reading.h"

@@ -3,7 +3,7 @@
 // and qpdf, the log line checked by the built trailscan, the stamps read back by
 // vermilin --info and --render.
 #include "home_files.h"
-#include "pdf_inspection.h"
+#include "pdf_tool_views.h"
 #include "test_pdfs.h"
 #include "tests/support/program_run.h"
 

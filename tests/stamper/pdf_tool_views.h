@@ -13,9 +13,9 @@
 
 namespace vermil::test {
 
-inline constexpr int inspectionDpi = 200;
+inline constexpr int renderDpi = 200;
 
-inline QImage renderedPage(const std::filesystem::path& pdf, int page, int dpi = inspectionDpi) {
+inline QImage renderedPage(const std::filesystem::path& pdf, int page, int dpi = renderDpi) {
     TempDir folder;
     const QString number = QString::number(page);
     const ToolRun run = runTool("pdftoppm", "poppler-utils",
@@ -35,7 +35,7 @@ inline bool isRed(QRgb pixel) {
 }
 
 // The box around every red pixel, in millimetres from the page's top-left corner.
-inline std::optional<QRectF> redInkMm(const QImage& page, int dpi = inspectionDpi) {
+inline std::optional<QRectF> redInkMm(const QImage& page, int dpi = renderDpi) {
     int left = page.width(), top = page.height(), right = -1, bottom = -1;
     for (int y = 0; y < page.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(page.constScanLine(y));
