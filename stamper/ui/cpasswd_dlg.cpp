@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace vermil {
@@ -24,9 +23,7 @@ CPasswdDlg::CPasswdDlg(PasswordChangeModel& model, QWidget* parent)
 
 void CPasswdDlg::buildControls() {
     sealListLabel_ = new QLabel(this);
-    sealList_ = new QListWidget(this);
-    sealList_->setSelectionMode(QAbstractItemView::SingleSelection);
-    sealList_->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 14);
+    sealList_ = new SealNameList(this);
     sealListLabel_->setBuddy(sealList_);
     auto* listColumn = new QVBoxLayout;
     listColumn->addWidget(sealListLabel_);
@@ -103,13 +100,7 @@ void CPasswdDlg::bindPassword(PasswordEdit* edit, void (PasswordChangeModel::*se
 }
 
 void CPasswdDlg::connectControls() {
-    // A selection, not the current row: the list makes its first entry current
-    // when it gets the focus, and that must not pick a seal.
-    connect(sealList_, &QListWidget::itemSelectionChanged, this, [this] {
-        const QList<QListWidgetItem*> selected = sealList_->selectedItems();
-        if (!selected.isEmpty())
-            selectRow(sealList_->row(selected.front()));
-    });
+    connect(sealList_, &SealNameList::rowChosen, this, &CPasswdDlg::selectRow);
     bindPassword(oldPasswordEdit_, &PasswordChangeModel::setOldPassword);
     bindPassword(newPasswordEdit_, &PasswordChangeModel::setNewPassword);
     bindPassword(newPasswordAgainEdit_, &PasswordChangeModel::setNewPasswordAgain);
@@ -120,11 +111,8 @@ void CPasswdDlg::start() {
         return;
     started_ = true;
     model_.start();
-    const QSignalBlocker blocker(sealList_);
-    for (const std::string& name : model_.sealNames())
-        sealList_->addItem(fromCp932(name));
-    if (const auto row = model_.selectedRow())
-        sealList_->setCurrentRow(static_cast<int>(*row));
+    sealList_->setNames(model_.sealNames());
+    sealList_->showRow(model_.selectedRow());
     indexPathEdit_->setText(fromCp932(model_.inputs().indexPath));
     showState();
     // With the seal chosen already, the old password is what comes first.

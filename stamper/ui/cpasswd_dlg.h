@@ -1,5 +1,7 @@
 #pragma once
 
+#include "seal_name_list.h"
+
 #include "stamper/password_change_model.h"
 
 #include <QDialog>
@@ -53,7 +55,7 @@ private:
     bool started_ = false;
 
     QLabel* sealListLabel_ = nullptr;
-    QListWidget* sealList_ = nullptr;
+    SealNameList* sealList_ = nullptr;
     QLabel* oldPasswordLabel_ = nullptr;
     PasswordEdit* oldPasswordEdit_ = nullptr;
     QGroupBox* newPasswordGroup_ = nullptr;

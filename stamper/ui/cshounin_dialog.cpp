@@ -57,9 +57,7 @@ CShouninDialog::CShouninDialog(SealDialogModel& model, ColourChooser& colourChoo
 
 void CShouninDialog::buildControls() {
     sealListLabel_ = new QLabel(this);
-    sealList_ = new QListWidget(this);
-    sealList_->setSelectionMode(QAbstractItemView::SingleSelection);
-    sealList_->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 14);
+    sealList_ = new SealNameList(this);
     sealListLabel_->setBuddy(sealList_);
     auto* listColumn = new QVBoxLayout;
     listColumn->addWidget(sealListLabel_);
@@ -195,13 +193,7 @@ void CShouninDialog::bindLineEdit(QLineEdit* edit, void (SealDialogModel::*set)(
 }
 
 void CShouninDialog::connectControls() {
-    // A selection, not the current row: the list makes its first entry current
-    // when it gets the focus, and that must not pick a seal.
-    connect(sealList_, &QListWidget::itemSelectionChanged, this, [this] {
-        const QList<QListWidgetItem*> selected = sealList_->selectedItems();
-        if (!selected.isEmpty())
-            selectRow(sealList_->row(selected.front()));
-    });
+    connect(sealList_, &SealNameList::rowChosen, this, &CShouninDialog::selectRow);
     bindLineEdit(documentNoEdit_, &SealDialogModel::setDocumentNumber);
     bindLineEdit(nameEdit_, &SealDialogModel::setName);
     bindLineEdit(sectionEdit_, &SealDialogModel::setSection);
@@ -245,11 +237,7 @@ void CShouninDialog::start() {
         return;
     started_ = true;
     model_.start();
-    {
-        const QSignalBlocker blocker(sealList_);
-        for (const std::string& name : model_.sealNames())
-            sealList_->addItem(fromCp932(name));
-    }
+    sealList_->setNames(model_.sealNames());
     showValues();
     // With a seal chosen, the password is what is left to type.
     if (model_.selectedRow() && model_.okEnabled())
@@ -283,11 +271,9 @@ void CShouninDialog::chooseColour() {
 }
 
 void CShouninDialog::showValues() {
-    const QSignalBlocker listBlocker(sealList_);
     const QSignalBlocker commentBlocker(commentEdit_);
     const QSignalBlocker saveBlocker(savePasswordBox_);
-    if (const auto row = model_.selectedRow())
-        sealList_->setCurrentRow(static_cast<int>(*row));
+    sealList_->showRow(model_.selectedRow());
     documentNoEdit_->setText(fromCp932(model_.documentNumber()));
     nameEdit_->setText(fromCp932(model_.name()));
     sectionEdit_->setText(fromCp932(model_.section()));

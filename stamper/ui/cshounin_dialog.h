@@ -1,5 +1,7 @@
 #pragma once
 
+#include "seal_name_list.h"
+
 #include "stamper/seal_dialog_model.h"
 
 #include <QDialog>
@@ -84,7 +86,7 @@ private:
     QString lastGoodComment_;
 
     QLabel* sealListLabel_ = nullptr;
-    QListWidget* sealList_ = nullptr;
+    SealNameList* sealList_ = nullptr;
     QGroupBox* informationGroup_ = nullptr;
     QLabel* documentNoLabel_ = nullptr;
     QLabel* nameLabel_ = nullptr;
