@@ -29,8 +29,8 @@ std::string headOf(const std::filesystem::path& file) {
 }
 
 std::optional<std::vector<FoundStamp>> stampsOfPdf(const std::filesystem::path& file,
-                                                   std::ostream& err) {
-    auto read = readPdfStamps(file);
+                                                   std::string bytes, std::ostream& err) {
+    auto read = readPdfStampsFromBytes(std::move(bytes));
     if (const auto* problem = std::get_if<PdfProblem>(&read)) {
         err << "vermilin: " << pdfProblemMessage(*problem, file.string(), Language::English)
             << "\n";
@@ -67,17 +67,24 @@ std::optional<std::vector<FoundStamp>> readStamps(const std::filesystem::path& f
     // Native data that happens to begin like a PDF is still a stamp object: only
     // a file that is not one is read as a PDF.
     if (looksLikePdf(headOf(file))) {
+        // Read once, whichever it turns out to be.
         std::error_code error;
-        if (std::filesystem::file_size(file, error) > maxNativeDataBytes || error)
-            return stampsOfPdf(file, err);
-        try {
-            FoundStamp stamp;
-            stamp.stamp =
-                readNativeData(readRegularFile(file, maxNativeDataBytes, error).value_or(""));
-            return std::vector<FoundStamp>{std::move(stamp)};
-        } catch (const NativeDataError&) {
-            return stampsOfPdf(file, err);
+        std::optional<std::string> bytes = readRegularFile(file, maxStampPdfBytes, error);
+        if (!bytes) {
+            PdfProblem problem = error == FileKindError::TooLarge
+                                     ? pdfProblem(PdfRefusal::TooLarge)
+                                     : pdfProblem(PdfRefusal::Unreadable, error.message());
+            err << "vermilin: " << pdfProblemMessage(problem, file.string(), Language::English)
+                << "\n";
+            return std::nullopt;
         }
+        if (bytes->size() <= maxNativeDataBytes) {
+            try {
+                return std::vector<FoundStamp>{FoundStamp{readNativeData(*bytes), std::nullopt}};
+            } catch (const NativeDataError&) {
+            }
+        }
+        return stampsOfPdf(file, std::move(*bytes), err);
     }
     std::optional<StampRecord> stamp = readStampFile(file, err);
     if (!stamp)
