@@ -7,10 +7,10 @@
 // thread in ms (and how much of it was its own work, not waiting for a core),
 // lines, NG.
 #include "logcheck/checker_dialog_model.h"
-#include "logcheck/ui/ctrailscan_dlg.h"
+#include "logcheck/ui/checker_dialog.h"
 
-#include "common/file_chooser.h"
-#include "common/stderr_prompter.h"
+#include "common/interaction/file_chooser.h"
+#include "common/interaction/stderr_prompter.h"
 #include "common/user_profile.h"
 
 #include <QApplication>

@@ -4,14 +4,14 @@
 // painter, then the same through the whole window (CShouninDialog shown and
 // painted once). Fonts are loaded and the files cached before timing.
 #include "common/cp932.h"
-#include "common/recording_choosers.h"
-#include "common/recording_prompter.h"
 #include "common/user_profile.h"
 #include "render/seal_fonts.h"
 #include "render/seal_painter.h"
 #include "sealfiles/seal_writer.h"
-#include "stamper/seal_dialog_model.h"
-#include "stamper/ui/cshounin_dialog.h"
+#include "stamper/sealdialog/seal_dialog_model.h"
+#include "stamper/sealdialog/ui/seal_dialog.h"
+#include "tests/support/recording_choosers.h"
+#include "tests/support/recording_prompter.h"
 
 #include <QApplication>
 #include <QImage>

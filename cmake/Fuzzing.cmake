@@ -16,7 +16,7 @@ set(VERMIL_FUZZ_INSTRUMENTATION -fsanitize=fuzzer-no-link,address,undefined
 # Instruments every library built so far, and makes whatever links one of them
 # link the sanitizer runtimes.
 function(vermil_instrument_libraries_for_fuzzing)
-  foreach(folder common sealfiles render logcheck stamper stamper/pdf manager widgets)
+  foreach(folder common sealfiles render logcheck stamplog stamper/document stamper/sealdialog stamper/settings stamper/view stamper/pdf stamper/cli manager widgets)
     if(NOT EXISTS ${PROJECT_SOURCE_DIR}/${folder}/CMakeLists.txt)
       continue()
     endif()

@@ -1,6 +1,6 @@
 #include "colour_file.h"
 
-#include "ini_store.h"
+#include "common/ini/ini_store.h"
 
 #include <QStandardPaths>
 

@@ -1,7 +1,7 @@
 #include "hanko_folders.h"
 
+#include "common/interaction/prompter.h"
 #include "cp932.h"
-#include "prompter.h"
 
 #include <QDir>
 #include <QStandardPaths>

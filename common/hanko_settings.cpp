@@ -1,6 +1,6 @@
 #include "hanko_settings.h"
 
-#include "ini_store.h"
+#include "common/ini/ini_store.h"
 #include "number_text.h"
 
 namespace vermil {

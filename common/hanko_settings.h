@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ini_text.h"
+#include "common/ini/ini_syntax.h"
 
 #include <array>
 #include <filesystem>

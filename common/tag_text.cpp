@@ -1,7 +1,7 @@
 #include "tag_text.h"
 
+#include "common/files/regular_file.h"
 #include "cp932.h"
-#include "regular_file.h"
 
 #include <limits>
 

@@ -1,10 +1,10 @@
 #include "check_command.h"
 
-#include "check_report_json.h"
-#include "check_report_text.h"
-#include "checker_texts.h"
+#include "logcheck/checker_dialog_texts.h"
+#include "logcheck/report/check_report_json.h"
+#include "logcheck/report/check_report_text.h"
 
-#include "common/prompter.h"
+#include "common/interaction/prompter.h"
 
 #include <QFile>
 
@@ -66,15 +66,15 @@ std::string closingLine(const CheckRequest& request, const StreamSink& sink) {
 
 cli::ExitStatus runCheckCommand(const CheckRequest& request, std::ostream& out,
                                 Prompter& prompter) {
-    const CheckerTexts& texts = CheckerTexts::of(request.language);
+    const CheckerDialogTexts& texts = CheckerDialogTexts::of(request.language);
     if (request.logPath.empty()) {
-        prompter.showMessage(checkertexts::emptyPath, MessageIcon::Warning);
+        prompter.showMessage(checkerdialogtexts::emptyPath, MessageIcon::Warning);
         return cli::ExitStatus::UsageOrFileError;
     }
     LogOpenFailure failure = LogOpenFailure::None;
     auto file = LogFile::open(request.logPath, &failure);
     if (!file) {
-        QString message = checkertexts::cannotOpen;
+        QString message = checkerdialogtexts::cannotOpen;
         if (failure == LogOpenFailure::NotARegularFile)
             message += QLatin1Char('\n') + texts.notRegularFile.arg(displayPath(request.logPath));
         prompter.showMessage(message, MessageIcon::Error);
@@ -95,7 +95,7 @@ cli::ExitStatus runCheckCommand(const CheckRequest& request, std::ostream& out,
     out << closingLine(request, sink);
     out.flush();
     if (!out) {
-        prompter.showMessage(checkertexts::reportNotWritten, MessageIcon::Error);
+        prompter.showMessage(checkerdialogtexts::reportNotWritten, MessageIcon::Error);
         return cli::ExitStatus::UsageOrFileError;
     }
     if (outOfMemory) {
@@ -103,7 +103,7 @@ cli::ExitStatus runCheckCommand(const CheckRequest& request, std::ostream& out,
         return cli::ExitStatus::UsageOrFileError;
     }
     if (end == CheckEnd::ReadError) {
-        prompter.showMessage(checkertexts::cannotOpen, MessageIcon::Error);
+        prompter.showMessage(checkerdialogtexts::cannotOpen, MessageIcon::Error);
         return cli::ExitStatus::UsageOrFileError;
     }
     return sink.counts().ng == 0 ? cli::ExitStatus::Done : cli::ExitStatus::Fault;

@@ -2,8 +2,8 @@
 
 #include "cp932_utf8_table.h"
 
-#include "common/file_chooser.h"
-#include "common/prompter.h"
+#include "common/interaction/file_chooser.h"
+#include "common/interaction/prompter.h"
 #include "common/user_profile.h"
 
 #include <QCoreApplication>
@@ -41,13 +41,13 @@ void appendTabSeparatedField(std::string& out, std::string_view utf8) {
 CheckerDialogModel::CheckerDialogModel(Prompter& prompter, UserProfile& profile,
                                        const QString& defaultLogPath, Language language,
                                        QObject* parent)
-    : QObject(parent), prompter_(prompter), profile_(profile), texts_(CheckerTexts::of(language)),
-      clock_([] { return BeepLimiter::Clock::now(); }) {
+    : QObject(parent), prompter_(prompter), profile_(profile),
+      texts_(CheckerDialogTexts::of(language)), clock_([] { return BeepLimiter::Clock::now(); }) {
     returned_.reserve(maxWaitingBlocks); // handing back never allocates
     announceTimer_.setSingleShot(true);
     connect(&announceTimer_, &QTimer::timeout, this, &CheckerDialogModel::announceLines);
-    logPath_ =
-        profile_.value(checkertexts::profileSection, checkertexts::profileKey, defaultLogPath);
+    logPath_ = profile_.value(checkerdialogtexts::profileSection, checkerdialogtexts::profileKey,
+                              defaultLogPath);
 }
 
 CheckerDialogModel::~CheckerDialogModel() {
@@ -64,8 +64,8 @@ void CheckerDialogModel::setLogPath(const QString& path) {
 void CheckerDialogModel::browse(FileChooser& chooser, const QString& title) {
     FileChoice choice;
     choice.title = title;
-    choice.filter = checkertexts::fileFilter;
-    choice.defaultSuffix = checkertexts::defaultSuffix;
+    choice.filter = checkerdialogtexts::fileFilter;
+    choice.defaultSuffix = checkerdialogtexts::defaultSuffix;
     choice.initialName = logPath_;
     choice.mustExist = true;
     if (const auto chosen = chooser.chooseFile(choice))
@@ -91,7 +91,7 @@ bool CheckerDialogModel::startCheck() {
     if (isChecking())
         return false;
     if (logPath_.isEmpty()) {
-        prompter_.showMessage(checkertexts::emptyPath, MessageIcon::Warning);
+        prompter_.showMessage(checkerdialogtexts::emptyPath, MessageIcon::Warning);
         return false;
     }
     if (worker_.joinable())
@@ -111,7 +111,7 @@ bool CheckerDialogModel::startCheck() {
     LogOpenFailure failure = LogOpenFailure::None;
     auto file = LogFile::open(filePath(logPath_), &failure);
     if (!file) {
-        QString message = checkertexts::cannotOpen;
+        QString message = checkerdialogtexts::cannotOpen;
         if (failure == LogOpenFailure::NotARegularFile)
             message += QLatin1Char('\n') + texts_.notRegularFile.arg(logPath_);
         return failToStart(message);
@@ -338,7 +338,8 @@ void CheckerDialogModel::handBack(std::deque<CheckedBlock>& blocks) {
 void CheckerDialogModel::endCheck(CheckEnd end) {
     switch (end) {
     case CheckEnd::Finished:
-        profile_.setValue(checkertexts::profileSection, checkertexts::profileKey, checkedPath_);
+        profile_.setValue(checkerdialogtexts::profileSection, checkerdialogtexts::profileKey,
+                          checkedPath_);
         setState(State::Finished);
         break;
     case CheckEnd::Cancelled:
@@ -346,7 +347,7 @@ void CheckerDialogModel::endCheck(CheckEnd end) {
         break;
     case CheckEnd::ReadError:
         setState(State::Failed);
-        prompter_.showMessage(checkertexts::cannotOpen, MessageIcon::Error);
+        prompter_.showMessage(checkerdialogtexts::cannotOpen, MessageIcon::Error);
         break;
     case CheckEnd::OutOfMemory:
         setState(State::Failed);
@@ -426,7 +427,8 @@ bool CheckerDialogModel::goToPreviousNg() {
 }
 
 QString CheckerDialogModel::lineCountText(std::uint64_t lines) const {
-    return lines == 1 ? texts_.oneLine : texts_.lineCount.arg(checkertexts::groupedNumber(lines));
+    return lines == 1 ? texts_.oneLine
+                      : texts_.lineCount.arg(checkerdialogtexts::groupedNumber(lines));
 }
 
 QString CheckerDialogModel::summaryText() const {
@@ -438,10 +440,10 @@ QString CheckerDialogModel::summaryText() const {
     else if (counts_.ng == 0 || report_.ngLines().empty())
         summary = texts_.summaryNoNg.arg(lineCountText(counts_.total));
     else
-        summary = texts_.summaryNg.arg(checkertexts::groupedNumber(counts_.ng),
-                                       lineCountText(counts_.total),
-                                       checkertexts::groupedNumber(report_.ngLines().front() + 1));
-    return texts_.summaryBytes.arg(summary, checkertexts::groupedNumber(bytesRead_));
+        summary = texts_.summaryNg.arg(
+            checkerdialogtexts::groupedNumber(counts_.ng), lineCountText(counts_.total),
+            checkerdialogtexts::groupedNumber(report_.ngLines().front() + 1));
+    return texts_.summaryBytes.arg(summary, checkerdialogtexts::groupedNumber(bytesRead_));
 }
 
 std::vector<std::size_t> CheckerDialogModel::knownLines(std::vector<std::size_t> lines) const {

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "beep_limiter.h"
-#include "check_report.h"
-#include "checker_texts.h"
 #include "log_check_run.h"
+#include "logcheck/checker_dialog_texts.h"
+#include "logcheck/report/check_report.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -125,7 +125,7 @@ private:
 
     Prompter& prompter_;
     UserProfile& profile_;
-    const CheckerTexts& texts_;
+    const CheckerDialogTexts& texts_;
     QString logPath_;
     QString checkedPath_;
     State state_ = State::Idle;

@@ -1,9 +1,9 @@
 #include "log_check_run.h"
 
-#include "check_report_json.h"
-#include "check_report_text.h"
 #include "check_workers.h"
 #include "log_line_check.h"
+#include "logcheck/report/check_report_json.h"
+#include "logcheck/report/check_report_text.h"
 
 #include "common/keyed_hash.h"
 

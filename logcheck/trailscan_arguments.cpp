@@ -5,7 +5,7 @@
 
 #include "common/cli/verb_call.h"
 #include "common/hanko_folders.h"
-#include "common/stderr_prompter.h"
+#include "common/interaction/stderr_prompter.h"
 
 #include <optional>
 #include <ostream>

@@ -1,6 +1,6 @@
 // vrmgr: the seal manager. A verb runs without a window; otherwise the main dialog.
-#include "cli/verbs.h"
-#include "ui/vrmgr_app.h"
+#include "manager/cli/verbs.h"
+#include "manager/ui/vrmgr_app.h"
 
 #include "common/cli/verb_runner.h"
 

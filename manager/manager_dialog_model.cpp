@@ -1,12 +1,12 @@
 #include "manager_dialog_model.h"
 
-#include "main_dialog_texts.h"
+#include "manager/manager_dialog_texts.h"
 #include "seal_picture_input.h"
 
 #include "common/cp932.h"
-#include "common/file_chooser.h"
 #include "common/hanko_folders.h"
-#include "common/prompter.h"
+#include "common/interaction/file_chooser.h"
+#include "common/interaction/prompter.h"
 
 #include <algorithm>
 
@@ -22,7 +22,8 @@ void ManagerDialogModel::start(FileChooser& chooser) {
     setIndexPath(resolveIndexPath(settings_, hankoFolder_));
     if (indexFileExists(indexPath()))
         settings_.setVermilDataFile(indexPath());
-    else if (prompter_.askYesNo(maindialogtexts::indexMissing(indexPath()), MessageIcon::Warning))
+    else if (prompter_.askYesNo(managerdialogtexts::indexMissing(indexPath()),
+                                MessageIcon::Warning))
         chooseIndexFile(chooser);
     language_ = settings_.lang();
     refreshList();
@@ -38,7 +39,7 @@ void ManagerDialogModel::setIndexPath(std::string indexPath) {
     index_ = SealIndex(std::move(indexPath));
     // Read as empty it would look like an index without seals: say what it is.
     if (const std::error_code problem = index_.fileProblem())
-        prompter_.showMessage(maindialogtexts::indexUnusable(
+        prompter_.showMessage(managerdialogtexts::indexUnusable(
                                   index_.path(), QString::fromStdString(problem.message())),
                               MessageIcon::Warning);
 }
@@ -83,16 +84,17 @@ std::optional<SealDrawingInput> ManagerDialogModel::pictureInput(StampingTime ti
 
 bool ManagerDialogModel::chooseIndexFile(FileChooser& chooser) {
     FileChoice choice;
-    choice.title = maindialogtexts::indexChooserTitle;
-    choice.filter = maindialogtexts::indexChooserFilter;
-    choice.defaultSuffix = maindialogtexts::indexChooserSuffix;
+    choice.title = managerdialogtexts::indexChooserTitle;
+    choice.filter = managerdialogtexts::indexChooserFilter;
+    choice.defaultSuffix = managerdialogtexts::indexChooserSuffix;
     choice.initialName = fromCp932(indexPath());
     const auto chosen = chooser.chooseFile(choice);
     if (!chosen)
         return false;
     const auto path = toCp932(*chosen);
     if (!path) {
-        prompter_.showMessage(maindialogtexts::indexPathNotStorable(*chosen), MessageIcon::Warning);
+        prompter_.showMessage(managerdialogtexts::indexPathNotStorable(*chosen),
+                              MessageIcon::Warning);
         return false;
     }
     setIndexPath(*path);
@@ -113,7 +115,7 @@ void ManagerDialogModel::registered(const RegisterSealModel& model) {
 
 std::unique_ptr<EditSealModel> ManagerDialogModel::editModel() const {
     if (!hasSelection()) {
-        prompter_.showMessage(maindialogtexts::noSealToEdit, MessageIcon::Warning);
+        prompter_.showMessage(managerdialogtexts::noSealToEdit, MessageIcon::Warning);
         return nullptr;
     }
     return std::make_unique<EditSealModel>(prompter_, index_, versionText_, shown_);
@@ -144,10 +146,10 @@ void ManagerDialogModel::settingChosen(std::string language) {
 ManagerDialogModel::DeleteOutcome ManagerDialogModel::deleteSelected() {
     refreshList();
     if (!hasSelection()) {
-        prompter_.showMessage(maindialogtexts::noSealToDelete, MessageIcon::Warning);
+        prompter_.showMessage(managerdialogtexts::noSealToDelete, MessageIcon::Warning);
         return DeleteOutcome::NoSelection;
     }
-    if (!prompter_.askOkCancel(maindialogtexts::confirmDelete, MessageIcon::Question))
+    if (!prompter_.askOkCancel(managerdialogtexts::confirmDelete, MessageIcon::Question))
         return DeleteOutcome::Declined;
     return removeAt(static_cast<std::size_t>(selectedRow_), names_[std::size_t(selectedRow_)]);
 }
@@ -156,7 +158,7 @@ ManagerDialogModel::DeleteOutcome ManagerDialogModel::deleteSeal(std::string_vie
     refreshList();
     const auto at = std::find(names_.begin(), names_.end(), name);
     if (at == names_.end()) {
-        prompter_.showMessage(maindialogtexts::notRegistered(name), MessageIcon::Warning);
+        prompter_.showMessage(managerdialogtexts::notRegistered(name), MessageIcon::Warning);
         return DeleteOutcome::NotRegistered;
     }
     return removeAt(static_cast<std::size_t>(at - names_.begin()), *at);
@@ -171,10 +173,10 @@ ManagerDialogModel::DeleteOutcome ManagerDialogModel::removeAt(std::size_t posit
         // Another program took it off the list meanwhile: show the list as it is.
         selectRow(-1);
         refreshList();
-        prompter_.showMessage(maindialogtexts::notRegistered(name), MessageIcon::Warning);
+        prompter_.showMessage(managerdialogtexts::notRegistered(name), MessageIcon::Warning);
         return DeleteOutcome::NotRegistered;
     case SealIndex::RemoveOutcome::WriteFailed:
-        prompter_.showMessage(maindialogtexts::deleteFailed, MessageIcon::Error);
+        prompter_.showMessage(managerdialogtexts::deleteFailed, MessageIcon::Error);
         return DeleteOutcome::WriteFailed;
     }
     selectRow(-1);

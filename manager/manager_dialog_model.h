@@ -1,9 +1,9 @@
 #pragma once
 
-#include "edit_seal_model.h"
-#include "import_dialog_model.h"
+#include "manager/import/import_dialog_model.h"
+#include "manager/sealform/edit_seal_model.h"
+#include "manager/sealform/register_seal_model.h"
 #include "manager_setting_model.h"
-#include "register_seal_model.h"
 #include "shown_seal.h"
 
 #include "render/date_local_time.h"

@@ -1,6 +1,6 @@
 #include "manager_setting_model.h"
 
-#include "setting_texts.h"
+#include "manager/manager_setting_texts.h"
 
 #include "common/language.h"
 
@@ -15,7 +15,7 @@ ManagerSettingModel::ManagerSettingModel(HankoSettings settings, std::string cur
 }
 
 QString ManagerSettingModel::labelText() const {
-    const SettingTexts& texts = SettingTexts::get();
+    const ManagerSettingTexts& texts = ManagerSettingTexts::get();
     return languageOf(current_) == Language::Japanese ? texts.languageLabelJapanese
                                                       : texts.languageLabelEnglish;
 }

@@ -2,7 +2,7 @@
 
 #include "shown_seal.h"
 
-#include "render/date_texts.h"
+#include "render/date_formatting.h"
 #include "sealfiles/layout_profile.h"
 
 #include "common/tag_text.h"

@@ -1,13 +1,13 @@
 #include "shown_seal.h"
 
-#include "main_dialog_texts.h"
+#include "manager/manager_dialog_texts.h"
 
 #include "sealfiles/seal_definition.h"
 #include "sealfiles/seal_file.h"
 #include "sealfiles/seal_index.h"
 
 #include "common/hanko_settings.h"
-#include "common/prompter.h"
+#include "common/interaction/prompter.h"
 
 namespace vermil {
 namespace {
@@ -16,13 +16,13 @@ namespace {
 std::string readShownText(const SealIndex& index, const SealIndexEntry& entry,
                           std::string_view name, Prompter& prompter) {
     if (entry.vrmfile.empty()) {
-        prompter.showMessage(maindialogtexts::legacyEntry(), MessageIcon::Warning);
+        prompter.showMessage(managerdialogtexts::legacyEntry(), MessageIcon::Warning);
         return {};
     }
     const std::string path = sealFilePath(index.sealFolder(), name);
     auto text = readSealFile(path);
     if (!text) {
-        prompter.showMessage(maindialogtexts::sealFileUnreadable(path), MessageIcon::Warning);
+        prompter.showMessage(managerdialogtexts::sealFileUnreadable(path), MessageIcon::Warning);
         return {};
     }
     return std::move(*text);

@@ -2,7 +2,7 @@
 
 #include "render/seal_fonts.h"
 
-#include "common/prompter.h"
+#include "common/interaction/prompter.h"
 
 #include <QFontDatabase>
 

@@ -4,7 +4,7 @@
 #include "seal_definition.h"
 
 #include "common/cp932.h"
-#include "common/prompter.h"
+#include "common/interaction/prompter.h"
 #include "common/tag_text.h"
 
 #include <filesystem>

@@ -1,6 +1,6 @@
 #include "seal_file.h"
 
-#include "common/atomic_file.h"
+#include "common/files/atomic_file.h"
 #include "seal_definition.h"
 #include "seal_name.h"
 

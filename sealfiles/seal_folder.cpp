@@ -1,6 +1,6 @@
 #include "seal_folder.h"
 
-#include "common/atomic_file.h"
+#include "common/files/atomic_file.h"
 #include "default_profile.h"
 #include "layout_profile.h"
 #include "seal_definition.h"

@@ -3,10 +3,10 @@
 #include "seal_name.h"
 
 #include "common/cp932.h"
+#include "common/files/regular_file.h"
 #include "common/hanko_folders.h"
-#include "common/ini_store.h"
+#include "common/ini/ini_store.h"
 #include "common/keyed_hash.h"
-#include "common/regular_file.h"
 #include "common/tag_text.h"
 
 #include <algorithm>

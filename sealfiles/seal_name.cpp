@@ -1,7 +1,7 @@
 #include "seal_name.h"
 
 #include "common/cp932.h"
-#include "common/ini_text.h"
+#include "common/ini/ini_syntax.h"
 
 #include <array>
 

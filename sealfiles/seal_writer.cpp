@@ -5,7 +5,7 @@
 #include "seal_name.h"
 
 #include "common/cp932.h"
-#include "common/stale_temporaries.h"
+#include "common/files/stale_temporaries.h"
 
 namespace vermil {
 namespace {

@@ -1,8 +1,8 @@
 // vermilin: the stamping program. A verb runs without a window; otherwise the
 // main window, or the embedded-object window of -Embedding FILE.
 #include "cli/command_line.h"
-#include "ui/cvermilin_app.h"
-#include "ui/seal_dialogs.h"
+#include "stamper/sealdialog/ui/seal_dialog_commands.h"
+#include "stamper/view/ui/vermilin_app.h"
 
 #include "common/cli/verb_runner.h"
 

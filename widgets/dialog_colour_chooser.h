@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/colour_chooser.h"
+#include "common/interaction/colour_chooser.h"
 
 #include <QPointer>
 #include <QWidget>

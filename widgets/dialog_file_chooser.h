@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/file_chooser.h"
+#include "common/interaction/file_chooser.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/font_chooser.h"
+#include "common/interaction/font_chooser.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/prompter.h"
+#include "common/interaction/prompter.h"
 
 #include <QPointer>
 #include <QString>

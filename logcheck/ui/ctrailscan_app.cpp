@@ -1,9 +1,9 @@
 #include "ctrailscan_app.h"
 
-#include "ctrailscan_dlg.h"
+#include "logcheck/ui/checker_dialog.h"
 
+#include "logcheck/checker_dialog_texts.h"
 #include "logcheck/checker_language.h"
-#include "logcheck/checker_texts.h"
 #include "widgets/dialog_file_chooser.h"
 #include "widgets/message_box_prompter.h"
 
@@ -26,7 +26,7 @@ int CtrailscanApp::run(const std::optional<std::string>& logPath) {
     const std::string hankoFolder = findHankoFolder(nullptr);
     const Language language = checkerLanguage(hankoFolder);
 
-    MessageBoxPrompter prompter(CheckerTexts::of(language).windowTitle);
+    MessageBoxPrompter prompter(CheckerDialogTexts::of(language).windowTitle);
     DialogFileChooser chooser;
     UserProfile profile(QString::fromLatin1(checkerProfileTitle));
     CheckerDialogModel model(prompter, profile, fromCp932(defaultStampLogPath(hankoFolder)),

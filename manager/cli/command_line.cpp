@@ -1,4 +1,4 @@
-#include "verbs.h"
+#include "manager/cli/verbs.h"
 
 namespace vermil {
 namespace {

@@ -1,8 +1,8 @@
-#include "verbs.h"
+#include "manager/cli/verbs.h"
 
-#include "manager/csv_import.h"
+#include "manager/import/csv_import.h"
 
-#include "common/stderr_prompter.h"
+#include "common/interaction/stderr_prompter.h"
 
 #include <filesystem>
 

@@ -1,12 +1,12 @@
-#include "verbs.h"
+#include "manager/cli/verbs.h"
 
-#include "manager/main_dialog_texts.h"
+#include "manager/manager_dialog_texts.h"
 #include "sealfiles/seal_index.h"
 
 #include "common/cp932.h"
 #include "common/hanko_folders.h"
 #include "common/hanko_settings.h"
-#include "common/stderr_prompter.h"
+#include "common/interaction/stderr_prompter.h"
 
 #include <filesystem>
 #include <ostream>
@@ -54,7 +54,7 @@ bool requireIndex(const std::string& indexPath, std::ostream& err) {
     if (indexFileExists(indexPath))
         return true;
     StderrPrompter prompter(err);
-    prompter.askYesNo(maindialogtexts::indexMissing(indexPath), MessageIcon::Warning);
+    prompter.askYesNo(managerdialogtexts::indexMissing(indexPath), MessageIcon::Warning);
     return false;
 }
 

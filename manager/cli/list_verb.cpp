@@ -1,4 +1,4 @@
-#include "verbs.h"
+#include "manager/cli/verbs.h"
 
 #include "sealfiles/seal_index.h"
 

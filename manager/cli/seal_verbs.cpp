@@ -1,11 +1,11 @@
-#include "verbs.h"
+#include "manager/cli/verbs.h"
 
-#include "manager/main_dialog_texts.h"
 #include "manager/manager_dialog_model.h"
+#include "manager/manager_dialog_texts.h"
 
 #include "common/cp932.h"
 #include "common/hanko_folders.h"
-#include "common/stderr_prompter.h"
+#include "common/interaction/stderr_prompter.h"
 
 #include <ostream>
 
@@ -39,11 +39,11 @@ cli::ExitStatus showVerb(const cli::VerbCall& call) {
     ManagerDialogModel model(prompter, findHankoFolder(nullptr));
     model.useIndex(*indexPath);
     if (!model.selectName(*name)) {
-        prompter.showMessage(maindialogtexts::notRegistered(*name));
+        prompter.showMessage(managerdialogtexts::notRegistered(*name));
         return cli::ExitStatus::Fault;
     }
     const ShownSeal& seal = model.shown();
-    const auto& labels = maindialogtexts::showLabels;
+    const auto& labels = managerdialogtexts::showLabels;
     showLine(call.out(), labels.name, seal.name);
     showLine(call.out(), labels.up2, seal.up2);
     showLine(call.out(), labels.up1, seal.up1);

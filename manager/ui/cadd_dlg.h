@@ -2,7 +2,7 @@
 
 #include "seal_form_dialog.h"
 
-#include "manager/register_seal_model.h"
+#include "manager/sealform/register_seal_model.h"
 
 namespace vermil {
 

@@ -2,7 +2,7 @@
 
 #include "seal_form_dialog.h"
 
-#include "manager/edit_seal_model.h"
+#include "manager/sealform/edit_seal_model.h"
 
 namespace vermil {
 

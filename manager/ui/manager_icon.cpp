@@ -1,6 +1,6 @@
 #include "manager_icon.h"
 
-#include "manager/main_dialog_texts.h"
+#include "manager/manager_dialog_texts.h"
 #include "render/seal_painter.h"
 
 #include <QPainter>
@@ -10,9 +10,9 @@ namespace vermil {
 
 QIcon managerIcon() {
     SealDrawingInput seal;
-    seal.upperText1 = maindialogtexts::iconUpperText;
-    seal.sealDateText = maindialogtexts::iconDateText;
-    seal.lowerText = maindialogtexts::iconLowerText;
+    seal.upperText1 = managerdialogtexts::iconUpperText;
+    seal.sealDateText = managerdialogtexts::iconDateText;
+    seal.lowerText = managerdialogtexts::iconLowerText;
     seal.penWidth = 6;
     QIcon icon;
     for (const int side : {16, 32, 64, 128}) {

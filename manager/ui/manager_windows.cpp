@@ -1,10 +1,10 @@
 #include "manager_windows.h"
 
-#include "cabout_dlg.h"
 #include "cadd_dlg.h"
-#include "cdlg_import.h"
-#include "cdlg_setting.h"
 #include "cedit_dlg.h"
+#include "manager/ui/about_dialog.h"
+#include "manager/ui/import_dialog.h"
+#include "manager/ui/manager_setting_dialog.h"
 
 namespace vermil {
 

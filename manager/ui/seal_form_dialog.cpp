@@ -1,6 +1,6 @@
 #include "seal_form_dialog.h"
 
-#include "cdlg_detail.h"
+#include "manager/ui/font_detail_dialog.h"
 #include "read_only_field.h"
 
 #include "widgets/password_edit.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "manager/seal_form_model.h"
-#include "manager/seal_form_texts.h"
+#include "manager/sealform/seal_form_model.h"
+#include "manager/sealform/seal_form_texts.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
 #include "vrmgr_app.h"
 
-#include "cvrmgr_dlg.h"
+#include "manager/ui/manager_dialog.h"
 #include "manager_icon.h"
 #include "manager_windows.h"
 

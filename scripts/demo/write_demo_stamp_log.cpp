@@ -1,10 +1,10 @@
 // Writes a short stamp log for the demo with the stamping program's log writer:
 // write_demo_stamp_log LOGFILE. The lines are those a few days of stamping
 // would leave; run-demo.sh alters one of them afterwards.
-#include "stamper/stamp_log.h"
+#include "stamplog/stamp_log.h"
 
 #include "common/cp932.h"
-#include "common/stderr_prompter.h"
+#include "common/interaction/stderr_prompter.h"
 
 #include <cstdio>
 

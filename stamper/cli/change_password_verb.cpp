@@ -5,8 +5,8 @@
 #include "verb_input.h"
 
 #include "common/cp932.h"
-#include "common/stderr_prompter.h"
-#include "stamper/seal_dialog_document.h"
+#include "common/interaction/stderr_prompter.h"
+#include "stamper/sealdialog/seal_dialog_document.h"
 
 #include <array>
 #include <ostream>

@@ -5,7 +5,7 @@
 #include "common/hanko_settings.h"
 #include "common/language.h"
 #include "stamp_sources.h"
-#include "stamper/stamp_information_text.h"
+#include "stamper/document/stamp_information_text.h"
 
 #include <filesystem>
 #include <ostream>

@@ -1,8 +1,8 @@
 #include "server_verbs.h"
 
 #include "common/language.h"
-#include "stamper/program_start.h"
-#include "stamper/server_registration.h"
+#include "stamper/document/server_registration.h"
+#include "stamper/view/program_start.h"
 
 #include <ostream>
 

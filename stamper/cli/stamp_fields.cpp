@@ -4,7 +4,7 @@
 #include "verb_input.h"
 
 #include "common/cp932.h"
-#include "stamper/stamp_document.h"
+#include "stamper/document/stamp_document.h"
 
 #include <QByteArray>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/cli/verb_call.h"
-#include "stamper/seal_dialog_model.h"
+#include "stamper/sealdialog/seal_dialog_model.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,8 +1,8 @@
 #include "stamp_file_reading.h"
 
-#include "stamper/native_data.h"
-#include "stamper/native_data_file.h"
-#include "stamper/stamp_document.h"
+#include "stamper/document/native_data.h"
+#include "stamper/document/native_data_file.h"
+#include "stamper/document/stamp_document.h"
 
 #include <ostream>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stamper/stamp_record.h"
+#include "stamper/document/stamp_record.h"
 
 #include <filesystem>
 #include <iosfwd>

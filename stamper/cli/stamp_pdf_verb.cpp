@@ -4,17 +4,17 @@
 #include "stamp_verb_texts.h"
 #include "verb_document.h"
 
-#include "common/atomic_file.h"
 #include "common/cp932.h"
-#include "common/stderr_prompter.h"
+#include "common/files/atomic_file.h"
+#include "common/files/write_failure.h"
+#include "common/interaction/stderr_prompter.h"
 #include "common/user_profile.h"
-#include "common/write_failure.h"
 #include "render/picture_size.h"
 #include "render/seal_font_check.h"
-#include "stamper/native_data_archive.h"
+#include "stamper/document/native_data_archive.h"
+#include "stamper/pdf/pdf_seal.h"
 #include "stamper/pdf/pdf_stamping.h"
-#include "stamper/pdf_seal.h"
-#include "stamper/seal_dialog_document.h"
+#include "stamper/sealdialog/seal_dialog_document.h"
 
 #include <charconv>
 #include <cmath>

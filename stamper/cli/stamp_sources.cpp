@@ -2,9 +2,9 @@
 
 #include "stamp_file_reading.h"
 
-#include "common/regular_file.h"
-#include "stamper/native_data.h"
-#include "stamper/native_data_archive.h"
+#include "common/files/regular_file.h"
+#include "stamper/document/native_data.h"
+#include "stamper/document/native_data_archive.h"
 #include "stamper/pdf/pdf_stamping.h"
 
 #include <cstdio>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "common/language.h"
+#include "stamper/document/stamp_record.h"
 #include "stamper/pdf/pdf_stamp_reading.h"
-#include "stamper/stamp_record.h"
 
 #include <filesystem>
 #include <iosfwd>

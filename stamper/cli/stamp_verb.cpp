@@ -5,15 +5,15 @@
 #include "stamp_verb_texts.h"
 #include "verb_document.h"
 
-#include "common/atomic_file.h"
 #include "common/cp932.h"
-#include "common/stderr_prompter.h"
+#include "common/files/atomic_file.h"
+#include "common/interaction/stderr_prompter.h"
 #include "common/user_profile.h"
 #include "render/picture_size.h"
 #include "render/seal_font_check.h"
 #include "render/stamp_picture.h"
-#include "stamper/native_data.h"
-#include "stamper/seal_dialog_document.h"
+#include "stamper/document/native_data.h"
+#include "stamper/sealdialog/seal_dialog_document.h"
 
 #include <QByteArray>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "stamper/document_start_dialogs.h"
-#include "stamper/stamp_document.h"
+#include "stamper/document/document_start_dialogs.h"
+#include "stamper/document/stamp_document.h"
 
 namespace vermil {
 class Prompter;

@@ -4,7 +4,7 @@
 #include "stamper/pdf/pdf_stamp_reading.h"
 #include "stamper/pdf/pdf_stamping.h"
 
-#include "common/regular_file.h"
+#include "common/files/regular_file.h"
 
 #include <qpdf/QPDFExc.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>

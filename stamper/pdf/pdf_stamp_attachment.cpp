@@ -1,6 +1,6 @@
 #include "stamper/pdf/pdf_stamp_attachment.h"
 
-#include "stamper/native_data_archive.h"
+#include "stamper/document/native_data_archive.h"
 
 #include <qpdf/Pipeline.hh>
 #include <qpdf/QPDFEFStreamObjectHelper.hh>

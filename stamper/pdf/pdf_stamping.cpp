@@ -1,6 +1,6 @@
 #include "stamper/pdf/pdf_stamping.h"
 
-#include "stamper/native_data_archive.h"
+#include "stamper/document/native_data_archive.h"
 #include "stamper/pdf/pdf_open.h"
 #include "stamper/pdf/pdf_page_geometry.h"
 #include "stamper/pdf/pdf_stamp_attachment.h"

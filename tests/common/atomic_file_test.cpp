@@ -1,5 +1,5 @@
-#include "common/atomic_file.h"
-#include "common/stale_temporaries.h"
+#include "common/files/atomic_file.h"
+#include "common/files/stale_temporaries.h"
 #include "tests/support/child_process.h"
 #include "tests/support/test_environment.h"
 

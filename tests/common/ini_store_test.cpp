@@ -1,5 +1,5 @@
-#include "common/ini_store.h"
-#include "common/ini_text.h"
+#include "common/ini/ini_store.h"
+#include "common/ini/ini_syntax.h"
 #include "tests/support/test_environment.h"
 
 #include <gtest/gtest.h>

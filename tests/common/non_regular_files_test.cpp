@@ -1,6 +1,6 @@
 // Readers open regular files only: a FIFO would block them, a device never ends.
-#include "common/ini_store.h"
-#include "common/regular_file.h"
+#include "common/files/regular_file.h"
+#include "common/ini/ini_store.h"
 #include "common/tag_text.h"
 #include "tests/support/child_process.h"
 #include "tests/support/test_environment.h"

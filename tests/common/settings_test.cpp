@@ -2,9 +2,9 @@
 #include "common/cp932.h"
 #include "common/hanko_folders.h"
 #include "common/hanko_settings.h"
-#include "common/ini_store.h"
-#include "common/recording_prompter.h"
+#include "common/ini/ini_store.h"
 #include "common/user_profile.h"
+#include "tests/support/recording_prompter.h"
 #include "tests/support/test_environment.h"
 
 #include <QFileInfo>

@@ -4,7 +4,7 @@
 #include "logcheck/log_check_run.h"
 #include "logcheck/log_line_check.h"
 
-#include "stamper/stamp_log.h"
+#include "stamplog/stamp_log.h"
 #include "tests/stamper/sample_stamp_log_entry.h"
 #include "tests/support/test_environment.h"
 

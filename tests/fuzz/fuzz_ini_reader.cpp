@@ -1,7 +1,7 @@
 // Looks keys up in, and writes keys into, an arbitrary INI text. A write must
 // read back exactly and leave every other key as it read before; several writes
 // in one replacement must give the bytes of one write after the other.
-#include "common/ini_text.h"
+#include "common/ini/ini_syntax.h"
 
 #include <array>
 #include <cstdint>

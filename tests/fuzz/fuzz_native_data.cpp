@@ -1,6 +1,6 @@
 // Reads arbitrary bytes as a stamp's native data. Whatever reads and can be
 // written again must read back: the program never saves a stamp it cannot reopen.
-#include "stamper/native_data.h"
+#include "stamper/document/native_data.h"
 
 #include <cstdint>
 #include <string_view>

@@ -1,7 +1,7 @@
 // Reads arbitrary bytes as a PDF: the stamps attached to it, and the same PDF
 // opened for stamping, its pages measured and, when a seal fits on the first,
 // stamped. The new stamp must read back from the stamped copy.
-#include "stamper/native_data.h"
+#include "stamper/document/native_data.h"
 #include "stamper/pdf/pdf_stamp_reading.h"
 #include "stamper/pdf/pdf_stamping.h"
 

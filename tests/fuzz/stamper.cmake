@@ -1,6 +1,6 @@
 # The stamp's native data, as a container hands it back.
-vermil_add_fuzz_target(native_data fuzz_native_data.cpp vermil_stamper
+vermil_add_fuzz_target(native_data fuzz_native_data.cpp vermil_stamp_document
   SEEDS tests/data/stamper/*.bin)
 # A PDF as a stamped copy comes back: its attached stamps, its pages, a stamp on it.
-vermil_add_fuzz_target(pdf_stamps fuzz_pdf_stamps.cpp vermil_stamper
+vermil_add_fuzz_target(pdf_stamps fuzz_pdf_stamps.cpp vermil_pdf
   SEEDS tests/data/stamper/*.pdf)

@@ -4,8 +4,8 @@
 
 #include "common/cp932.h"
 #include "common/keyed_hash.h"
-#include "common/recording_prompter.h"
 #include "tests/logcheck/generated_log.h"
+#include "tests/support/recording_prompter.h"
 #include "tests/support/test_environment.h"
 
 #include <QJsonArray>

@@ -3,9 +3,9 @@
 
 #include "common/cp932.h"
 #include "common/hanko_folders.h"
-#include "common/recording_choosers.h"
-#include "common/recording_prompter.h"
 #include "common/user_profile.h"
+#include "tests/support/recording_choosers.h"
+#include "tests/support/recording_prompter.h"
 #include "tests/support/test_environment.h"
 
 #include <QCoreApplication>

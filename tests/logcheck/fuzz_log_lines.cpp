@@ -1,10 +1,10 @@
 // Reads arbitrary bytes as a stamp log: the line reader, the field splitter and
 // the checker must never crash, and cutting the input into other blocks or
 // checking it on more cores must never change the report.
-#include "logcheck/check_report_text.h"
 #include "logcheck/cp932_utf8_table.h"
 #include "logcheck/log_check_run.h"
 #include "logcheck/log_line_check.h"
+#include "logcheck/report/check_report_text.h"
 
 #include "common/cp932.h"
 

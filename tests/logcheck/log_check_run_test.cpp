@@ -1,11 +1,11 @@
 #include "logcheck/check_command.h"
-#include "logcheck/check_report_text.h"
 #include "logcheck/cp932_utf8_table.h"
 #include "logcheck/log_check_run.h"
+#include "logcheck/report/check_report_text.h"
 
 #include "common/cp932.h"
-#include "common/recording_prompter.h"
 #include "tests/logcheck/generated_log.h"
+#include "tests/support/recording_prompter.h"
 #include "tests/support/test_environment.h"
 
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
-#include "manager/csv_import.h"
+#include "manager/import/csv_import.h"
 
 #include "sealfiles/seal_verification.h"
 
-#include "common/ini_store.h"
+#include "common/ini/ini_store.h"
 #include "common/keyed_hash.h"
-#include "common/recording_prompter.h"
 #include "tests/support/child_process.h"
+#include "tests/support/recording_prompter.h"
 #include "tests/support/test_environment.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "manager/csv_lines.h"
+#include "manager/import/csv_lines.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "manager/font_detail_model.h"
-#include "manager/register_seal_model.h"
+#include "manager/sealform/font_detail_model.h"
+#include "manager/sealform/register_seal_model.h"
 #include "tests/manager/manager_fixture.h"
 
-#include "common/recording_choosers.h"
-#include "common/recording_prompter.h"
+#include "tests/support/recording_choosers.h"
+#include "tests/support/recording_prompter.h"
 #include "tests/support/test_environment.h"
 
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
 // Imports onto a file system that fills up: a tmpfs of a few pages in a private
 // mount namespace (tests/support/small_filesystem.h).
-#include "manager/csv_import.h"
+#include "manager/import/csv_import.h"
 
 #include "sealfiles/default_profile.h"
 #include "sealfiles/seal_verification.h"
 
-#include "common/recording_prompter.h"
+#include "tests/support/recording_prompter.h"
 #include "tests/support/small_filesystem.h"
 #include "tests/support/test_environment.h"
 

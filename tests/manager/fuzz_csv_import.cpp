@@ -1,10 +1,10 @@
 // Imports arbitrary bytes as a CSV file into a fresh seal folder: line reading,
 // field splitting, the checks of the whole file and the writes.
-#include "manager/csv_import.h"
-#include "manager/csv_lines.h"
+#include "manager/import/csv_import.h"
+#include "manager/import/csv_lines.h"
 
-#include "common/recording_prompter.h"
 #include "tests/fuzz/fuzz_temporary.h"
+#include "tests/support/recording_prompter.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "manager/import_dialog_model.h"
+#include "manager/import/import_dialog_model.h"
 #include "tests/manager/manager_fixture.h"
 
 #include "sealfiles/seal_verification.h"

@@ -1,12 +1,12 @@
 // Real processes on one seal folder: an import killed at random moments, and
 // imports running side by side. What is left must always be whole seals.
-#include "manager/csv_import.h"
+#include "manager/import/csv_import.h"
 
 #include "sealfiles/seal_verification.h"
 
-#include "common/recording_prompter.h"
-#include "common/stale_temporaries.h"
+#include "common/files/stale_temporaries.h"
 #include "tests/support/child_process.h"
+#include "tests/support/recording_prompter.h"
 #include "tests/support/test_environment.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
-#include "manager/main_dialog_texts.h"
 #include "manager/manager_dialog_model.h"
-#include "manager/seal_form_texts.h"
+#include "manager/manager_dialog_texts.h"
+#include "manager/sealform/seal_form_texts.h"
 #include "tests/manager/manager_fixture.h"
 
-#include "render/date_texts.h"
+#include "render/date_formatting.h"
 #include "sealfiles/layout_profile.h"
 #include "sealfiles/seal_verification.h"
 
@@ -118,11 +118,11 @@ TEST(ManagerDialogModel, CaptionsAreJapaneseOnlyForJapanese) {
         StartedManager m(f);
         const std::string label = c.stored.value_or("<missing>");
         EXPECT_EQ(m.model.language(), c.language) << label;
-        EXPECT_EQ(MainDialogTexts::of(m.model.language()).add, c.add) << label;
+        EXPECT_EQ(ManagerDialogTexts::of(m.model.language()).add, c.add) << label;
         EXPECT_EQ(SealFormTexts::registerTexts(m.model.language()).nameGroup, c.registerName)
             << label;
         // The title and the messages have one form only.
-        EXPECT_EQ(MainDialogTexts::of(m.model.language()).windowTitle,
+        EXPECT_EQ(ManagerDialogTexts::of(m.model.language()).windowTitle,
                   QStringLiteral("Vermil Manager Ver5. 6. 4"));
         EXPECT_TRUE(f.prompter.messages.isEmpty()) << label;
     }

@@ -6,9 +6,9 @@
 #include "sealfiles/seal_index.h"
 #include "sealfiles/seal_writer.h"
 
-#include "common/ini_store.h"
-#include "common/recording_choosers.h"
-#include "common/recording_prompter.h"
+#include "common/ini/ini_store.h"
+#include "tests/support/recording_choosers.h"
+#include "tests/support/recording_prompter.h"
 #include "tests/support/test_environment.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "manager/ui/cadd_dlg.h"
-#include "manager/ui/cdlg_detail.h"
 #include "manager/ui/cedit_dlg.h"
+#include "manager/ui/font_detail_dialog.h"
 #include "tests/manager/manager_fixture.h"
 
 #include "manager/manager_dialog_model.h"

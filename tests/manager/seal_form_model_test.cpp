@@ -1,6 +1,6 @@
-#include "manager/edit_seal_model.h"
 #include "manager/manager_dialog_model.h"
-#include "manager/register_seal_model.h"
+#include "manager/sealform/edit_seal_model.h"
+#include "manager/sealform/register_seal_model.h"
 #include "tests/manager/manager_fixture.h"
 
 #include "sealfiles/seal_definition.h"
@@ -9,7 +9,7 @@
 
 #include "common/cp932.h"
 #include "common/keyed_hash.h"
-#include "manager/csv_import.h"
+#include "manager/import/csv_import.h"
 #include "sealfiles/seal_name.h"
 #include "tests/support/small_filesystem.h"
 

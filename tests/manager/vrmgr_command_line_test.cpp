@@ -1,7 +1,7 @@
 // Runs vrmgr as a program in a fresh home and checks what it leaves on disk with
 // the check-code routines alone, not with the seal library that wrote it.
 #include "common/cp932.h"
-#include "common/ini_store.h"
+#include "common/ini/ini_store.h"
 #include "common/keyed_hash.h"
 #include "common/tag_text.h"
 #include "tests/support/program_run.h"

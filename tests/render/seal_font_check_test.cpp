@@ -2,7 +2,7 @@
 
 #include "render/seal_fonts.h"
 
-#include "common/recording_prompter.h"
+#include "tests/support/recording_prompter.h"
 
 #include <gtest/gtest.h>
 

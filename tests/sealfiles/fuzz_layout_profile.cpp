@@ -1,8 +1,8 @@
 // Reads arbitrary bytes as a layout profile the way both programs do.
 #include "sealfiles/layout_profile.h"
 
-#include "common/recording_prompter.h"
 #include "tests/fuzz/fuzz_temporary.h"
+#include "tests/support/recording_prompter.h"
 
 #include <cstdint>
 #include <string>

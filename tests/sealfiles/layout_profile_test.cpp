@@ -2,8 +2,8 @@
 #include "sealfiles/layout_profile.h"
 #include "sealfiles/seal_folder.h"
 
-#include "common/recording_prompter.h"
 #include "common/tag_text.h"
+#include "tests/support/recording_prompter.h"
 #include "tests/support/test_environment.h"
 
 #include <gtest/gtest.h>

@@ -2,9 +2,9 @@
 #include "sealfiles/seal_index.h"
 #include "sealfiles/seal_writer.h"
 
-#include "common/ini_store.h"
+#include "common/files/regular_file.h"
+#include "common/ini/ini_store.h"
 #include "common/keyed_hash.h"
-#include "common/regular_file.h"
 #include "tests/support/test_environment.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "sealfiles/seal_verification.h"
 #include "sealfiles/seal_writer.h"
 
-#include "common/ini_store.h"
+#include "common/ini/ini_store.h"
 #include "common/keyed_hash.h"
 #include "tests/support/test_environment.h"
 

@@ -3,12 +3,12 @@
 // them (window-shot):
 //   vermilin_dialog_viewer stamp|password|pdf FILE.pdf
 #include "render/seal_fonts.h"
-#include "stamper/document_start_dialogs.h"
-#include "stamper/pdf_stamp_view_model.h"
-#include "stamper/seal_dialog_document.h"
-#include "stamper/stamp_document.h"
-#include "stamper/ui/cpdf_stamp_view.h"
-#include "stamper/ui/seal_dialogs.h"
+#include "stamper/document/document_start_dialogs.h"
+#include "stamper/document/stamp_document.h"
+#include "stamper/pdf/pdf_stamp_view_model.h"
+#include "stamper/pdf/ui/pdf_stamp_view.h"
+#include "stamper/sealdialog/seal_dialog_document.h"
+#include "stamper/sealdialog/ui/seal_dialog_commands.h"
 #include "widgets/dialog_file_chooser.h"
 #include "widgets/message_box_prompter.h"
 

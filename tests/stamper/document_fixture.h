@@ -3,10 +3,10 @@
 // A stamp document in a hanko folder of its own, for the tests of the dialogs and
 // the view that work on one.
 #include "common/cp932.h"
-#include "common/recording_prompter.h"
 #include "common/user_profile.h"
-#include "stamper/document_start_dialogs.h"
-#include "stamper/stamp_document.h"
+#include "stamper/document/document_start_dialogs.h"
+#include "stamper/document/stamp_document.h"
+#include "tests/support/recording_prompter.h"
 #include "tests/support/test_environment.h"
 
 #include <QDir>

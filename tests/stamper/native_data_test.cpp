@@ -1,6 +1,6 @@
-#include "stamper/native_data.h"
-#include "stamper/stamp_tag_texts.h"
-#include "stamper/stamp_type_code.h"
+#include "stamper/document/native_data.h"
+#include "stamper/document/stamp_tags.h"
+#include "stamper/document/stamp_type_code.h"
 #include "tests/support/test_environment.h"
 
 #include <gtest/gtest.h>

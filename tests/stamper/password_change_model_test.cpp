@@ -1,6 +1,6 @@
 // The password change without its window: the sorted list, the checks of a
 // selected seal, every check of OK in order, and the one write of both codes.
-#include "stamper/password_change_model.h"
+#include "stamper/sealdialog/password_change_model.h"
 #include "tests/stamper/stamping_folder.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #pragma once
 
 // One stamp's log fields, shared by the writer's and the checker's tests.
-#include "stamper/stamp_log.h"
+#include "stamplog/stamp_log.h"
 #include "tests/support/test_environment.h"
 
 namespace vermil::test {

@@ -1,14 +1,14 @@
 // How the seal dialog meets the stamp document: the inputs it takes from the
 // document and the outputs the document takes after OK, also for a stamp
 // reopened from native data that someone else made.
-#include "stamper/seal_dialog_document.h"
+#include "stamper/sealdialog/seal_dialog_document.h"
 #include "tests/stamper/stamping_folder.h"
 
 #include "common/platform_identity.h"
-#include "stamper/document_start_dialogs.h"
-#include "stamper/native_data.h"
-#include "stamper/stamp_document.h"
-#include "stamper/stamp_information_text.h"
+#include "stamper/document/document_start_dialogs.h"
+#include "stamper/document/native_data.h"
+#include "stamper/document/stamp_document.h"
+#include "stamper/document/stamp_information_text.h"
 
 #include <gtest/gtest.h>
 

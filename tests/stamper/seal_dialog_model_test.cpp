@@ -1,13 +1,13 @@
 // The seal dialog without its window: start-up, the checks of a selected seal,
 // OK and Cancel, on seals written by the suite's own seal writer, with exact
 // message texts and the exact bytes of every file OK writes.
-#include "stamper/seal_dialog_model.h"
+#include "stamper/sealdialog/seal_dialog_model.h"
 #include "tests/stamper/stamping_folder.h"
 
-#include "common/recording_choosers.h"
 #include "common/tag_text.h"
 #include "sealfiles/seal_definition.h"
-#include "stamper/stamp_log.h"
+#include "stamplog/stamp_log.h"
+#include "tests/support/recording_choosers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "stamper/seal_preselection.h"
+#include "stamper/sealdialog/seal_preselection.h"
 
 #include "tests/support/test_environment.h"
 

@@ -4,12 +4,12 @@
 #include "common/hanko_folders.h"
 #include "common/hanko_settings.h"
 #include "common/platform_identity.h"
-#include "common/recording_choosers.h"
-#include "stamper/index_dialog_model.h"
-#include "stamper/language_dialog_model.h"
-#include "stamper/log_path_dialog_model.h"
-#include "stamper/stamp_log.h"
+#include "stamper/settings/language_dialog_model.h"
+#include "stamper/settings/log_path_dialog_model.h"
+#include "stamper/settings/settings_dialog_model.h"
+#include "stamplog/stamp_log.h"
 #include "tests/stamper/document_fixture.h"
+#include "tests/support/recording_choosers.h"
 
 #include <gtest/gtest.h>
 
@@ -31,8 +31,8 @@ class IndexDialog : public ::testing::Test {
 protected:
     IndexDialog() : document(fixture.open()), settings(fixture.ini()) {}
 
-    IndexDialogModel makeModel() {
-        return IndexDialogModel(prompter, profile, settings, *document);
+    SettingsDialogModel makeModel() {
+        return SettingsDialogModel(prompter, profile, settings, *document);
     }
 
     DocumentFixture fixture;
@@ -68,7 +68,7 @@ TEST_F(IndexDialog, StartsFromTheProfileAndTheDocument) {
         if (c.clipboard)
             store.setUserValue(QStringLiteral("Clipboard"), QString::fromLatin1(c.clipboard));
         document->setLanguage(c.language);
-        const IndexDialogModel model = makeModel();
+        const SettingsDialogModel model = makeModel();
         EXPECT_EQ(model.autoStamp(), c.mode) << c.autoStamp;
         EXPECT_EQ(model.clipboard(), c.clipboardOn) << c.clipboard;
         EXPECT_EQ(model.languages(), QStringList({"English", "Japanese"}));
@@ -79,12 +79,12 @@ TEST_F(IndexDialog, StartsFromTheProfileAndTheDocument) {
 }
 
 TEST_F(IndexDialog, OkWritesTheProfileAndHankoIniThenTheDocumentTakesThem) {
-    IndexDialogModel model = makeModel();
+    SettingsDialogModel model = makeModel();
     model.setIndexPath(QStringLiteral("/srv/経理/index.dat"));
     model.setAutoStamp(2);
     model.setClipboard(true);
     model.setLanguageRow(1);
-    ASSERT_EQ(model.accept(), IndexDialogModel::Outcome::Saved);
+    ASSERT_EQ(model.accept(), SettingsDialogModel::Outcome::Saved);
 
     EXPECT_EQ(profileValue(currentUser(), "AutoStamp"), "2");
     EXPECT_EQ(profileValue(currentUser(), "Clipboard"), "1");
@@ -98,10 +98,10 @@ TEST_F(IndexDialog, OkWritesTheProfileAndHankoIniThenTheDocumentTakesThem) {
     EXPECT_TRUE(prompter.messages.isEmpty());
 
     // And back: the mode off and the clipboard off are written as "0".
-    IndexDialogModel again = makeModel();
+    SettingsDialogModel again = makeModel();
     again.setAutoStamp(0);
     again.setClipboard(false);
-    ASSERT_EQ(again.accept(), IndexDialogModel::Outcome::Saved);
+    ASSERT_EQ(again.accept(), SettingsDialogModel::Outcome::Saved);
     EXPECT_EQ(profileValue(currentUser(), "AutoStamp"), "0");
     EXPECT_EQ(profileValue(currentUser(), "Clipboard"), "0");
     EXPECT_EQ(document->autoStamp(), 0);
@@ -113,9 +113,9 @@ TEST_F(IndexDialog, Auto2IsWrittenForTheCurrentUserOnly) {
                      QStringLiteral("1"));
     profile.setValue(QStringLiteral("someone-else"), QStringLiteral("Clipboard"),
                      QStringLiteral("1"));
-    IndexDialogModel model = makeModel();
+    SettingsDialogModel model = makeModel();
     model.setAutoStamp(2);
-    ASSERT_EQ(model.accept(), IndexDialogModel::Outcome::Saved);
+    ASSERT_EQ(model.accept(), SettingsDialogModel::Outcome::Saved);
     EXPECT_EQ(profileValue(currentUser(), "AutoStamp"), "2");
     EXPECT_EQ(profileValue(QStringLiteral("someone-else"), "AutoStamp"), "1");
     EXPECT_EQ(profileValue(QStringLiteral("someone-else"), "Clipboard"), "1");
@@ -125,7 +125,7 @@ TEST_F(IndexDialog, CancelWritesNothing) {
     const std::string iniBefore = readFile(fixture.ini());
     const std::string indexBefore = document->indexPath();
     {
-        IndexDialogModel model = makeModel();
+        SettingsDialogModel model = makeModel();
         model.setIndexPath(QStringLiteral("/elsewhere/index.dat"));
         model.setAutoStamp(2);
         model.setClipboard(true);
@@ -151,9 +151,9 @@ TEST_F(IndexDialog, AnIndexPathWithoutAFolderLiesInTheHankoFolder) {
         {"", "", fixture.folder() + "/vrdata/index.dat"}, // empty: the default index
     };
     for (const Case& c : cases) {
-        IndexDialogModel model = makeModel();
+        SettingsDialogModel model = makeModel();
         model.setIndexPath(QString::fromUtf8(c.typed));
-        ASSERT_EQ(model.accept(), IndexDialogModel::Outcome::Saved) << c.typed;
+        ASSERT_EQ(model.accept(), SettingsDialogModel::Outcome::Saved) << c.typed;
         EXPECT_EQ(settings.vermilDataFile(), c.stored) << c.typed;
         EXPECT_EQ(document->indexPath(), c.index);
         EXPECT_EQ(document->sealFolder(), folderOf(c.index) + "/");
@@ -166,9 +166,9 @@ TEST_F(IndexDialog, FailedWritesAreToldAndKeepTheDialogOpen) {
     std::filesystem::create_directories(blocked);
     const HankoSettings blockedSettings(blocked);
     const std::string indexBefore = document->indexPath();
-    IndexDialogModel model(prompter, profile, blockedSettings, *document);
+    SettingsDialogModel model(prompter, profile, blockedSettings, *document);
     model.setIndexPath(QStringLiteral("/srv/index.dat"));
-    EXPECT_EQ(model.accept(), IndexDialogModel::Outcome::NotWritten);
+    EXPECT_EQ(model.accept(), SettingsDialogModel::Outcome::NotWritten);
     ASSERT_EQ(prompter.messages.size(), 1);
     EXPECT_EQ(prompter.messages.front(), "The setting could not be written to " +
                                              QString::fromStdString(blocked.string()) + ".");
@@ -182,9 +182,9 @@ TEST_F(IndexDialog, FailedWritesAreToldAndKeepTheDialogOpen) {
     std::filesystem::create_directories(profileFile);
     {
         UserProfile blockedProfile(QString::fromLatin1(stamperProfileTitle));
-        IndexDialogModel japanese(prompter, blockedProfile, settings, *document);
+        SettingsDialogModel japanese(prompter, blockedProfile, settings, *document);
         japanese.setAutoStamp(2);
-        EXPECT_EQ(japanese.accept(), IndexDialogModel::Outcome::NotWritten);
+        EXPECT_EQ(japanese.accept(), SettingsDialogModel::Outcome::NotWritten);
     }
     std::filesystem::remove_all(profileFile);
     ASSERT_EQ(prompter.messages.size(), 1);
@@ -195,7 +195,7 @@ TEST_F(IndexDialog, FailedWritesAreToldAndKeepTheDialogOpen) {
 }
 
 TEST_F(IndexDialog, BrowseOffersDataFilesFromTheIndexFolder) {
-    IndexDialogModel model = makeModel();
+    SettingsDialogModel model = makeModel();
     RecordingFileChooser chooser;
     chooser.answers = {std::nullopt, QStringLiteral("/srv/seals/other.dat")};
     EXPECT_FALSE(model.browse(chooser));
@@ -214,9 +214,9 @@ TEST_F(IndexDialog, BrowseOffersDataFilesFromTheIndexFolder) {
 }
 
 TEST_F(IndexDialog, AnEmptyLanguageChoiceAsksTheLanguageDialog) {
-    IndexDialogModel model = makeModel();
+    SettingsDialogModel model = makeModel();
     model.setLanguageRow(-1);
-    ASSERT_EQ(model.accept(), IndexDialogModel::Outcome::Saved);
+    ASSERT_EQ(model.accept(), SettingsDialogModel::Outcome::Saved);
     EXPECT_EQ(document->language(), "");
 
     ScriptedStartDialogs dialogs;

@@ -1,11 +1,11 @@
 #include "common/cp932.h"
 #include "common/hanko_settings.h"
 #include "common/platform_identity.h"
-#include "common/recording_prompter.h"
 #include "common/user_profile.h"
-#include "stamper/document_start_dialogs.h"
-#include "stamper/native_data.h"
-#include "stamper/stamp_document.h"
+#include "stamper/document/document_start_dialogs.h"
+#include "stamper/document/native_data.h"
+#include "stamper/document/stamp_document.h"
+#include "tests/support/recording_prompter.h"
 #include "tests/support/test_environment.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "stamper/stamp_information_text.h"
-#include "stamper/stamp_record.h"
+#include "stamper/document/stamp_information_text.h"
+#include "stamper/document/stamp_record.h"
 #include "tests/support/test_environment.h"
 
 #include <gtest/gtest.h>

@@ -1,15 +1,15 @@
 // The view's logic and the server item without a display: the stamp command with
 // a seal dialog that answers from a script, the automatic stamp of the first
 // update, the embedding writes of FILE and its pictures, and the item's extent.
-#include "stamper/embedded_object_file.h"
-#include "stamper/native_data.h"
-#include "stamper/seal_clipboard_copy.h"
-#include "stamper/stamp_taker.h"
-#include "stamper/stamp_view_model.h"
-#include "stamper/vermilin_srvr_item.h"
+#include "stamper/document/embedded_object_file.h"
+#include "stamper/document/native_data.h"
+#include "stamper/document/vermilin_srvr_item.h"
+#include "stamper/sealdialog/stamp_taker.h"
+#include "stamper/view/seal_clipboard_copy.h"
+#include "stamper/view/stamp_view_model.h"
 #include "tests/stamper/document_fixture.h"
 
-#include "common/recording_choosers.h"
+#include "tests/support/recording_choosers.h"
 
 #include <QImage>
 #include <QPainter>

@@ -5,13 +5,13 @@
 // colour file and a stamp log of its own, and a stamping time that is always
 // Wednesday 7 March 2012, 9:05.
 #include "common/cp932.h"
-#include "common/ini_store.h"
+#include "common/ini/ini_store.h"
 #include "common/keyed_hash.h"
-#include "common/recording_prompter.h"
 #include "common/user_profile.h"
 #include "render/date_local_time.h"
 #include "sealfiles/seal_writer.h"
-#include "stamper/seal_dialog_model.h"
+#include "stamper/sealdialog/seal_dialog_model.h"
+#include "tests/support/recording_prompter.h"
 #include "tests/support/test_environment.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 // The --render verb run as a program, without a display, on stamp data built byte
 // by byte outside this code base (tests/data/stamper/make_fixtures.py) or by hand.
-#include "stamper/native_data.h"
+#include "stamper/document/native_data.h"
 #include "tests/stamper/vermilin_process.h"
 #include "tests/support/test_environment.h"
 

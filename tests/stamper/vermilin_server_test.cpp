@@ -1,7 +1,7 @@
 // The built vermilin's server switches end to end: registration written and
 // removed (checked with desktop-file-validate and xmllint), -Automation, and
 // -Embedding refusing a file that is not stamp data.
-#include "stamper/server_registration.h"
+#include "stamper/document/server_registration.h"
 #include "tests/stamper/vermilin_process.h"
 
 #include <QProcess>

@@ -2,17 +2,17 @@
 // language and information dialogs, the frame's menus, bars and panes, and the
 // view's drawing and first update. The rules are the models' tests.
 #include "common/hanko_settings.h"
-#include "common/recording_choosers.h"
-#include "stamper/seal_clipboard_copy.h"
-#include "stamper/stamp_taker.h"
-#include "stamper/stamp_view_model.h"
-#include "stamper/ui/cfile_name_dialog.h"
-#include "stamper/ui/cindex_dlg.h"
-#include "stamper/ui/ckakunin_dialog.h"
-#include "stamper/ui/clang_dlg.h"
-#include "stamper/ui/cmain_frame.h"
-#include "stamper/ui/cvermilin_view.h"
+#include "stamper/sealdialog/stamp_taker.h"
+#include "stamper/settings/ui/language_dialog.h"
+#include "stamper/settings/ui/log_path_dialog.h"
+#include "stamper/settings/ui/settings_dialog.h"
+#include "stamper/view/seal_clipboard_copy.h"
+#include "stamper/view/stamp_view_model.h"
+#include "stamper/view/ui/main_frame.h"
+#include "stamper/view/ui/stamp_information_dialog.h"
+#include "stamper/view/ui/stamp_view.h"
 #include "tests/stamper/document_fixture.h"
+#include "tests/support/recording_choosers.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -81,7 +81,7 @@ TEST(VermilinWindows, SettingsDialogBindsEveryControlAndEscapeWritesNothing) {
     RecordingPrompter prompter;
     RecordingFileChooser chooser;
     {
-        IndexDialogModel model(prompter, profile, settings, *document);
+        SettingsDialogModel model(prompter, profile, settings, *document);
         CIndexDlg dialog(model, chooser);
         dialog.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
@@ -95,7 +95,7 @@ TEST(VermilinWindows, SettingsDialogBindsEveryControlAndEscapeWritesNothing) {
     EXPECT_EQ(readFile(fixture.ini()), "[MAIN]\r\nLang=English\r\n");
     EXPECT_FALSE(std::filesystem::exists(stamperProfileFile()));
 
-    IndexDialogModel model(prompter, profile, settings, *document);
+    SettingsDialogModel model(prompter, profile, settings, *document);
     CIndexDlg dialog(model, chooser);
     dialog.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));

@@ -1,0 +1,76 @@
+#include "common/files/atomic_file.h"
+
+#include "common/files/link_target.h"
+#include "common/files/stale_temporaries.h"
+#include "common/files/write_all.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <string>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vermil {
+namespace {
+
+// A new file beside `file` that no one else uses, locked while it is written so
+// that a sweep of stale temporaries leaves it alone; its mode follows the umask
+// like any other new file of the user.
+int createTemporary(const std::filesystem::path& file, std::string& name) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = temporaryPath(file, attempt).string();
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            ::flock(fd, LOCK_EX);
+            return fd;
+        }
+        if (errno != EEXIST)
+            return -1;
+    }
+    return -1;
+}
+
+std::error_code lastError() {
+    return {errno, std::generic_category()};
+}
+
+} // namespace
+
+bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes) {
+    std::error_code ignored;
+    return writeFileAtomically(file, bytes, ignored);
+}
+
+bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes,
+                         std::error_code& error) {
+    const std::filesystem::path target = finalLinkTarget(file);
+    removeStaleTemporaries(target.has_parent_path() ? target.parent_path() : ".",
+                           target.filename().string());
+    std::string temporary;
+    const int fd = createTemporary(target, temporary);
+    if (fd < 0) {
+        error = lastError();
+        return false;
+    }
+    struct stat existing {};
+    bool ok = true;
+    if (::stat(target.c_str(), &existing) == 0)
+        ok = ::fchmod(fd, existing.st_mode & 07777) == 0;
+    ok = ok && writeAll(fd, bytes) && ::fsync(fd) == 0;
+    if (!ok)
+        error = lastError();
+    // Renamed while its lock is still held, so no sweep can take it away first.
+    if (ok && ::rename(temporary.c_str(), target.c_str()) != 0) {
+        error = lastError();
+        ok = false;
+    }
+    if (!ok)
+        ::unlink(temporary.c_str());
+    ::close(fd);
+    if (ok)
+        error.clear();
+    return ok;
+}
+
+} // namespace vermil

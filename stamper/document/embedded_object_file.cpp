@@ -1,0 +1,50 @@
+#include "stamper/document/embedded_object_file.h"
+
+#include "common/files/atomic_file.h"
+#include "stamper/document/native_data.h"
+#include "stamper/document/native_data_file.h"
+#include "stamper/document/vermilin_srvr_item.h"
+
+#include <system_error>
+
+namespace vermil {
+
+EmbeddedObjectRead readEmbeddedObject(const std::filesystem::path& file) {
+    EmbeddedObjectRead read;
+    std::error_code ec;
+    if (!std::filesystem::exists(file, ec) && !ec) {
+        read.ok = true;
+        return read;
+    }
+    try {
+        read.nativeData = readNativeDataFile(file);
+    } catch (const StampFileError& e) {
+        read.error = "cannot read " + file.string() + ": " + e.what();
+        return read;
+    }
+    if (!read.nativeData.empty()) {
+        try {
+            readNativeData(read.nativeData);
+        } catch (const NativeDataError& e) {
+            read.error = file.string() + " is not valid stamp data: " + e.what();
+            read.nativeData.clear();
+            return read;
+        }
+    }
+    read.ok = true;
+    return read;
+}
+
+std::string writeEmbeddedObject(CVermilinSrvrItem& item, const std::filesystem::path& file) {
+    std::string nativeData;
+    try {
+        nativeData = item.serialize();
+    } catch (const NativeDataError& e) {
+        return "cannot write " + file.string() + ": " + e.what();
+    }
+    if (!writeFileAtomically(file, nativeData))
+        return "cannot write " + file.string();
+    return item.writePictures(file);
+}
+
+} // namespace vermil

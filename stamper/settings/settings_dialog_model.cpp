@@ -1,0 +1,87 @@
+#include "stamper/settings/settings_dialog_model.h"
+
+#include "common/cp932.h"
+#include "common/hanko_folders.h"
+#include "common/hanko_settings.h"
+#include "common/interaction/file_chooser.h"
+#include "common/interaction/prompter.h"
+#include "common/user_profile.h"
+#include "stamper/document/stamp_document.h"
+#include "stamper/settings/settings_dialog_texts.h"
+
+#include <QFileInfo>
+
+namespace vermil {
+namespace {
+
+const QString autoStampKey = QStringLiteral("AutoStamp");
+const QString clipboardKey = QStringLiteral("Clipboard");
+
+} // namespace
+
+SettingsDialogModel::SettingsDialogModel(Prompter& prompter, UserProfile& profile,
+                                         const HankoSettings& settings, CVermilinDoc& document)
+    : prompter_(prompter), profile_(profile), settings_(settings), document_(document),
+      language_(languageOf(document.language())), hankoFolder_(document.hankoFolder()),
+      indexPath_(fromCp932(document.indexPath())), languages_{QStringLiteral("English"),
+                                                              QStringLiteral("Japanese")} {
+    const QString mode = profile_.userValue(autoStampKey, QStringLiteral("0"));
+    autoStamp_ = mode == QLatin1String("1") ? 1 : mode == QLatin1String("2") ? 2 : 0;
+    clipboard_ = profile_.userValue(clipboardKey, QStringLiteral("0")) == QLatin1String("1");
+    languageRow_ = static_cast<int>(languages_.indexOf(fromCp932(document.language())));
+}
+
+void SettingsDialogModel::setLanguageRow(int row) {
+    languageRow_ = row >= 0 && row < languages_.size() ? row : -1;
+}
+
+bool SettingsDialogModel::browse(FileChooser& chooser) {
+    FileChoice choice;
+    choice.purpose = FileChoice::Purpose::Open;
+    choice.title = SettingsDialogTexts::of(language_).chooserTitle;
+    choice.filter = settingsdialogtexts::fileFilter;
+    choice.defaultSuffix = settingsdialogtexts::defaultSuffix;
+    // The file-name part of the path, opened in the index's folder.
+    const QFileInfo current(indexPath_);
+    choice.initialName = current.fileName();
+    if (!indexPath_.isEmpty() && current.isAbsolute())
+        choice.folder = current.absolutePath();
+    const auto chosen = chooser.chooseFile(choice);
+    if (!chosen)
+        return false;
+    indexPath_ = *chosen;
+    return true;
+}
+
+SettingsDialogModel::Outcome SettingsDialogModel::accept() {
+    const SettingsMessages& messages = SettingsMessages::of(language_);
+    const auto typed = toCp932(indexPath_);
+    if (!typed) {
+        prompter_.showMessage(messages.pathNotCp932(indexPath_));
+        return Outcome::PathNotCp932;
+    }
+    const QString mode = QString::number(autoStamp_);
+    const QString clipboard = clipboard_ ? QStringLiteral("1") : QStringLiteral("0");
+    if (!profile_.setUserValue(autoStampKey, mode) ||
+        !profile_.setUserValue(clipboardKey, clipboard)) {
+        prompter_.showMessage(messages.cannotWrite(profile_.fileName()), MessageIcon::Error);
+        return Outcome::NotWritten;
+    }
+    // An empty box keeps the default index, as the key does when it is empty.
+    const std::string indexPath =
+        typed->empty() ? std::string() : absoluteIndexPath(*typed, hankoFolder_);
+    if (!settings_.setVermilDataFile(indexPath)) {
+        prompter_.showMessage(
+            messages.cannotWrite(QString::fromStdString(settings_.file().string())),
+            MessageIcon::Error);
+        return Outcome::NotWritten;
+    }
+    document_.setIndexPath(absoluteIndexPath(indexPath, hankoFolder_));
+    document_.setLanguage(languageRow_ < 0 ? std::string()
+                                           : languages_.at(languageRow_).toStdString());
+    document_.setAutoStamp(autoStamp_);
+    document_.drawingInput().copyToClipboard = clipboard_;
+    return Outcome::Saved;
+}
+
+} // namespace vermil

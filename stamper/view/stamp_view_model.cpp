@@ -1,0 +1,100 @@
+#include "stamper/view/stamp_view_model.h"
+
+#include "common/cp932.h"
+#include "common/interaction/file_chooser.h"
+#include "common/interaction/prompter.h"
+#include "stamper/document/embedded_object_file.h"
+#include "stamper/document/stamp_document.h"
+#include "stamper/sealdialog/seal_dialog_document.h"
+#include "stamper/sealdialog/stamp_taker.h"
+#include "stamper/view/seal_clipboard_copy.h"
+#include "stamper/view/stamp_view_texts.h"
+
+namespace vermil {
+
+bool hasSeal(const CVermilinDoc& document) {
+    const SealDrawingInput& drawing = document.stamp().drawing;
+    return !drawing.upperText1.empty() || !drawing.upperText2.empty() || !drawing.lowerText.empty();
+}
+
+StampViewModel::StampViewModel(CVermilinDoc& document, Prompter& prompter,
+                               SealClipboardCopy& clipboard)
+    : document_(document), prompter_(prompter), clipboard_(clipboard), item_(document) {}
+
+void StampViewModel::objectOpened() {
+    copyToClipboard();
+}
+
+void StampViewModel::firstUpdate() {
+    if (document_.autoStamp() == 2 && document_.rememberPassword())
+        stamp();
+}
+
+bool StampViewModel::stamp() {
+    if (!taker_)
+        return false;
+    const std::optional<SealDialogOutputs> taken = taker_->takeStamp(document_);
+    if (!taken)
+        return false;
+    copySealDialogOutputs(*taken, document_);
+    modified_ = true;
+    repaint();
+    copyToClipboard();
+    if (objectFile_ && writeObject(*objectFile_))
+        modified_ = false;
+    return true;
+}
+
+bool StampViewModel::updateObject() {
+    if (!objectFile_ || !writeObject(*objectFile_))
+        return false;
+    modified_ = false;
+    return true;
+}
+
+bool StampViewModel::saveCopyAs(FileChooser& chooser) {
+    FileChoice choice;
+    choice.purpose = FileChoice::Purpose::Save;
+    choice.title = StampViewTexts::of(languageOf(document_.language())).saveCopyTitle;
+    choice.filter = stampviewtexts::objectFilter;
+    choice.defaultSuffix = stampviewtexts::objectSuffix;
+    if (objectFile_)
+        choice.initialName = QString::fromStdString(objectFile_->filename().string());
+    const auto chosen = chooser.chooseFile(choice);
+    if (!chosen)
+        return false;
+    return writeObject(std::filesystem::path(chosen->toStdString()));
+}
+
+bool StampViewModel::mayClose() {
+    if (!objectFile_ || !modified_)
+        return true;
+    if (updateObject())
+        return true;
+    return prompter_.askYesNo(
+        StampViewTexts::of(languageOf(document_.language()))
+            .closeWithoutSaving(QString::fromStdString(objectFile_->string())),
+        MessageIcon::Warning);
+}
+
+void StampViewModel::copyToClipboard() {
+    if (document_.stamp().drawing.copyToClipboard && hasSeal(document_))
+        clipboard_.copySeal(document_.stamp());
+}
+
+bool StampViewModel::writeObject(const std::filesystem::path& file) {
+    const std::string error = writeEmbeddedObject(item_, file);
+    if (error.empty())
+        return true;
+    prompter_.showMessage(StampViewTexts::of(languageOf(document_.language()))
+                              .cannotWriteObject(QString::fromStdString(error)),
+                          MessageIcon::Error);
+    return false;
+}
+
+void StampViewModel::repaint() {
+    if (repaint_)
+        repaint_();
+}
+
+} // namespace vermil
