@@ -1,8 +1,10 @@
 #pragma once
 
 #include "common/cli/verb_call.h"
+#include "common/cli/verb_table.h"
 #include "stamper/sealdialog/seal_dialog_model.h"
 
+#include <array>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -12,6 +14,21 @@ class CVermilinDoc;
 }
 
 namespace vermil::cli {
+
+// The options --stamp and --stamp-pdf share, as the help lists them: the seal,
+// the fields, the password sources. readStampFields and readStampPassword read them.
+inline constexpr std::array<Option, 10> stampFieldOptions{{
+    {"--seal", "NAME", "the seal to use, by its exact name (default: the one used last)"},
+    {"--document-no", "TEXT", ""},
+    {"--name", "TEXT", ""},
+    {"--section", "TEXT", ""},
+    {"--date", "TEXT", ""},
+    {"--comment", "TEXT", ""},
+    {"--seal-date", "TEXT", ""},
+    {"--password-stdin", "", "read the seal password from the first line of standard input"},
+    {"--save-password", "", "remember the password for the next stamp"},
+    {"--no-save-password", "", "forget a remembered password"},
+}};
 
 // What the stamping verbs (--stamp, --stamp-pdf) take over the seal dialog's
 // fields, every text in CP932; an absent option leaves the remembered value.
