@@ -2,16 +2,11 @@
 
 #include "common/cli/verb_call.h"
 #include "common/cli/verb_table.h"
-#include "stamper/sealdialog/seal_dialog_model.h"
 
 #include <array>
 #include <filesystem>
 #include <optional>
 #include <string>
-
-namespace vermil {
-class CVermilinDoc;
-}
 
 namespace vermil::cli {
 
@@ -54,17 +49,5 @@ bool readStampPassword(const VerbCall& call, StampFields& fields);
 
 // False after a message when the folder that would hold `file` does not exist.
 bool requireFolder(const VerbCall& call, const std::filesystem::path& file);
-
-// --seal by its exact name, else the preselection of start-up; false when that
-// seal failed its checks (the model showed why) or is not listed (said here).
-bool sealChosen(const VerbCall& call, SealDialogModel& model, const StampFields& fields,
-                const CVermilinDoc& document);
-
-// The given fields over the remembered ones.
-void setStampFields(SealDialogModel& model, const StampFields& fields);
-
-// The seal dialog's checks, with the hint that no password came when it was
-// that; true when the stamp may be made.
-bool stampChecksPass(const VerbCall& call, SealDialogModel& model, const StampFields& fields);
 
 } // namespace vermil::cli
