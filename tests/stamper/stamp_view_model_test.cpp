@@ -1,14 +1,13 @@
 // The view's logic and the server item without a display: the stamp command with
 // a seal dialog that answers from a script, the automatic stamp of the first
 // update, the embedding writes of FILE and its pictures, and the item's extent.
-#include "common/colour_file.h"
 #include "stamper/document/embedded_object_file.h"
 #include "stamper/document/native_data.h"
 #include "stamper/document/vermilin_srvr_item.h"
-#include "stamper/sealdialog/stamp_taker.h"
 #include "stamper/view/seal_clipboard_copy.h"
 #include "stamper/view/stamp_view_model.h"
 #include "tests/stamper/document_fixture.h"
+#include "tests/stamper/scripted_stamp.h"
 
 #include "tests/support/recording_choosers.h"
 
@@ -24,51 +23,11 @@ using namespace vermil::test;
 
 namespace {
 
-// The seal dialog's answer, logged where the document logs.
-class ScriptedStampTaker : public StampTaker {
-public:
-    std::optional<AcceptedStamp> takeStamp(const CVermilinDoc& document) override {
-        seenLastSeals.push_back(document.lastSeal());
-        if (!answer)
-            return std::nullopt;
-        AcceptedStamp stamp;
-        stamp.outputs = *answer;
-        stamp.logEntry = {answer->documentNumber, "2026/12/10",    "10:00",  answer->name,
-                          answer->section,        answer->comment, "yamada", "KEIRI-PC01"};
-        stamp.log = {true, document.logFilePath(), document.logFormat()};
-        stamp.settingsFilePath = document.settingsFilePath();
-        stamp.colourFile = defaultColourFilePath();
-        return stamp;
-    }
-    std::optional<SealDialogOutputs> answer;
-    std::vector<std::string> seenLastSeals;
-};
-
 class RecordingClipboard : public SealClipboardCopy {
 public:
     void copySeal(const StampRecord& stamp) override { copies.push_back(stamp.drawing.lowerText); }
     std::vector<std::string> copies;
 };
-
-SealDialogOutputs keiriStamp() {
-    SealDialogOutputs taken;
-    taken.sealName = sjis("経理部長");
-    taken.documentNumber = "A-0042";
-    taken.name = sjis("山田太郎");
-    taken.section = sjis("経理部");
-    taken.approvalDate = "2026/12/10";
-    taken.sealDateText = "'26.12.10";
-    taken.upperText1 = sjis("経理部");
-    taken.lowerText = sjis("山田");
-    taken.comment = sjis("至急\r\n確認済み");
-    taken.colour = 255;
-    taken.sizeX = "19";
-    taken.sizeY = "19";
-    taken.sealFileText =
-        "<Vermil><Up1>x</Up1></Vermil><Shape><Size><X>19</X><Y>19</Y></Size></Shape>";
-    taken.fonts.up1 = {"IPAGothic", "1", ""}; // bold, automatic size
-    return taken;
-}
 
 void setUserValue(const char* key, const char* value) {
     UserProfile(QString::fromLatin1(stamperProfileTitle))
