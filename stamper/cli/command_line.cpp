@@ -4,8 +4,12 @@
 #include "info_verb.h"
 #include "render_verb.h"
 #include "server_verbs.h"
+#include "stamp_fields.h"
 #include "stamp_pdf_verb.h"
 #include "stamp_verb.h"
+
+#include <algorithm>
+#include <array>
 
 namespace vermil::cli {
 namespace {
@@ -16,36 +20,29 @@ constexpr Option renderOptions[] = {
     {"--number", "N", "from a stamped PDF: the stamp numbered N by --info (default 1)"},
 };
 
-constexpr Option stampOptions[] = {
-    {"--seal", "NAME", "the seal to use, by its exact name (default: the one used last)"},
-    {"--document-no", "TEXT", ""},
-    {"--name", "TEXT", ""},
-    {"--section", "TEXT", ""},
-    {"--date", "TEXT", ""},
-    {"--comment", "TEXT", ""},
-    {"--seal-date", "TEXT", ""},
-    {"--password-stdin", "", "read the seal password from the first line of standard input"},
-    {"--save-password", "", "remember the password for the next stamp"},
-    {"--no-save-password", "", "forget a remembered password"},
+// One option list after the other, so that the rows two verbs share are written once.
+template <std::size_t N, std::size_t M>
+constexpr std::array<Option, N + M> joined(const std::array<Option, N>& first,
+                                           const std::array<Option, M>& second) {
+    std::array<Option, N + M> all{};
+    std::copy(first.begin(), first.end(), all.begin());
+    std::copy(second.begin(), second.end(), all.begin() + N);
+    return all;
+}
+
+constexpr std::array<Option, 2> pictureOptions{{
     {"--picture", "FILE.svg|.png|.pdf", "also write the stamp's picture"},
     {"--dpi", "N", ""},
-};
+}};
 
-constexpr Option stampPdfOptions[] = {
+constexpr std::array<Option, 3> pdfPlaceOptions{{
     {"--out", "OUT.pdf", "the stamped copy (never the input itself)", true},
     {"--at", "X,Y", "the seal's top-left corner, in mm from the page's top-left corner", true},
     {"--page", "N", "the page to stamp (default 1)"},
-    {"--seal", "NAME", "the seal to use, by its exact name (default: the one used last)"},
-    {"--document-no", "TEXT", ""},
-    {"--name", "TEXT", ""},
-    {"--section", "TEXT", ""},
-    {"--date", "TEXT", ""},
-    {"--comment", "TEXT", ""},
-    {"--seal-date", "TEXT", ""},
-    {"--password-stdin", "", "read the seal password from the first line of standard input"},
-    {"--save-password", "", "remember the password for the next stamp"},
-    {"--no-save-password", "", "forget a remembered password"},
-};
+}};
+
+constexpr auto stampOptions = joined(stampFieldOptions, pictureOptions);
+constexpr auto stampPdfOptions = joined(pdfPlaceOptions, stampFieldOptions);
 
 constexpr Option changePasswordOptions[] = {
     {"--seal", "NAME", ""},

@@ -3,9 +3,6 @@
 #include "stamp_verb_texts.h"
 #include "verb_input.h"
 
-#include "common/cp932.h"
-#include "stamper/document/stamp_document.h"
-
 #include <QByteArray>
 
 #include <ostream>
@@ -53,47 +50,6 @@ bool requireFolder(const VerbCall& call, const std::filesystem::path& file) {
         return true;
     call.error() << t::noSuchFolder(file.string()) << "\n";
     return false;
-}
-
-bool sealChosen(const VerbCall& call, SealDialogModel& model, const StampFields& fields,
-                const CVermilinDoc& document) {
-    if (!fields.seal)
-        return model.okEnabled();
-    const auto row = model.rowOf(*fields.seal);
-    if (!row) {
-        call.error() << t::sealNotListed(cp932ToUtf8(*fields.seal),
-                                         cp932ToUtf8(document.indexPath()))
-                     << "\n";
-        return false;
-    }
-    return model.selectSeal(*row);
-}
-
-void setStampFields(SealDialogModel& model, const StampFields& f) {
-    if (f.documentNumber)
-        model.setDocumentNumber(*f.documentNumber);
-    if (f.name)
-        model.setName(*f.name);
-    if (f.section)
-        model.setSection(*f.section);
-    if (f.approvalDate)
-        model.setApprovalDate(*f.approvalDate);
-    if (f.comment)
-        model.setComment(*f.comment);
-    if (f.sealDate)
-        model.setSealDateText(*f.sealDate);
-    if (f.password)
-        model.setPassword(*f.password);
-    if (f.savePassword)
-        model.setSavePassword(*f.savePassword);
-}
-
-bool stampChecksPass(const VerbCall& call, SealDialogModel& model, const StampFields& fields) {
-    const SealDialogModel::Outcome checked = model.validate();
-    if (checked == SealDialogModel::Outcome::WrongPassword && !fields.password &&
-        model.password().empty())
-        call.error() << t::noPasswordGiven << "\n";
-    return checked == SealDialogModel::Outcome::Accepted;
 }
 
 } // namespace vermil::cli

@@ -1,17 +1,29 @@
 #pragma once
 
 #include "common/cli/verb_call.h"
-#include "stamper/sealdialog/seal_dialog_model.h"
+#include "common/cli/verb_table.h"
 
+#include <array>
 #include <filesystem>
 #include <optional>
 #include <string>
 
-namespace vermil {
-class CVermilinDoc;
-}
-
 namespace vermil::cli {
+
+// The options --stamp and --stamp-pdf share, as the help lists them: the seal,
+// the fields, the password sources. readStampFields and readStampPassword read them.
+inline constexpr std::array<Option, 10> stampFieldOptions{{
+    {"--seal", "NAME", "the seal to use, by its exact name (default: the one used last)"},
+    {"--document-no", "TEXT", ""},
+    {"--name", "TEXT", ""},
+    {"--section", "TEXT", ""},
+    {"--date", "TEXT", ""},
+    {"--comment", "TEXT", ""},
+    {"--seal-date", "TEXT", ""},
+    {"--password-stdin", "", "read the seal password from the first line of standard input"},
+    {"--save-password", "", "remember the password for the next stamp"},
+    {"--no-save-password", "", "forget a remembered password"},
+}};
 
 // What the stamping verbs (--stamp, --stamp-pdf) take over the seal dialog's
 // fields, every text in CP932; an absent option leaves the remembered value.
@@ -37,17 +49,5 @@ bool readStampPassword(const VerbCall& call, StampFields& fields);
 
 // False after a message when the folder that would hold `file` does not exist.
 bool requireFolder(const VerbCall& call, const std::filesystem::path& file);
-
-// --seal by its exact name, else the preselection of start-up; false when that
-// seal failed its checks (the model showed why) or is not listed (said here).
-bool sealChosen(const VerbCall& call, SealDialogModel& model, const StampFields& fields,
-                const CVermilinDoc& document);
-
-// The given fields over the remembered ones.
-void setStampFields(SealDialogModel& model, const StampFields& fields);
-
-// The seal dialog's checks, with the hint that no password came when it was
-// that; true when the stamp may be made.
-bool stampChecksPass(const VerbCall& call, SealDialogModel& model, const StampFields& fields);
 
 } // namespace vermil::cli

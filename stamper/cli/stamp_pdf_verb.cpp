@@ -2,19 +2,16 @@
 
 #include "stamp_fields.h"
 #include "stamp_verb_texts.h"
-#include "verb_document.h"
+#include "verb_stamping.h"
 
-#include "common/cp932.h"
 #include "common/files/atomic_file.h"
 #include "common/files/write_failure.h"
-#include "common/interaction/stderr_prompter.h"
-#include "common/user_profile.h"
 #include "render/picture_size.h"
 #include "render/seal_font_check.h"
 #include "stamper/document/native_data_archive.h"
 #include "stamper/pdf/pdf_seal.h"
 #include "stamper/pdf/pdf_stamping.h"
-#include "stamper/sealdialog/seal_dialog_document.h"
+#include "stamper/stamping/stamp_output.h"
 
 #include <charconv>
 #include <cmath>
@@ -91,32 +88,49 @@ void report(const VerbCall& call, const PdfProblem& problem, const std::filesyst
     call.error() << pdfProblemMessage(problem, file.string(), Language::English) << "\n";
 }
 
-// The stamped copy in memory; nullopt after a message.
-std::optional<std::string> stampedCopy(const VerbCall& call, const PdfStampRequest& r,
-                                       PdfToStamp& pdf, CVermilinDoc& document) {
-    try {
-        const PdfSeal seal = pdfSealOf(document);
-        return pdf.stamp(seal, r.at);
-    } catch (const NativeDataError& e) {
-        call.error() << t::pdfNotWritten(r.out.string(), e.what()) << "\n";
-    } catch (const PdfStampFailure& failure) {
-        call.error() << t::pdfNotWritten(
-                            r.out.string(),
-                            pdfProblemMessage(failure.problem, r.in.string(), Language::English))
-                     << "\n";
-    }
-    return std::nullopt;
-}
+// The stamped copy, made in memory and written as a whole; false after a message.
+class StampedCopyOutput : public StampOutput {
+public:
+    StampedCopyOutput(const VerbCall& call, const PdfStampRequest& request, PdfToStamp& pdf,
+                      CVermilinDoc& document)
+        : call_(call), r_(request), pdf_(pdf), document_(document) {}
 
-bool writeCopy(const VerbCall& call, const PdfStampRequest& r, const std::string& bytes) {
-    std::error_code error;
-    if (writeFileAtomically(r.out, bytes, error))
-        return true;
-    const std::string cause =
-        error ? writeFailureCause(error).toStdString() : std::string(t::cannotReplace);
-    call.error() << t::pdfNotWritten(r.out.string(), cause) << "\n";
-    return false;
-}
+    bool write() override {
+        const std::optional<std::string> stamped = stampedCopy();
+        return stamped && writeCopy(*stamped);
+    }
+
+private:
+    std::optional<std::string> stampedCopy() {
+        try {
+            const PdfSeal seal = pdfSealOf(document_);
+            return pdf_.stamp(seal, r_.at);
+        } catch (const NativeDataError& e) {
+            call_.error() << t::pdfNotWritten(r_.out.string(), e.what()) << "\n";
+        } catch (const PdfStampFailure& failure) {
+            call_.error() << t::pdfNotWritten(r_.out.string(),
+                                              pdfProblemMessage(failure.problem, r_.in.string(),
+                                                                Language::English))
+                          << "\n";
+        }
+        return std::nullopt;
+    }
+
+    bool writeCopy(const std::string& bytes) {
+        std::error_code error;
+        if (writeFileAtomically(r_.out, bytes, error))
+            return true;
+        const std::string cause =
+            error ? writeFailureCause(error).toStdString() : std::string(t::cannotReplace);
+        call_.error() << t::pdfNotWritten(r_.out.string(), cause) << "\n";
+        return false;
+    }
+
+    const VerbCall& call_;
+    const PdfStampRequest& r_;
+    PdfToStamp& pdf_;
+    CVermilinDoc& document_;
+};
 
 } // namespace
 
@@ -135,16 +149,10 @@ ExitStatus runStampPdfVerb(const VerbCall& call) {
         return ExitStatus::UsageOrFileError;
     }
 
-    StderrPrompter prompter(call.err());
-    VerbDocument document(prompter);
-    UserProfile profile(QString::fromLatin1(stamperProfileTitle));
-    SealDialogModel model(sealDialogInputsOf(*document), prompter, profile);
-    model.start();
-    if (!sealChosen(call, model, request->fields, *document))
+    VerbStamping stamping(call, request->fields);
+    if (!stamping.chooseSeal())
         return ExitStatus::Fault;
-    setStampFields(model, request->fields);
-
-    const SealDialogOutputs seal = model.outputs();
+    const SealDialogOutputs seal = stamping.seal();
     std::string sizeError;
     if (const auto size = readSealSize(seal.sizeX, seal.sizeY, sizeError)) {
         if (const auto problem = pdf.placementProblem(request->at, size->widthMm, size->heightMm)) {
@@ -152,20 +160,15 @@ ExitStatus runStampPdfVerb(const VerbCall& call) {
             return ExitStatus::UsageOrFileError;
         }
     }
-    if (!stampChecksPass(call, model, request->fields))
-        return ExitStatus::Fault;
 
-    copySealDialogOutputs(model.outputs(), *document);
-    const std::optional<std::string> stamped = stampedCopy(call, *request, pdf, *document);
-    if (!stamped || !writeCopy(call, *request, *stamped))
-        return ExitStatus::UsageOrFileError;
-    // The stamped copy is on disk: OK logs the stamp and remembers its fields.
-    model.accept();
+    StampedCopyOutput output(call, *request, pdf, stamping.document());
+    const ExitStatus status = stamping.stamp(output);
     // The copy is made all the same: the warning says why its seal's texts may be boxes.
-    if (const std::string notice = missingSealFontsNotice(installedSealFontAvailability());
-        !notice.empty())
-        call.error() << notice << "\n";
-    return ExitStatus::Done;
+    if (status == ExitStatus::Done)
+        if (const std::string notice = missingSealFontsNotice(installedSealFontAvailability());
+            !notice.empty())
+            call.error() << notice << "\n";
+    return status;
 }
 
 } // namespace vermil::cli

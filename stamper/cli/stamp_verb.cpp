@@ -3,19 +3,15 @@
 #include "stamp_fields.h"
 #include "stamp_file_reading.h"
 #include "stamp_verb_texts.h"
-#include "verb_document.h"
+#include "verb_stamping.h"
 
-#include "common/cp932.h"
 #include "common/files/atomic_file.h"
-#include "common/interaction/stderr_prompter.h"
-#include "common/user_profile.h"
 #include "render/picture_size.h"
 #include "render/seal_font_check.h"
 #include "render/stamp_picture.h"
 #include "stamper/document/native_data.h"
-#include "stamper/sealdialog/seal_dialog_document.h"
-
-#include <QByteArray>
+#include "stamper/document/stamp_document.h"
+#include "stamper/stamping/stamp_output.h"
 
 #include <filesystem>
 #include <ostream>
@@ -59,29 +55,41 @@ std::optional<StampRequest> readRequest(const VerbCall& call) {
 }
 
 // The stamp object, then its picture; false after a message.
-bool writeStamp(const VerbCall& call, const StampRequest& r, CVermilinDoc& document) {
-    std::string bytes;
-    try {
-        bytes = document.saveNativeData();
-    } catch (const NativeDataError& e) {
-        call.error() << t::stampNotWritten(r.stampFile.string(), e.what()) << "\n";
+class StampFileOutput : public StampOutput {
+public:
+    StampFileOutput(const VerbCall& call, const StampRequest& request, CVermilinDoc& document)
+        : call_(call), r_(request), document_(document) {}
+
+    bool write() override {
+        std::string bytes;
+        try {
+            bytes = document_.saveNativeData();
+        } catch (const NativeDataError& e) {
+            call_.error() << t::stampNotWritten(r_.stampFile.string(), e.what()) << "\n";
+            return false;
+        }
+        if (!writeFileAtomically(r_.stampFile, bytes)) {
+            call_.error() << t::stampNotWritten(r_.stampFile.string(), t::cannotReplace) << "\n";
+            return false;
+        }
+        return !r_.picture || writePicture();
+    }
+
+private:
+    bool writePicture() {
+        const StampRecord& stamp = document_.stamp();
+        const std::string error =
+            writeStampPicture(stamp.drawing, stamp.sizeX, stamp.sizeY, *r_.picture, r_.dpi);
+        if (error.empty())
+            return true;
+        call_.error() << t::pictureNotWritten(r_.stampFile.string(), error) << "\n";
         return false;
     }
-    if (!writeFileAtomically(r.stampFile, bytes)) {
-        call.error() << t::stampNotWritten(r.stampFile.string(), t::cannotReplace) << "\n";
-        return false;
-    }
-    if (!r.picture)
-        return true;
-    const StampRecord& stamp = document.stamp();
-    const std::string error =
-        writeStampPicture(stamp.drawing, stamp.sizeX, stamp.sizeY, *r.picture, r.dpi);
-    if (!error.empty()) {
-        call.error() << t::pictureNotWritten(r.stampFile.string(), error) << "\n";
-        return false;
-    }
-    return true;
-}
+
+    const VerbCall& call_;
+    const StampRequest& r_;
+    CVermilinDoc& document_;
+};
 
 } // namespace
 
@@ -90,19 +98,13 @@ ExitStatus runStampVerb(const VerbCall& call) {
     if (!request)
         return ExitStatus::UsageOrFileError;
 
-    StderrPrompter prompter(call.err());
-    VerbDocument document(prompter);
-    if (!openStampObject(request->stampFile, *document, call.err()))
+    VerbStamping stamping(call, request->fields);
+    if (!openStampObject(request->stampFile, stamping.document(), call.err()))
         return ExitStatus::UsageOrFileError;
-    UserProfile profile(QString::fromLatin1(stamperProfileTitle));
-    SealDialogModel model(sealDialogInputsOf(*document), prompter, profile);
-    model.start();
-
-    if (!sealChosen(call, model, request->fields, *document))
+    if (!stamping.chooseSeal())
         return ExitStatus::Fault;
-    setStampFields(model, request->fields);
     if (request->picture) {
-        const SealDialogOutputs seal = model.outputs();
+        const SealDialogOutputs seal = stamping.seal();
         if (const std::string problem =
                 stampPictureProblem(seal.sizeX, seal.sizeY, *request->picture, request->dpi);
             !problem.empty()) {
@@ -111,19 +113,13 @@ ExitStatus runStampVerb(const VerbCall& call) {
         }
     }
 
-    if (!stampChecksPass(call, model, request->fields))
-        return ExitStatus::Fault;
-
-    copySealDialogOutputs(model.outputs(), *document);
-    if (!writeStamp(call, *request, *document))
-        return ExitStatus::UsageOrFileError;
-    // The checks passed: OK logs the stamp and remembers its fields.
-    model.accept();
-    if (request->picture)
+    StampFileOutput output(call, *request, stamping.document());
+    const ExitStatus status = stamping.stamp(output);
+    if (status == ExitStatus::Done && request->picture)
         if (const std::string notice = missingSealFontsNotice(installedSealFontAvailability());
             !notice.empty())
             call.error() << notice << "\n";
-    return ExitStatus::Done;
+    return status;
 }
 
 } // namespace vermil::cli

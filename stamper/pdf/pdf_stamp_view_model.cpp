@@ -8,8 +8,6 @@
 #include "stamper/pdf/pdf_stamp_view_texts.h"
 #include "stamper/pdf/preselected_seal_size.h"
 #include "stamper/pdf/stamped_pdf_saving.h"
-#include "stamper/sealdialog/seal_dialog_document.h"
-#include "stamper/sealdialog/stamp_taker.h"
 
 #include <algorithm>
 
@@ -17,6 +15,7 @@ namespace vermil {
 
 PdfStampViewModel::PdfStampViewModel(CVermilinDoc& document, Prompter& prompter, StampTaker& taker)
     : document_(document), prompter_(prompter), taker_(taker),
+      profile_(QString::fromLatin1(stamperProfileTitle)), stamping_(document, prompter, profile_),
       preselected_(preselectedSealSize(document)) {}
 
 PdfStampViewModel::~PdfStampViewModel() = default;
@@ -41,7 +40,7 @@ bool PdfStampViewModel::chooseAndOpen(FileChooser& chooser) {
 
 bool PdfStampViewModel::open(const std::filesystem::path& file) {
     page_ = 1;
-    pending_.reset();
+    dropStamp();
     if (!reopen(file))
         return false;
     input_ = file;
@@ -121,13 +120,13 @@ PdfStampViewModel::Placed PdfStampViewModel::placeAt(QPointF pointer, FileChoose
     if (!fits(placementAt(pointer), sealSize()))
         return Placed::Refused;
     if (!pending_) {
-        const std::optional<SealDialogOutputs> taken = taker_.takeStamp(document_);
-        if (!taken)
+        if (!stamping_.take(taker_))
             return Placed::Cancelled;
-        copySealDialogOutputs(*taken, document_);
         preselected_ = preselectedSealSize(document_);
-        if (!takeSeal())
+        if (!takeSeal()) {
+            dropStamp();
             return Placed::Failed;
+        }
         // The seal chosen may be larger than the outline was.
         if (!fits(placementAt(pointer), sealSize())) {
             prompter_.showMessage(texts().sealDoesNotFit(pending_->widthMm, pending_->heightMm),
@@ -160,21 +159,37 @@ PdfStampViewModel::Placed PdfStampViewModel::stampAndSave(const PdfPlacement& at
     try {
         stamped = pdf_->stamp(*pending_, at);
     } catch (const PdfStampFailure& failure) {
-        pending_.reset();
+        dropStamp();
         showProblem(failure.problem, file_);
         reopen(file_); // the document in memory may hold part of the seal
         return Placed::Failed;
     }
     pending_.reset();
-    const std::optional<std::filesystem::path> saved =
-        saveStampedPdf(stamped, input_, language(), prompter_, saveChooser);
+    StampedPdfSaving saving(std::move(stamped), input_, language(), prompter_, saveChooser);
+    const bool made = stamping_.complete(saving) == StampTransaction::Outcome::Made;
+    if (!made)
+        preselected_ = preselectedSealSize(document_);
     // In memory the document holds the seal now: the view goes on from the file.
-    reopen(saved.value_or(file_));
-    return saved ? Placed::Saved : Placed::Discarded;
+    reopen(saving.saved().value_or(file_));
+    if (made)
+        return Placed::Saved;
+    return saving.cancelled() ? Placed::Discarded : Placed::Failed;
+}
+
+// Nothing of the stamp taken stays: the seal used last is the one before.
+void PdfStampViewModel::dropStamp() {
+    pending_.reset();
+    stamping_.abandon();
+    preselected_ = preselectedSealSize(document_);
 }
 
 bool PdfStampViewModel::mayClose() {
-    return !pending_ || prompter_.askYesNo(texts().discardPendingSeal, MessageIcon::Warning);
+    if (!pending_)
+        return true;
+    if (!prompter_.askYesNo(texts().discardPendingSeal, MessageIcon::Warning))
+        return false;
+    dropStamp();
+    return true;
 }
 
 } // namespace vermil

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "common/language.h"
+#include "common/user_profile.h"
 #include "stamper/pdf/pdf_stamping.h"
 #include "stamper/pdf/pdf_view_geometry.h"
 #include "stamper/pdf/pdf_view_zoom.h"
+#include "stamper/stamping/stamp_transaction.h"
 
 #include <QString>
 
@@ -21,8 +23,10 @@ struct PdfStampViewTexts;
 // The page view of "Stamp PDF" without its widgets: the PDF shown, its page and
 // zoom, where the seal goes under the pointer and whether it fits there (as the
 // stamping library decides it, rotated pages and crop boxes included), and a
-// click's whole stamp: the seal dialog, the seal into the PDF, the save dialog,
-// then the stamped file shown in place of the one before.
+// click's whole stamp, one stamping transaction: the seal dialog, the seal into
+// the PDF, the save dialog, and only once the stamped copy is written the log
+// line and the remembered fields; then the stamped file is shown in place of the
+// one before.
 //
 //     PdfStampViewModel model(document, prompter, taker);
 //     if (model.chooseAndOpen(chooser)) { ... show the view: placeAt(pointer, chooser) ... }
@@ -32,9 +36,10 @@ public:
         Refused,    // the seal would stick out there: nothing happened
         Cancelled,  // the seal dialog was cancelled
         DoesNotFit, // the seal chosen is too large for that place: it waits for another click
-        Saved,      // the stamped PDF was written and is shown now
-        Discarded,  // the user discarded the stamped PDF: the PDF before is shown again
-        Failed,     // the seal could not be put into the PDF; a message said why
+        Saved,      // the stamped PDF was written, then logged, and is shown now
+        Discarded,  // the save dialog was cancelled: nothing stamped, the PDF before shows again
+        Failed,     // the seal could not be put into the PDF or the copy not written; a
+                    // message said why: nothing stamped or logged
     };
 
     struct Outline {
@@ -87,13 +92,14 @@ public:
 
     // A click at the pointer.
     Placed placeAt(QPointF pointer, FileChooser& saveChooser);
-    // Before the view closes: a seal stamped but not placed is lost only when the
-    // user says so.
+    // Before the view closes: a seal chosen but not placed (nothing stamped yet)
+    // is dropped only when the user says so.
     bool mayClose();
 
 private:
     bool fits(const PdfPlacement& at, const SealSizeMm& seal) const;
     bool takeSeal();
+    void dropStamp();
     Placed stampAndSave(const PdfPlacement& at, FileChooser& saveChooser);
     bool reopen(const std::filesystem::path& file);
     void showProblem(const PdfProblem& problem, const std::filesystem::path& file);
@@ -101,6 +107,8 @@ private:
     CVermilinDoc& document_;
     Prompter& prompter_;
     StampTaker& taker_;
+    UserProfile profile_;
+    StampTransaction stamping_;
     std::filesystem::path input_;
     std::filesystem::path file_;
     std::optional<PdfToStamp> pdf_;

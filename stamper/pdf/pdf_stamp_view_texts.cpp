@@ -37,14 +37,14 @@ PdfStampViewTexts english() {
         return QStringLiteral("The seal cannot be put into the PDF.\n%1").arg(reason);
     };
     t.cannotWrite = [](const QString& file, const QString& cause) {
-        return withCause(QStringLiteral("The stamped PDF could not be saved as %1.").arg(file),
+        return withCause(QStringLiteral("The stamped PDF could not be saved as %1, so nothing "
+                                        "was stamped or logged.")
+                             .arg(file),
                          cause);
     };
-    t.discardStampedPdf = QStringLiteral("The stamped PDF has not been saved, and the stamp is "
-                                         "already in the stamp log. Discard the stamped PDF?");
-    t.discardPendingSeal = QStringLiteral("The seal you stamped has not been placed on the PDF, "
-                                          "and the stamp is already in the stamp log. Close all "
-                                          "the same?");
+    t.discardPendingSeal = QStringLiteral("The seal you chose has not been placed on the PDF, so "
+                                          "nothing has been stamped or logged. Close all the "
+                                          "same?");
     return t;
 }
 
@@ -73,13 +73,13 @@ PdfStampViewTexts japanese() {
         return QStringLiteral("印影をPDFに入れられません。\n%1").arg(reason);
     };
     t.cannotWrite = [](const QString& file, const QString& cause) {
-        return withCause(QStringLiteral("押印したPDFを %1 に保存できませんでした。").arg(file),
+        return withCause(QStringLiteral("押印したPDFを %1 に保存できなかったため、押印もログへの"
+                                        "記録もされていません。")
+                             .arg(file),
                          cause);
     };
-    t.discardStampedPdf = QStringLiteral("押印したPDFは保存されていません。押印はログに記録済み"
-                                         "です。押印したPDFを破棄しますか？");
-    t.discardPendingSeal = QStringLiteral("押印した印影はまだPDFに置かれていません。押印はログに"
-                                          "記録済みです。閉じますか？");
+    t.discardPendingSeal = QStringLiteral("選んだ印影はまだPDFに置かれていないため、押印もログへの"
+                                          "記録もされていません。閉じますか？");
     return t;
 }
 

@@ -26,8 +26,7 @@ struct PdfStampViewTexts {
     QString (*pageOf)(int page, int count);
     QString (*sealDoesNotFit)(double widthMm, double heightMm);
     QString (*cannotMakeSeal)(const QString& reason);
-    QString (*cannotWrite)(const QString& file, const QString& cause);
-    QString discardStampedPdf;  // the save dialog was cancelled
+    QString (*cannotWrite)(const QString& file, const QString& cause); // nothing was stamped
     QString discardPendingSeal; // the view closes with a seal not placed yet
 
     static const PdfStampViewTexts& of(Language language);

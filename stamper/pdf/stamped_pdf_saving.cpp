@@ -23,26 +23,27 @@ FileChoice saveChoice(const std::filesystem::path& input, const PdfStampViewText
 
 } // namespace
 
-std::optional<std::filesystem::path> saveStampedPdf(std::string_view bytes,
-                                                    const std::filesystem::path& input,
-                                                    Language language, Prompter& prompter,
-                                                    FileChooser& chooser) {
-    const PdfStampViewTexts& texts = PdfStampViewTexts::of(language);
-    const FileChoice choice = saveChoice(input, texts, language);
-    for (;;) {
-        const std::optional<QString> chosen = chooser.chooseFile(choice);
-        if (!chosen) {
-            if (prompter.askYesNo(texts.discardStampedPdf, MessageIcon::Warning))
-                return std::nullopt;
-            continue;
-        }
-        const std::filesystem::path file(chosen->toStdString());
-        std::error_code error;
-        if (writeFileAtomically(file, bytes, error))
-            return file;
-        prompter.showMessage(texts.cannotWrite(*chosen, writeFailureCause(error)),
-                             MessageIcon::Error);
+StampedPdfSaving::StampedPdfSaving(std::string bytes, std::filesystem::path input,
+                                   Language language, Prompter& prompter, FileChooser& chooser)
+    : bytes_(std::move(bytes)), input_(std::move(input)), language_(language), prompter_(prompter),
+      chooser_(chooser) {}
+
+bool StampedPdfSaving::write() {
+    const PdfStampViewTexts& texts = PdfStampViewTexts::of(language_);
+    const std::optional<QString> chosen = chooser_.chooseFile(saveChoice(input_, texts, language_));
+    if (!chosen) {
+        cancelled_ = true;
+        return false;
     }
+    const std::filesystem::path file(chosen->toStdString());
+    std::error_code error;
+    if (!writeFileAtomically(file, bytes_, error)) {
+        prompter_.showMessage(texts.cannotWrite(*chosen, writeFailureCause(error)),
+                              MessageIcon::Error);
+        return false;
+    }
+    saved_ = file;
+    return true;
 }
 
 } // namespace vermil

@@ -1,7 +1,8 @@
 #include "stamper/sealdialog/seal_dialog_model.h"
 
+#include "stamper/sealdialog/accepted_stamp.h"
+#include "stamper/sealdialog/remembered_password.h"
 #include "stamper/sealdialog/seal_preselection.h"
-#include "stamplog/stamp_log.h"
 
 #include "common/cp932.h"
 #include "common/interaction/colour_chooser.h"
@@ -21,9 +22,6 @@ namespace {
 constexpr std::size_t documentNumberRoom = 300;
 constexpr std::size_t commentRoom = 300;
 constexpr std::size_t fieldRoom = 100;
-
-const QString keptPasswordKey = QStringLiteral("drowssap");
-const QString rememberPasswordKey = QStringLiteral("cpw");
 
 MessageIcon iconOf(SealCheck check) {
     return check == SealCheck::NoSealFileNamed || check == SealCheck::NoVermilElement
@@ -101,7 +99,7 @@ void SealDialogModel::formDateTexts() {
 
 void SealDialogModel::takeRememberedPassword() {
     savePassword_ = true;
-    const QString kept = profile_.userValue(keptPasswordKey, QString());
+    const QString kept = profile_.userValue(rememberedpassword::codeKey, QString());
     if (kept.isEmpty()) {
         prompter_.showMessage(sealdialogtexts::keptPasswordMissing, MessageIcon::Warning);
         password_.clear();
@@ -214,52 +212,22 @@ SealDialogModel::Outcome SealDialogModel::accept() {
     const Outcome outcome = validate();
     if (outcome != Outcome::Accepted)
         return outcome;
-    logStamp();
-    rememberFields();
-    rememberPassword();
     presetDocumentNumber_.clear();
     return Outcome::Accepted;
 }
 
-// Its own warnings do not stop the stamp.
-void SealDialogModel::logStamp() {
-    const StampLogEntry entry{
+AcceptedStamp SealDialogModel::accepted() const {
+    AcceptedStamp stamp;
+    stamp.outputs = outputs();
+    stamp.logEntry = {
         documentNumber_,     logDate_, logTime_, name_, section_, comment_, inputs_.windowsUser,
         inputs_.computerName};
-    appendStampLog(entry, {inputs_.logEnabled, inputs_.logFilePath, inputs_.logFormat}, prompter_);
-}
-
-// The fields in this order, in one replacement of hanko.ini (all of them or, when
-// the write fails, none), then the colour. A failed write of a remembered value
-// does not stop the stamp.
-void SealDialogModel::rememberFields() {
-    const auto seal = [this](const char* key, const std::string& value) {
-        return IniWrite{sealName_, key, value};
-    };
-    settings_.writeAll({
-        seal("Date", approvalDate_),
-        seal("DateIn", sealDateText_),
-        seal("Item", firstCommentLine(comment_)),
-        seal("Name", name_),
-        seal("NameIn", lowerText_),
-        seal("Section", section_),
-        seal("SectionIn", upperText1_),
-        seal("DocumentNo", documentNumber_),
-        {std::string(hankokeys::commonDocumentNo.section),
-         std::string(hankokeys::commonDocumentNo.key), ""},
-        {std::string(hankokeys::listBox.section), std::string(hankokeys::listBox.key), sealName_},
-    });
-    colourFile_.setColour(sealName_, static_cast<int>(colour_));
-}
-
-void SealDialogModel::rememberPassword() {
-    if (savePassword_) {
-        profile_.setUserValue(keptPasswordKey, QString::fromStdString(encodePairs(password_)));
-        profile_.setUserValue(rememberPasswordKey, QStringLiteral("1"));
-    } else {
-        profile_.setUserValue(keptPasswordKey, QString());
-        profile_.setUserValue(rememberPasswordKey, QStringLiteral("0"));
-    }
+    stamp.log = {inputs_.logEnabled, inputs_.logFilePath, inputs_.logFormat};
+    stamp.settingsFilePath = inputs_.settingsFilePath;
+    stamp.colourFile = colourFile_.file();
+    stamp.password = password_;
+    stamp.savePassword = savePassword_;
+    return stamp;
 }
 
 SealDialogOutputs SealDialogModel::outputs() const {

@@ -19,6 +19,7 @@ namespace vermil {
 
 class ColourChooser;
 class Prompter;
+struct AcceptedStamp;
 class UserProfile;
 struct SealVerification;
 
@@ -65,18 +66,20 @@ struct SealDialogOutputs {
 void applySealDrawing(const SealDialogOutputs& outputs, SealDrawingInput& drawing);
 
 // The seal dialog without its widgets: the list of seals, the checks of a
-// selected seal, the stamp fields, the password and the OK that logs the stamp
-// and remembers the fields. It talks to the user through the prompter and keeps
-// the remembered password in the user profile; nothing is written before OK.
+// selected seal, the stamp fields, the password and OK. It talks to the user
+// through the prompter and reads the remembered password from the user profile.
+// It writes nothing: after OK, accepted() holds what the stamp's log line and
+// remembered fields take, and the stamping transaction writes them once the
+// stamp itself is written.
 //
 //     SealDialogModel model(sealDialogInputsOf(document), prompter, profile);
 //     model.start();                      // list, preselection, date texts
 //     if (!model.pressOkAtStart()) { ... the user picks, types, presses OK: accept() ... }
-//     if (stamped) copySealDialogOutputs(model.outputs(), document);
+//     if (stamped) return model.accepted();
 class SealDialogModel {
 public:
     enum class Outcome {
-        Accepted,       // logged and remembered: the dialog closes, the outputs are valid
+        Accepted,       // the checks passed: the dialog closes, accepted() is valid
         NoSealSelected, // the empty-name message was shown
         WrongPassword,  // Error 1315 was shown; the password stays as typed
         SealNotChecked, // OK is disabled: the selected seal failed its checks
@@ -94,7 +97,7 @@ public:
     // the language and the remembered password (Warning 432 when it is missing).
     void start();
     // The last step of start-up: with AutoStamp on and the password remembered,
-    // OK is pressed at once. True when that stamped: the dialog closes at once.
+    // OK is pressed at once. True when that was accepted: the dialog closes at once.
     bool pressOkAtStart();
 
     const SealDialogInputs& inputs() const { return inputs_; }
@@ -147,9 +150,10 @@ public:
 
     // The checks of OK without writing anything: the seal name, then the password.
     Outcome validate();
-    // OK: the checks, then the log line, the remembered fields in hanko.ini and
-    // the colour file, and the remembered password in the user profile.
+    // OK: the checks of validate(); a preset document number is used up. Nothing is written.
     Outcome accept();
+    // After OK: the stamp, its log line and the fields, colour and password to remember.
+    AcceptedStamp accepted() const;
 
     SealDialogOutputs outputs() const;
 
@@ -159,9 +163,6 @@ private:
     void takeRememberedFields();
     void takeVerifiedValues(const SealVerification& verification);
     void takeProfile();
-    void logStamp();
-    void rememberFields();
-    void rememberPassword();
 
     SealDialogInputs inputs_;
     Prompter& prompter_;

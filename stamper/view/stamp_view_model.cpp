@@ -5,8 +5,9 @@
 #include "common/interaction/prompter.h"
 #include "stamper/document/embedded_object_file.h"
 #include "stamper/document/stamp_document.h"
-#include "stamper/sealdialog/seal_dialog_document.h"
 #include "stamper/sealdialog/stamp_taker.h"
+#include "stamper/stamping/stamp_output.h"
+#include "stamper/stamping/stamp_transaction.h"
 #include "stamper/view/seal_clipboard_copy.h"
 #include "stamper/view/stamp_view_texts.h"
 
@@ -19,7 +20,29 @@ bool hasSeal(const CVermilinDoc& document) {
 
 StampViewModel::StampViewModel(CVermilinDoc& document, Prompter& prompter,
                                SealClipboardCopy& clipboard)
-    : document_(document), prompter_(prompter), clipboard_(clipboard), item_(document) {}
+    : document_(document), prompter_(prompter), clipboard_(clipboard), item_(document),
+      profile_(QString::fromLatin1(stamperProfileTitle)) {}
+
+// The embedded object's file, when there is one; the stand-alone window's stamp
+// is in the window and on the clipboard alone.
+class StampViewModel::ObjectOutput : public StampOutput {
+public:
+    explicit ObjectOutput(StampViewModel& view) : view_(view) {}
+    bool write() override {
+        if (!view_.objectFile_)
+            return true;
+        const std::string error = writeEmbeddedObject(view_.item_, *view_.objectFile_);
+        if (error.empty())
+            return true;
+        view_.prompter_.showMessage(StampViewTexts::of(languageOf(view_.document_.language()))
+                                        .objectNotStamped(QString::fromStdString(error)),
+                                    MessageIcon::Error);
+        return false;
+    }
+
+private:
+    StampViewModel& view_;
+};
 
 void StampViewModel::objectOpened() {
     copyToClipboard();
@@ -33,15 +56,13 @@ void StampViewModel::firstUpdate() {
 bool StampViewModel::stamp() {
     if (!taker_)
         return false;
-    const std::optional<SealDialogOutputs> taken = taker_->takeStamp(document_);
-    if (!taken)
+    StampTransaction stamping(document_, prompter_, profile_);
+    ObjectOutput output(*this);
+    if (stamping.run(*taker_, output) != StampTransaction::Outcome::Made)
         return false;
-    copySealDialogOutputs(*taken, document_);
-    modified_ = true;
+    modified_ = !objectFile_; // an embedded object is in its file now
     repaint();
     copyToClipboard();
-    if (objectFile_ && writeObject(*objectFile_))
-        modified_ = false;
     return true;
 }
 

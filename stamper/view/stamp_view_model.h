@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/user_profile.h"
 #include "stamper/document/vermilin_srvr_item.h"
 
 #include <filesystem>
@@ -43,9 +44,12 @@ public:
     // The first update of the view: with AutoStamp 2 and a remembered password the
     // stamp command runs at once.
     void firstUpdate();
-    // The stamp command: the seal dialog; on OK the document takes its outputs, is
-    // marked modified and repainted, the clipboard gets the seal, and an embedded
-    // object is written. Cancel changes nothing. True when a stamp was taken.
+    // The stamp command, one stamping transaction: the seal dialog; on OK the
+    // document takes the stamp and an embedded object is written; then the stamp
+    // is logged and its fields remembered, the view repainted and the clipboard
+    // given the seal. Cancel changes nothing; a failed write of the object says
+    // that nothing was stamped and leaves the document as it was. True when a
+    // stamp was made.
     bool stamp();
     // Update (embedded): writes FILE and its pictures now; false after a message.
     bool updateObject();
@@ -57,6 +61,8 @@ public:
     bool mayClose();
 
 private:
+    class ObjectOutput;
+
     void copyToClipboard();
     bool writeObject(const std::filesystem::path& file);
     void repaint();
@@ -65,6 +71,7 @@ private:
     Prompter& prompter_;
     SealClipboardCopy& clipboard_;
     CVermilinSrvrItem item_;
+    UserProfile profile_;
     StampTaker* taker_ = nullptr;
     std::optional<std::filesystem::path> objectFile_;
     bool modified_ = false;

@@ -10,6 +10,7 @@ namespace vermil {
 // have (it had no files of its own): one set per language.
 struct StampViewTexts {
     QString (*cannotWriteObject)(const QString& reason);
+    QString (*objectNotStamped)(const QString& reason); // a stamp's write failed
     QString (*closeWithoutSaving)(const QString& file);
     QString (*cannotOpenObject)(const QString& reason);
     QString saveCopyTitle;

@@ -61,6 +61,6 @@ int main(int argc, char** argv) {
         return vermil::runPasswordChangeDialog(document) ? 0 : 1;
     const auto stamp = vermil::runSealDialog(document);
     if (stamp)
-        std::cout << "stamped with " << stamp->sealName.size() << "-byte seal name\n";
+        std::cout << "accepted with " << stamp->outputs.sealName.size() << "-byte seal name\n";
     return stamp ? 0 : 1;
 }

@@ -9,6 +9,7 @@
 #include "stamper/document/native_data.h"
 #include "stamper/document/stamp_document.h"
 #include "stamper/document/stamp_information_text.h"
+#include "stamper/sealdialog/accepted_stamp.h"
 
 #include <gtest/gtest.h>
 
@@ -95,6 +96,7 @@ TEST_F(SealDialogDocument, ANewStampInAReopenedObjectIsInTheNameOfWhoStampsNow) 
     ASSERT_TRUE(model.pressOkAtStart()); // AutoStamp 2 with the remembered password
     model.setComment(sjis("一行目\n二行目"));
     copySealDialogOutputs(model.outputs(), document);
+    logAcceptedStamp(model.accepted(), prompter);
 
     // The log line names who stamps now ...
     const std::string log = readFile(folder.logFile);

@@ -115,7 +115,7 @@ TEST_F(SealDialog, APresetDocumentNumberStandsForEverySealUntilTheFirstOk) {
             EXPECT_EQ(t.model.documentNumber(), "PRESET-1") << row;
         }
         t.model.setPassword("KEIRI");
-        ASSERT_EQ(t.model.accept(), Outcome::Accepted);
+        ASSERT_EQ(t.okAndKeep(), Outcome::Accepted);
     }
     EXPECT_EQ(readIniValue(folder.settingsFile, "Common", "DocumentNo"), "");
     SealDialogUnderTest next(folder, folder.inputs());
@@ -333,7 +333,9 @@ TEST_F(SealDialog, OkWithoutASealAsksForOneInBothLanguages) {
     EXPECT_EQ(folder.log(), "");
 }
 
-TEST_F(SealDialog, OkLogsTheStampThenRemembersEveryFieldInOrder) {
+// OK writes nothing: the accepted stamp is logged and remembered only once the
+// stamp is written (by the stamping transaction).
+TEST_F(SealDialog, OkWritesNothingThenTheAcceptedStampLogsAndRemembersEveryFieldInOrder) {
     writeFile(folder.settingsFile, "[Common]\r\nDocumentNo=\r\n");
     SealDialogInputs in = folder.inputs();
     in.lastSeal = keiri;
@@ -348,7 +350,13 @@ TEST_F(SealDialog, OkLogsTheStampThenRemembersEveryFieldInOrder) {
     t.model.setColour(0x00FF0000);
     EXPECT_EQ(t.model.accept(), Outcome::Accepted);
     EXPECT_TRUE(t.prompter.messages.isEmpty());
+    EXPECT_EQ(folder.log(), "");
+    EXPECT_EQ(folder.settings(), "[Common]\r\nDocumentNo=\r\n");
+    EXPECT_EQ(folder.colours(), "");
+    EXPECT_EQ(t.profile.userValue("cpw", "unset"), "unset");
 
+    t.keep();
+    EXPECT_TRUE(t.prompter.messages.isEmpty());
     EXPECT_EQ(folder.log(), sjis("A-2012-0042|2012/03/07|09:05|山田太郎|経理部|至急|yamada|"
                                  "KEIRI-PC01|") +
                                 stampLogCheckCode(stampLogFields(
@@ -380,7 +388,7 @@ TEST_F(SealDialog, SavePasswordKeepsItsCodeAndTheNextDialogTakesItBack) {
         ASSERT_TRUE(t.model.selectSeal(0));
         t.model.setPassword("KEIRI");
         t.model.setSavePassword(true);
-        ASSERT_EQ(t.model.accept(), Outcome::Accepted);
+        ASSERT_EQ(t.okAndKeep(), Outcome::Accepted);
         EXPECT_EQ(t.profile.userValue("drowssap", ""),
                   QString::fromStdString(encodePairs("KEIRI")));
         EXPECT_EQ(t.profile.userValue("cpw", ""), "1");
@@ -396,7 +404,7 @@ TEST_F(SealDialog, SavePasswordKeepsItsCodeAndTheNextDialogTakesItBack) {
         // Unticked, the next OK forgets it.
         ASSERT_TRUE(t.model.selectSeal(0));
         t.model.setSavePassword(false);
-        ASSERT_EQ(t.model.accept(), Outcome::Accepted);
+        ASSERT_EQ(t.okAndKeep(), Outcome::Accepted);
         EXPECT_EQ(t.profile.userValue("drowssap", "unset"), "");
         EXPECT_EQ(t.profile.userValue("cpw", ""), "0");
     }
@@ -420,7 +428,10 @@ TEST_F(SealDialog, AutoStampWithARememberedPasswordStampsWithoutTheUser) {
         EXPECT_TRUE(t.model.pressOkAtStart());
         EXPECT_TRUE(t.prompter.messages.isEmpty());
         EXPECT_EQ(t.model.outputs().sealName, soumu);
-        EXPECT_NE(folder.log().find(sjis("|yamada|KEIRI-PC01|")), std::string::npos);
+        // Accepted, not written: the log line waits for the stamp's output.
+        EXPECT_EQ(folder.log(), "");
+        EXPECT_EQ(t.model.accepted().logEntry.user, "yamada");
+        EXPECT_EQ(t.model.accepted().logEntry.computer, "KEIRI-PC01");
     }
     // Without AutoStamp, or without the remembered password, nothing is pressed.
     for (const auto& [mode, remember] : {std::pair{0, true}, std::pair{1, false}}) {

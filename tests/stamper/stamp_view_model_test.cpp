@@ -4,15 +4,17 @@
 #include "stamper/document/embedded_object_file.h"
 #include "stamper/document/native_data.h"
 #include "stamper/document/vermilin_srvr_item.h"
-#include "stamper/sealdialog/stamp_taker.h"
 #include "stamper/view/seal_clipboard_copy.h"
 #include "stamper/view/stamp_view_model.h"
 #include "tests/stamper/document_fixture.h"
+#include "tests/stamper/scripted_stamp.h"
 
 #include "tests/support/recording_choosers.h"
 
 #include <QImage>
 #include <QPainter>
+
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -21,41 +23,11 @@ using namespace vermil::test;
 
 namespace {
 
-class ScriptedStampTaker : public StampTaker {
-public:
-    std::optional<SealDialogOutputs> takeStamp(const CVermilinDoc& document) override {
-        seenLastSeals.push_back(document.lastSeal());
-        return answer;
-    }
-    std::optional<SealDialogOutputs> answer;
-    std::vector<std::string> seenLastSeals;
-};
-
 class RecordingClipboard : public SealClipboardCopy {
 public:
     void copySeal(const StampRecord& stamp) override { copies.push_back(stamp.drawing.lowerText); }
     std::vector<std::string> copies;
 };
-
-SealDialogOutputs keiriStamp() {
-    SealDialogOutputs taken;
-    taken.sealName = sjis("経理部長");
-    taken.documentNumber = "A-0042";
-    taken.name = sjis("山田太郎");
-    taken.section = sjis("経理部");
-    taken.approvalDate = "2026/12/10";
-    taken.sealDateText = "'26.12.10";
-    taken.upperText1 = sjis("経理部");
-    taken.lowerText = sjis("山田");
-    taken.comment = sjis("至急\r\n確認済み");
-    taken.colour = 255;
-    taken.sizeX = "19";
-    taken.sizeY = "19";
-    taken.sealFileText =
-        "<Vermil><Up1>x</Up1></Vermil><Shape><Size><X>19</X><Y>19</Y></Size></Shape>";
-    taken.fonts.up1 = {"IPAGothic", "1", ""}; // bold, automatic size
-    return taken;
-}
 
 void setUserValue(const char* key, const char* value) {
     UserProfile(QString::fromLatin1(stamperProfileTitle))
@@ -244,30 +216,53 @@ TEST_F(StampView, TheClipboardGetsTheSealWhenItChangesOnly) {
     EXPECT_FALSE(model.updateObject());
 }
 
-TEST_F(StampView, AFailedWriteIsToldAndClosingAsksFirst) {
-    const std::filesystem::path file = fixture.hanko / "no-such-folder" / "object.vrs";
-    model.setObjectFile(file);
+// The object's file is the stamp's output: a stamp is logged once it is in the
+// file, and a file that cannot be written leaves no stamp anywhere.
+TEST_F(StampView, AStampIsLoggedOnlyOnceItsObjectFileIsWritten) {
+    const std::filesystem::path log = nativePath(document->logFilePath());
+    const auto logText = [&log] {
+        return std::filesystem::exists(log) ? readFile(log) : std::string();
+    };
+    const std::filesystem::path unwritable = fixture.hanko / "no-such-folder" / "object.vrs";
+    model.setObjectFile(unwritable);
+    document->stamp().drawing.copyToClipboard = true;
+    document->setLastSeal("before");
+    const std::string stampBefore = document->saveNativeData();
+    const std::string settings = readFile(fixture.ini());
+    taker.answer = keiriStamp();
+    EXPECT_FALSE(model.stamp());
+    EXPECT_EQ(logText(), "");
+    EXPECT_EQ(readFile(fixture.ini()), settings);
+    EXPECT_EQ(document->saveNativeData(), stampBefore);
+    EXPECT_EQ(document->lastSeal(), "before");
+    EXPECT_FALSE(model.isModified());
+    EXPECT_EQ(repaints, 0);
+    EXPECT_TRUE(clipboard.copies.empty());
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_TRUE(prompter.messages.front().startsWith(
+        "The stamp object could not be saved, so nothing was stamped or logged.\ncannot write "))
+        << prompter.messages.front().toStdString();
+    EXPECT_TRUE(prompter.messages.front().contains(QString::fromStdString(unwritable.string())));
+    EXPECT_TRUE(model.mayClose());
+
+    // Once the folder is there, the stamp is written, then logged and remembered.
+    std::filesystem::create_directories(unwritable.parent_path());
+    EXPECT_TRUE(model.stamp());
+    EXPECT_EQ(readNativeData(readFile(unwritable)).drawing.lowerText, sjis("山田"));
+    const std::string logged = logText();
+    EXPECT_EQ(std::count(logged.begin(), logged.end(), '\n'), 1) << logged;
+    EXPECT_TRUE(logged.starts_with("A-0042|2026/12/10|10:00|")) << logged;
+    EXPECT_NE(readFile(fixture.ini()).find(sjis("ListBox=経理部長")), std::string::npos);
+    EXPECT_EQ(prompter.messages.size(), 1);
+}
+
+// A stand-alone window's stamp has no file to write: it is logged at once.
+TEST_F(StampView, AStandAloneStampIsLoggedAndMarksTheDocumentModified) {
     taker.answer = keiriStamp();
     EXPECT_TRUE(model.stamp());
     EXPECT_TRUE(model.isModified());
-    ASSERT_EQ(prompter.messages.size(), 1);
-    EXPECT_TRUE(prompter.messages.front().startsWith("The stamp object could not be saved.\n"
-                                                     "cannot write "));
-    EXPECT_TRUE(prompter.messages.front().contains(QString::fromStdString(file.string())));
-
-    prompter.answers = {false, true};
-    EXPECT_FALSE(model.mayClose());
-    EXPECT_TRUE(model.mayClose());
-    ASSERT_EQ(prompter.questions.size(), 2);
-    EXPECT_EQ(prompter.questions.front(), "The last stamp is not in " +
-                                              QString::fromStdString(file.string()) +
-                                              ". Close all the same?");
-
-    // Once the folder is there, Update writes it.
-    std::filesystem::create_directories(file.parent_path());
-    EXPECT_TRUE(model.updateObject());
-    EXPECT_FALSE(model.isModified());
-    EXPECT_EQ(readNativeData(readFile(file)).drawing.lowerText, sjis("山田"));
+    EXPECT_NE(readFile(nativePath(document->logFilePath())).find("A-0042|"), std::string::npos);
+    EXPECT_TRUE(prompter.messages.isEmpty());
 }
 
 TEST_F(StampView, SaveCopyAsWritesTheObjectAndItsPicturesElsewhere) {

@@ -10,6 +10,7 @@
 #include "common/user_profile.h"
 #include "render/date_local_time.h"
 #include "sealfiles/seal_writer.h"
+#include "stamper/sealdialog/accepted_stamp.h"
 #include "stamper/sealdialog/seal_dialog_model.h"
 #include "tests/support/recording_prompter.h"
 #include "tests/support/test_environment.h"
@@ -97,6 +98,21 @@ struct SealDialogUnderTest {
     RecordingPrompter prompter;
     UserProfile profile{QString::fromLatin1(stamperProfileTitle)};
     SealDialogModel model;
+
+    // What the stamping transaction does with an accepted stamp once it is
+    // written: the log line, then the remembered fields.
+    void keep() {
+        const AcceptedStamp stamp = model.accepted();
+        logAcceptedStamp(stamp, prompter);
+        rememberAcceptedStamp(stamp, profile);
+    }
+    // OK, and when it was accepted, keep().
+    SealDialogModel::Outcome okAndKeep() {
+        const SealDialogModel::Outcome outcome = model.accept();
+        if (outcome == SealDialogModel::Outcome::Accepted)
+            keep();
+        return outcome;
+    }
 };
 
 } // namespace vermil::test

@@ -64,7 +64,7 @@ public:
 
 class CountingTaker : public StampTaker {
 public:
-    std::optional<SealDialogOutputs> takeStamp(const CVermilinDoc&) override {
+    std::optional<AcceptedStamp> takeStamp(const CVermilinDoc&) override {
         ++calls;
         return std::nullopt;
     }

@@ -26,7 +26,7 @@ class SealPreview;
 //
 //     CShouninDialog dialog(model, colourChooser, parent);
 //     prompter.setParentWidget(&dialog);
-//     if (dialog.exec() == QDialog::Accepted) copySealDialogOutputs(model.outputs(), document);
+//     if (dialog.exec() == QDialog::Accepted) return model.accepted();
 class CShouninDialog : public QDialog {
     Q_OBJECT
 
@@ -37,11 +37,11 @@ public:
     // when it has not run yet.
     void start();
     // start() when due; then, with AutoStamp on and the password remembered, OK
-    // is pressed at once and the dialog never shows when that stamped; else it
+    // is pressed at once and the dialog never shows when that was accepted; else it
     // runs modally.
     int exec() override;
 
-    // OK: closes only when the model stamped.
+    // OK: closes only when the model accepted the seal and the password.
     void accept() override;
 
     SealDialogModel& model() { return model_; }

@@ -12,7 +12,7 @@
 
 namespace vermil {
 
-std::optional<SealDialogOutputs> runSealDialog(const CVermilinDoc& document, QWidget* parent) {
+std::optional<AcceptedStamp> runSealDialog(const CVermilinDoc& document, QWidget* parent) {
     SealDialogInputs inputs = sealDialogInputsOf(document);
     MessageBoxPrompter prompter(SealDialogTexts::of(languageOf(inputs.language)).windowTitle,
                                 parent);
@@ -24,7 +24,7 @@ std::optional<SealDialogOutputs> runSealDialog(const CVermilinDoc& document, QWi
     colourChooser.setParentWidget(&dialog);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return model.outputs();
+    return model.accepted();
 }
 
 bool runPasswordChangeDialog(const CVermilinDoc& document, QWidget* parent) {
@@ -37,7 +37,7 @@ bool runPasswordChangeDialog(const CVermilinDoc& document, QWidget* parent) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-std::optional<SealDialogOutputs> SealDialogCommands::takeStamp(const CVermilinDoc& document) {
+std::optional<AcceptedStamp> SealDialogCommands::takeStamp(const CVermilinDoc& document) {
     return runSealDialog(document, QApplication::activeWindow());
 }
 

@@ -14,19 +14,13 @@ class CVermilinDoc;
 
 // The stamp command and the password command of the program's window, with the
 // real message boxes (owned by the dialog), the colour chooser and the user's
-// profile. The view runs them:
-//
-//     if (const auto stamp = runSealDialog(document, this)) {
-//         copySealDialogOutputs(*stamp, document);
-//         // mark the document modified, update the views and the container
-//     }
+// profile. The views run the stamp through a StampTransaction.
 
 // The seal dialog over the document's inputs (sealDialogInputsOf), modal over
-// `parent`; with AutoStamp on and a remembered password it may stamp without
-// showing. The outputs after a successful OK, nullopt after Cancel. The document
-// is not changed here.
-std::optional<SealDialogOutputs> runSealDialog(const CVermilinDoc& document,
-                                               QWidget* parent = nullptr);
+// `parent`; with AutoStamp on and a remembered password it may be accepted
+// without showing. The accepted stamp after a successful OK, nullopt after
+// Cancel. Nothing is written and the document is not changed here.
+std::optional<AcceptedStamp> runSealDialog(const CVermilinDoc& document, QWidget* parent = nullptr);
 
 // The password change dialog over the document's inputs; true when a password
 // was changed. Nothing of the document changes.
@@ -36,7 +30,7 @@ bool runPasswordChangeDialog(const CVermilinDoc& document, QWidget* parent = nul
 // setPasswordChanger), each dialog over the window that is active.
 class SealDialogCommands : public StampTaker, public PasswordChanger {
 public:
-    std::optional<SealDialogOutputs> takeStamp(const CVermilinDoc& document) override;
+    std::optional<AcceptedStamp> takeStamp(const CVermilinDoc& document) override;
     void changePassword(const CVermilinDoc& document) override;
 };
 

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace vermil {
@@ -257,22 +258,118 @@ TEST_F(PdfStampViewModelTest, ACancelledSealDialogChangesNothing) {
     EXPECT_TRUE(f.prompter.questions.isEmpty());
 }
 
-TEST_F(PdfStampViewModelTest, ADiscardedStampLeavesThePdfAsItWasForTheNextStamp) {
+TEST_F(PdfStampViewModelTest, ACancelledSaveLeavesThePdfAsItWasForTheNextStamp) {
     PdfStampViewModel& m = openModel({{}});
-    f.prompter.answers = {true}; // discard
     EXPECT_EQ(m.placeAt(pointerAt(m, 100, 100), f.chooser), Placed::Discarded);
-    ASSERT_EQ(f.prompter.questions.size(), 1);
-    EXPECT_EQ(f.prompter.questions.front(),
-              PdfStampViewTexts::of(Language::English).discardStampedPdf);
+    EXPECT_TRUE(f.prompter.questions.isEmpty()); // nothing was stamped: nothing to discard
     EXPECT_EQ(m.file(), input);
 
-    // The seal discarded is not in the next stamped PDF.
+    // The seal given up is not in the next stamped PDF.
     const std::filesystem::path out = f.dir / "out.pdf";
     f.chooser.answers = {QString::fromStdString(out.string())};
     ASSERT_EQ(m.placeAt(pointerAt(m, 50, 50), f.chooser), Placed::Saved);
     const std::vector<PdfStampFound> stamps = stampsIn(out);
     ASSERT_EQ(stamps.size(), 1u);
     EXPECT_NEAR(stamps[0].xMm, 50 - 10.5, 0.3);
+}
+
+// The save dialog, as a user answers it, seeing the stamp log as it is then.
+class LogWatchingChooser : public RecordingFileChooser {
+public:
+    explicit LogWatchingChooser(const PdfStampingFixture& fixture) : f_(fixture) {}
+    std::optional<QString> chooseFile(const FileChoice& choice) override {
+        logsSeen.push_back(f_.log());
+        return RecordingFileChooser::chooseFile(choice);
+    }
+    std::vector<std::string> logsSeen;
+
+private:
+    const PdfStampingFixture& f_;
+};
+
+// The seal dialog's OK writes nothing: the log line and the remembered fields
+// follow the stamped copy, and a copy that is not written leaves no trace.
+TEST_F(PdfStampViewModelTest, TheStampIsLoggedAndRememberedOnlyOnceTheStampedCopyIsWritten) {
+    PdfStampViewModel& m = openModel({{}});
+    f.document->setLastSeal("large");
+    test::writeFile(f.logFile(), "earlier line\r\n");
+    const std::string settings = test::readFile(f.fixture.ini());
+    const std::filesystem::path out = f.dir / "out.pdf";
+    const QString unwritable = QString::fromStdString((f.dir / "missing" / "out.pdf").string());
+    struct Case {
+        const char* what;
+        std::optional<QString> file;
+        Placed placed;
+    };
+    const Case cases[] = {
+        {"save cancelled", std::nullopt, Placed::Discarded},
+        {"copy not written", unwritable, Placed::Failed},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        f.prompter.messages.clear();
+        LogWatchingChooser chooser(f);
+        chooser.answers = {c.file};
+        EXPECT_EQ(m.placeAt(pointerAt(m, 100, 100), chooser), c.placed);
+        EXPECT_EQ(chooser.asked.size(), 1u); // never asked again
+        EXPECT_EQ(f.log(), "earlier line\r\n");
+        EXPECT_EQ(test::readFile(f.fixture.ini()), settings);
+        EXPECT_EQ(f.document->lastSeal(), "large"); // the stamp taken is dropped
+        EXPECT_FALSE(std::filesystem::exists(out));
+        EXPECT_EQ(m.file(), input);
+        EXPECT_TRUE(f.prompter.questions.isEmpty());
+    }
+    ASSERT_EQ(f.prompter.messages.size(), 1); // the failed write
+    EXPECT_TRUE(f.prompter.messages.front().startsWith("The stamped PDF could not be saved as " +
+                                                       unwritable +
+                                                       ", so nothing was stamped or logged.\n"))
+        << f.prompter.messages.front().toStdString();
+
+    f.prompter.messages.clear();
+    LogWatchingChooser chooser(f);
+    chooser.answers = {QString::fromStdString(out.string())};
+    ASSERT_EQ(m.placeAt(pointerAt(m, 100, 100), chooser), Placed::Saved);
+    EXPECT_EQ(chooser.logsSeen, std::vector<std::string>{"earlier line\r\n"});
+    const std::string log = f.log();
+    ASSERT_TRUE(log.starts_with("earlier line\r\n"));
+    const std::string added = log.substr(std::string("earlier line\r\n").size());
+    EXPECT_EQ(std::count(added.begin(), added.end(), '\n'), 1) << added;
+    EXPECT_EQ(stampsIn(out).size(), 1u);
+    EXPECT_EQ(f.document->lastSeal(), "small");
+    EXPECT_NE(test::readFile(f.fixture.ini()).find("ListBox=small"), std::string::npos);
+    EXPECT_TRUE(f.prompter.messages.isEmpty());
+}
+
+// Seen from the log step: the stamped copy is on disk when the log is written.
+// A log that cannot be written is told, and the stamp counts as made.
+class FileWatchingPrompter : public RecordingPrompter {
+public:
+    explicit FileWatchingPrompter(std::filesystem::path file) : file_(std::move(file)) {}
+    void showMessage(const QString& text, MessageIcon icon) override {
+        fileSeen.push_back(std::filesystem::exists(file_));
+        RecordingPrompter::showMessage(text, icon);
+    }
+    std::vector<bool> fileSeen;
+
+private:
+    std::filesystem::path file_;
+};
+
+TEST(PdfStampViewLog, TheLogStepComesAfterTheCopyAndItsFailureIsToldAndTheStampCounts) {
+    PdfStampingFixture f;
+    const std::filesystem::path out = f.dir / "out.pdf";
+    f.document->setLogFilePath(cp932Path(f.dir / "no-such-folder" / "hanko.log").value());
+    FileWatchingPrompter prompter(out);
+    PdfStampViewModel m(*f.document, prompter, f.taker);
+    ASSERT_TRUE(m.open(f.writePdf("report.pdf", {{}})));
+    f.chooser.answers = {QString::fromStdString(out.string())};
+    EXPECT_EQ(m.placeAt(pointerAt(m, 100, 100), f.chooser), Placed::Saved);
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_TRUE(prompter.messages.front().startsWith("Error434 : can't open logfile."))
+        << prompter.messages.front().toStdString();
+    EXPECT_EQ(prompter.fileSeen, std::vector<bool>{true});
+    EXPECT_EQ(stampsIn(out).size(), 1u);
+    EXPECT_NE(test::readFile(f.fixture.ini()).find("ListBox=small"), std::string::npos);
 }
 
 TEST_F(PdfStampViewModelTest, ASealTooLargeForThePlaceWaitsForAnotherClick) {
@@ -286,7 +383,8 @@ TEST_F(PdfStampViewModelTest, ASealTooLargeForThePlaceWaitsForAnotherClick) {
     // The outline is the seal's size now, and the next click places it without a new stamp.
     EXPECT_DOUBLE_EQ(m.sealSize().widthMm, 60);
     EXPECT_EQ(m.hintAt(pointerAt(m, 100, 100)), "Click where the seal you stamped goes.");
-    EXPECT_FALSE(m.mayClose()); // the user keeps the view: the stamp is logged
+    ASSERT_FALSE(m.mayClose()); // the user keeps the view and the seal chosen
+    EXPECT_EQ(f.prompter.questions.back(), m.texts().discardPendingSeal);
     const std::filesystem::path out = f.dir / "out.pdf";
     f.chooser.answers = {QString::fromStdString(out.string())};
     ASSERT_EQ(m.placeAt(pointerAt(m, 100, 100), f.chooser), Placed::Saved);
@@ -300,66 +398,60 @@ TEST_F(PdfStampViewModelTest, ASealTooLargeForThePlaceWaitsForAnotherClick) {
     EXPECT_TRUE(m.mayClose());
 }
 
-// The save dialog's answers, from a cancel to a failed write.
-TEST(StampedPdfSaving, NothingMadeIsLostWithoutTheUserSaying) {
+// The save dialog's answers: a cancel and a failed write end the output step at
+// once, with nothing written and no question.
+TEST(StampedPdfSaving, TheCopyIsWrittenWhereTheUserSaysOrNowhere) {
     test::TempDir dir;
     const std::filesystem::path input = dir / "report.pdf";
     test::writeFile(input, "%PDF-1.4 original");
     const std::filesystem::path out = dir / "report-stamped.pdf";
     const QString outName = QString::fromStdString(out.string());
     const QString unwritable = QString::fromStdString((dir / "missing" / "x.pdf").string());
-    const PdfStampViewTexts& texts = PdfStampViewTexts::of(Language::English);
     struct Case {
         const char* what;
-        std::deque<std::optional<QString>> files;
-        std::deque<bool> discard;
+        std::optional<QString> file;
         bool saved;
-        int questions;
+        bool cancelled;
         int messages;
     };
     const Case cases[] = {
-        {"saved at once", {outName}, {}, true, 0, 0},
-        {"cancel, then discard", {std::nullopt}, {true}, false, 1, 0},
-        {"cancel, keep, then save", {std::nullopt, outName}, {false}, true, 1, 0},
-        {"cancel, keep, cancel, discard", {std::nullopt, std::nullopt}, {false, true}, false, 2, 0},
-        {"write fails, then save", {unwritable, outName}, {}, true, 0, 1},
-        {"write fails, then discard", {unwritable, std::nullopt}, {true}, false, 1, 1},
+        {"saved", outName, true, false, 0},
+        {"cancelled", std::nullopt, false, true, 0},
+        {"write fails", unwritable, false, false, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         std::filesystem::remove(out);
         RecordingPrompter prompter;
-        prompter.defaultAnswer = true; // a wrong script ends instead of asking for ever
-        prompter.answers = c.discard;
         RecordingFileChooser chooser;
-        chooser.answers = c.files;
-        const auto saved =
-            saveStampedPdf("%PDF-1.4 stamped", input, Language::English, prompter, chooser);
-        EXPECT_EQ(saved.has_value(), c.saved);
+        chooser.answers = {c.file, outName}; // a second answer is never asked for
+        StampedPdfSaving saving("%PDF-1.4 stamped", input, Language::English, prompter, chooser);
+        EXPECT_EQ(saving.write(), c.saved);
+        EXPECT_EQ(saving.saved().has_value(), c.saved);
+        EXPECT_EQ(saving.cancelled(), c.cancelled);
         EXPECT_EQ(std::filesystem::exists(out), c.saved);
         if (c.saved) {
             EXPECT_EQ(test::readFile(out), "%PDF-1.4 stamped");
         }
         EXPECT_EQ(test::readFile(input), "%PDF-1.4 original");
-        EXPECT_EQ(prompter.questions.size(), c.questions);
-        for (const QString& question : prompter.questions)
-            EXPECT_EQ(question, texts.discardStampedPdf);
+        EXPECT_TRUE(prompter.questions.isEmpty());
         ASSERT_EQ(prompter.messages.size(), c.messages);
         if (c.messages) {
             EXPECT_TRUE(prompter.messages.front().startsWith(
-                "The stamped PDF could not be saved as " + unwritable + ".\n"))
+                "The stamped PDF could not be saved as " + unwritable +
+                ", so nothing was stamped or logged.\n"))
                 << prompter.messages.front().toStdString();
         }
-        EXPECT_TRUE(chooser.answers.empty());
-        for (const FileChoice& asked : chooser.asked)
-            EXPECT_EQ(asked.initialName, outName);
+        ASSERT_EQ(chooser.asked.size(), 1u);
+        EXPECT_EQ(chooser.asked.front().initialName, outName);
     }
     // The input itself only when the user picks it (the dialog asked to replace it).
     RecordingPrompter prompter;
     RecordingFileChooser chooser;
     chooser.answers = {QString::fromStdString(input.string())};
-    EXPECT_EQ(saveStampedPdf("%PDF-1.4 stamped", input, Language::Japanese, prompter, chooser),
-              input);
+    StampedPdfSaving saving("%PDF-1.4 stamped", input, Language::Japanese, prompter, chooser);
+    EXPECT_TRUE(saving.write());
+    EXPECT_EQ(saving.saved(), input);
     EXPECT_EQ(test::readFile(input), "%PDF-1.4 stamped");
     EXPECT_EQ(chooser.asked.front().title, "押印したPDFを保存");
     EXPECT_EQ(chooser.asked.front().initialName.toStdString(), (dir / "report-承認.pdf").string());

@@ -16,10 +16,10 @@
 namespace vermil::test {
 
 // The seal dialog as a user answers it: the seal named, the right password, OK;
-// no seal named: Cancel.
+// no seal named: Cancel. Like the dialog, it writes nothing.
 class AnsweringTaker : public StampTaker {
 public:
-    std::optional<SealDialogOutputs> takeStamp(const CVermilinDoc& document) override {
+    std::optional<AcceptedStamp> takeStamp(const CVermilinDoc& document) override {
         ++calls;
         if (!seal)
             return std::nullopt;
@@ -33,7 +33,7 @@ public:
         model.setPassword(password);
         if (model.accept() != SealDialogModel::Outcome::Accepted)
             return std::nullopt;
-        return model.outputs();
+        return model.accepted();
     }
 
     std::optional<std::string> seal = std::string("small");
@@ -61,6 +61,11 @@ struct PdfStampingFixture {
         seal.definition.sizeY = height;
         ASSERT_EQ(writeSeal(SealIndex(document->indexPath()), seal, SealEntryKind::New).status,
                   SealWriteStatus::Written);
+    }
+
+    std::filesystem::path logFile() const { return nativePath(document->logFilePath()); }
+    std::string log() const {
+        return std::filesystem::exists(logFile()) ? readFile(logFile()) : std::string();
     }
 
     std::filesystem::path writePdf(const std::string& name, const std::vector<TinyPage>& pages) {
