@@ -31,6 +31,14 @@ bool UserProfile::setUserValue(const QString& key, const QString& value) {
     return setValue(QString::fromStdString(userName()), key, value);
 }
 
+bool UserProfile::setUserValues(std::initializer_list<std::pair<QString, QString>> keysAndValues) {
+    const QString section = QString::fromStdString(userName());
+    for (const auto& [key, value] : keysAndValues)
+        settings_->setValue(section + QLatin1Char('/') + key, value);
+    settings_->sync();
+    return settings_->status() == QSettings::NoError;
+}
+
 QString UserProfile::fileName() const {
     return settings_->fileName();
 }

@@ -2,7 +2,9 @@
 
 #include <QString>
 
+#include <initializer_list>
 #include <memory>
+#include <utility>
 
 class QSettings;
 
@@ -24,6 +26,9 @@ public:
     // The values of the logged-on user: AutoStamp, Clipboard, cpw, drowssap.
     QString userValue(const QString& key, const QString& fallback) const;
     bool setUserValue(const QString& key, const QString& value);
+    // Values that belong together, written in one save: a process killed
+    // midway leaves all of them old or all of them new.
+    bool setUserValues(std::initializer_list<std::pair<QString, QString>> keysAndValues);
 
     QString fileName() const;
 

@@ -36,13 +36,11 @@ void rememberFields(const AcceptedStamp& stamp) {
 
 void rememberPassword(const AcceptedStamp& stamp, UserProfile& profile) {
     using namespace rememberedpassword;
-    if (stamp.savePassword) {
-        profile.setUserValue(codeKey, QString::fromStdString(encodePairs(stamp.password)));
-        profile.setUserValue(keptKey, QStringLiteral("1"));
-    } else {
-        profile.setUserValue(codeKey, QString());
-        profile.setUserValue(keptKey, QStringLiteral("0"));
-    }
+    if (stamp.savePassword)
+        profile.setUserValues({{codeKey, QString::fromStdString(encodePairs(stamp.password))},
+                               {keptKey, QStringLiteral("1")}});
+    else
+        profile.setUserValues({{codeKey, QString()}, {keptKey, QStringLiteral("0")}});
 }
 
 } // namespace
