@@ -98,9 +98,23 @@ void RegularFile::close() {
     fd_ = -1;
 }
 
+std::optional<RegularFile> RegularFile::createNew(const std::filesystem::path& file,
+                                                  std::error_code& error) {
+    RegularFile made(::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (made.fd_ < 0) {
+        error = lastError();
+        return std::nullopt;
+    }
+    made.created_ = true;
+    error.clear();
+    return made;
+}
+
 std::optional<RegularFile> RegularFile::open(const std::filesystem::path& file,
                                              std::uintmax_t maxBytes, std::error_code& error,
                                              FileAccess access) {
+    if (access == FileAccess::CreateNew)
+        return createNew(file, error);
     error = regularFileProblem(file, maxBytes);
     const bool missing = error == std::errc::no_such_file_or_directory;
     if (error && !(missing && access == FileAccess::Update))

@@ -25,9 +25,9 @@ std::error_code regularFileProblem(const std::filesystem::path& file, std::uintm
 // socket, another kind); false for a size over the limit and for the system's errors.
 bool isNotRegularFile(std::error_code error);
 
-// How a file is opened: to read it, or to read it and replace it under a lock
-// (then it is created when missing).
-enum class FileAccess { Read, Update };
+// How a file is opened: to read it; to read it and replace it under a lock (then
+// it is created when missing); or as a new file to write, which must not exist yet.
+enum class FileAccess { Read, Update, CreateNew };
 
 // The one owner of an open file's descriptor in the suite. Opening never blocks:
 // the file is opened without waiting for a writer, and its kind and size are
@@ -43,7 +43,8 @@ public:
     RegularFile& operator=(const RegularFile&) = delete;
 
     // The file, or nullopt with the reason in `error`. With Update a missing file
-    // is created (EEXIST when another process made it in between: open it again).
+    // is created (EEXIST when another process made it in between: open it again);
+    // with CreateNew a file already there is EEXIST.
     static std::optional<RegularFile> open(const std::filesystem::path& file,
                                            std::uintmax_t maxBytes, std::error_code& error,
                                            FileAccess access = FileAccess::Read);
@@ -62,11 +63,13 @@ public:
     int descriptor() const { return fd_; }
     // The size when it was opened.
     std::uint64_t sizeAtOpen() const { return sizeAtOpen_; }
-    // True when this open made the file (Update only).
+    // True when this open made the file.
     bool created() const { return created_; }
 
 private:
     explicit RegularFile(int fd) : fd_(fd) {}
+    static std::optional<RegularFile> createNew(const std::filesystem::path& file,
+                                                std::error_code& error);
     void close();
     int fd_ = -1;
     std::uintmax_t maxBytes_ = 0;

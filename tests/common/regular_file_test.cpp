@@ -11,7 +11,7 @@ using namespace vermil;
 using vermil::test::TempDir;
 using vermil::test::writeFile;
 
-TEST(RegularFile, UpdateCreatesAMissingFileAndReadNever) {
+TEST(RegularFile, UpdateAndCreateNewMakeAMissingFileAndReadNever) {
     TempDir dir;
     const auto file = dir / "hanko.ini";
     std::error_code error;
@@ -29,6 +29,14 @@ TEST(RegularFile, UpdateCreatesAMissingFileAndReadNever) {
     // A directory is refused for update as for reading.
     EXPECT_FALSE(RegularFile::open(dir.path(), 100, error, FileAccess::Update));
     EXPECT_TRUE(isNotRegularFile(error));
+
+    // A new file is never one that is there already.
+    EXPECT_FALSE(RegularFile::open(file, 0, error, FileAccess::CreateNew));
+    EXPECT_EQ(error, std::errc::file_exists);
+    auto fresh = RegularFile::open(dir / "new.tmp", 0, error, FileAccess::CreateNew);
+    ASSERT_TRUE(fresh) << error.message();
+    EXPECT_TRUE(fresh->created());
+    EXPECT_TRUE(std::filesystem::is_regular_file(dir / "new.tmp"));
 }
 
 TEST(RegularFile, TheSizeIsTakenAtOpenAndTheLimitHoldsWhileReading) {
