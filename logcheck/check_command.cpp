@@ -71,11 +71,11 @@ cli::ExitStatus runCheckCommand(const CheckRequest& request, std::ostream& out,
         prompter.showMessage(checkerdialogtexts::emptyPath, MessageIcon::Warning);
         return cli::ExitStatus::UsageOrFileError;
     }
-    LogOpenFailure failure = LogOpenFailure::None;
-    auto file = LogFile::open(request.logPath, &failure);
+    std::error_code openError;
+    auto file = LogFile::open(request.logPath, openError);
     if (!file) {
         QString message = checkerdialogtexts::cannotOpen;
-        if (failure == LogOpenFailure::NotARegularFile)
+        if (isNotRegularFile(openError))
             message += QLatin1Char('\n') + texts.notRegularFile.arg(displayPath(request.logPath));
         prompter.showMessage(message, MessageIcon::Error);
         return cli::ExitStatus::UsageOrFileError;

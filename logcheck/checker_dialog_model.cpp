@@ -108,11 +108,11 @@ bool CheckerDialogModel::startCheck() {
     emit reportCleared();
     emit countsChanged();
 
-    LogOpenFailure failure = LogOpenFailure::None;
-    auto file = LogFile::open(filePath(logPath_), &failure);
+    std::error_code openError;
+    auto file = LogFile::open(filePath(logPath_), openError);
     if (!file) {
         QString message = checkerdialogtexts::cannotOpen;
-        if (failure == LogOpenFailure::NotARegularFile)
+        if (isNotRegularFile(openError))
             message += QLatin1Char('\n') + texts_.notRegularFile.arg(logPath_);
         return failToStart(message);
     }

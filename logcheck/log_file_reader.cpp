@@ -4,7 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <sys/stat.h>
+#include <limits>
 #include <unistd.h>
 #include <utility>
 
@@ -72,55 +72,21 @@ std::size_t endOfWholeLines(std::string_view bytes, std::size_t maxLines) {
     return afterLastLineFeed(bytes);
 }
 
-std::optional<LogFile> LogFile::open(const std::filesystem::path& path, LogOpenFailure* failure) {
-    auto fail = [&](LogOpenFailure why) {
-        if (failure)
-            *failure = why;
+std::optional<LogFile> LogFile::open(const std::filesystem::path& path, std::error_code& error) {
+    // A log has no size limit: it is read in blocks of bounded size.
+    std::optional<RegularFile> file =
+        RegularFile::open(path, std::numeric_limits<std::uintmax_t>::max(), error);
+    if (!file)
         return std::nullopt;
-    };
-    if (failure)
-        *failure = LogOpenFailure::None;
-    // Looked at before opening, since opening a device or a FIFO may itself block
-    // or act; looked at again on the open file, which may have been replaced.
-    struct stat info {};
-    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
-        return fail(LogOpenFailure::NotARegularFile);
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0)
-        return fail(LogOpenFailure::CannotOpen);
-    if (::fstat(fd, &info) != 0) {
-        ::close(fd);
-        return fail(LogOpenFailure::CannotOpen);
-    }
-    if (!S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return fail(LogOpenFailure::NotARegularFile);
-    }
+    // Opened without blocking; the check's reads wait as reads of a file do.
+    const int fd = file->descriptor();
     const int flags = ::fcntl(fd, F_GETFL);
     if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
-        ::close(fd);
-        return fail(LogOpenFailure::CannotOpen);
+        error = {errno, std::generic_category()};
+        return std::nullopt;
     }
     ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
-    return LogFile(fd, static_cast<std::uint64_t>(info.st_size));
-}
-
-LogFile::LogFile(LogFile&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)), size_(other.size_) {}
-
-LogFile& LogFile::operator=(LogFile&& other) noexcept {
-    if (this != &other) {
-        if (fd_ >= 0)
-            ::close(fd_);
-        fd_ = std::exchange(other.fd_, -1);
-        size_ = other.size_;
-    }
-    return *this;
-}
-
-LogFile::~LogFile() {
-    if (fd_ >= 0)
-        ::close(fd_);
+    return LogFile(std::move(*file));
 }
 
 LineBlockReader::LineBlockReader(int fd, std::uint64_t bytesToRead, const LineBlockLimits& limits)

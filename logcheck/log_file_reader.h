@@ -2,11 +2,15 @@
 
 #include "byte_buffer.h"
 
+#include "common/files/regular_file.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <system_error>
+#include <utility>
 
 namespace vermil {
 
@@ -23,35 +27,23 @@ inline constexpr std::size_t logBlockBytes = std::size_t(1) << 20;
 // block size; a stamp line is some 90 bytes, so a normal block stays whole.
 inline constexpr std::size_t maxLinesInBlock = 16384;
 
-enum class LogOpenFailure {
-    None,
-    CannotOpen,      // missing, no rights
-    NotARegularFile, // a folder, a device, a FIFO, a socket: never read
-};
-
 // An open log file, read once from start to end.
 class LogFile {
 public:
     // Only regular files are opened: a device or a FIFO could block the open or
-    // never end. nullopt with the reason in `failure` when the path cannot be read.
-    static std::optional<LogFile> open(const std::filesystem::path& path,
-                                       LogOpenFailure* failure = nullptr);
+    // never end. nullopt with the reason in `error` when the path cannot be read;
+    // isNotRegularFile(error) tells a file of the wrong kind from one that cannot
+    // be opened (missing, no rights).
+    static std::optional<LogFile> open(const std::filesystem::path& path, std::error_code& error);
 
-    LogFile(LogFile&& other) noexcept;
-    LogFile& operator=(LogFile&& other) noexcept;
-    LogFile(const LogFile&) = delete;
-    LogFile& operator=(const LogFile&) = delete;
-    ~LogFile();
-
-    int descriptor() const { return fd_; }
+    int descriptor() const { return file_.descriptor(); }
     // The size when it was opened: the check reads this much and no more, so a
     // log that grows while it is read is checked as it was.
-    std::uint64_t sizeAtOpen() const { return size_; }
+    std::uint64_t sizeAtOpen() const { return file_.sizeAtOpen(); }
 
 private:
-    LogFile(int fd, std::uint64_t size) : fd_(fd), size_(size) {}
-    int fd_ = -1;
-    std::uint64_t size_ = 0;
+    explicit LogFile(RegularFile file) : file_(std::move(file)) {}
+    RegularFile file_;
 };
 
 struct LineBlockLimits {

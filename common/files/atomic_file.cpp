@@ -1,13 +1,12 @@
 #include "common/files/atomic_file.h"
 
 #include "common/files/link_target.h"
+#include "common/files/regular_file.h"
 #include "common/files/stale_temporaries.h"
 #include "common/files/write_all.h"
 
 #include <cerrno>
-#include <fcntl.h>
 #include <string>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,18 +16,19 @@ namespace {
 // A new file beside `file` that no one else uses, locked while it is written so
 // that a sweep of stale temporaries leaves it alone; its mode follows the umask
 // like any other new file of the user.
-int createTemporary(const std::filesystem::path& file, std::string& name) {
+std::optional<RegularFile> createTemporary(const std::filesystem::path& file, std::string& name,
+                                           std::error_code& error) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         name = temporaryPath(file, attempt).string();
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            ::flock(fd, LOCK_EX);
-            return fd;
+        std::optional<RegularFile> made = RegularFile::open(name, 0, error, FileAccess::CreateNew);
+        if (made) {
+            made->lockExclusively();
+            return made;
         }
-        if (errno != EEXIST)
-            return -1;
+        if (error != std::errc::file_exists)
+            return std::nullopt;
     }
-    return -1;
+    return std::nullopt;
 }
 
 std::error_code lastError() {
@@ -48,11 +48,10 @@ bool writeFileAtomically(const std::filesystem::path& file, std::string_view byt
     removeStaleTemporaries(target.has_parent_path() ? target.parent_path() : ".",
                            target.filename().string());
     std::string temporary;
-    const int fd = createTemporary(target, temporary);
-    if (fd < 0) {
-        error = lastError();
+    std::optional<RegularFile> written = createTemporary(target, temporary, error);
+    if (!written)
         return false;
-    }
+    const int fd = written->descriptor();
     struct stat existing {};
     bool ok = true;
     if (::stat(target.c_str(), &existing) == 0)
@@ -67,7 +66,6 @@ bool writeFileAtomically(const std::filesystem::path& file, std::string_view byt
     }
     if (!ok)
         ::unlink(temporary.c_str());
-    ::close(fd);
     if (ok)
         error.clear();
     return ok;

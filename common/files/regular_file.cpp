@@ -2,8 +2,10 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace vermil {
 namespace {
@@ -67,47 +69,78 @@ std::error_code regularFileProblem(const std::filesystem::path& file, std::uintm
     return kindProblem(st, maxBytes);
 }
 
-std::error_code regularDescriptorProblem(int fd, std::uintmax_t maxBytes) {
-    struct stat st {};
-    if (::fstat(fd, &st) != 0)
-        return lastError();
-    return kindProblem(st, maxBytes);
+bool isNotRegularFile(std::error_code error) {
+    return error.category() == fileKindCategory() && error != FileKindError::TooLarge;
 }
 
 RegularFile::~RegularFile() {
-    if (fd_ >= 0)
-        ::close(fd_);
+    close();
 }
 
-RegularFile::RegularFile(RegularFile&& other) noexcept : fd_(other.fd_) {
-    other.fd_ = -1;
-}
+RegularFile::RegularFile(RegularFile&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)), maxBytes_(other.maxBytes_), sizeAtOpen_(other.sizeAtOpen_),
+      created_(other.created_) {}
 
 RegularFile& RegularFile::operator=(RegularFile&& other) noexcept {
     if (this != &other) {
-        if (fd_ >= 0)
-            ::close(fd_);
-        fd_ = other.fd_;
-        other.fd_ = -1;
+        close();
+        fd_ = std::exchange(other.fd_, -1);
+        maxBytes_ = other.maxBytes_;
+        sizeAtOpen_ = other.sizeAtOpen_;
+        created_ = other.created_;
     }
     return *this;
 }
 
+void RegularFile::close() {
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = -1;
+}
+
+std::optional<RegularFile> RegularFile::createNew(const std::filesystem::path& file,
+                                                  std::error_code& error) {
+    RegularFile made(::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (made.fd_ < 0) {
+        error = lastError();
+        return std::nullopt;
+    }
+    made.created_ = true;
+    error.clear();
+    return made;
+}
+
 std::optional<RegularFile> RegularFile::open(const std::filesystem::path& file,
-                                             std::uintmax_t maxBytes, std::error_code& error) {
-    // Looked at first, so that a device is never opened at all.
+                                             std::uintmax_t maxBytes, std::error_code& error,
+                                             FileAccess access) {
+    if (access == FileAccess::CreateNew)
+        return createNew(file, error);
     error = regularFileProblem(file, maxBytes);
-    if (error)
+    const bool missing = error == std::errc::no_such_file_or_directory;
+    if (error && !(missing && access == FileAccess::Update))
         return std::nullopt;
     // O_NONBLOCK: should a FIFO have taken the file's place since, open does not wait.
-    RegularFile opened(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    const int flags =
+        (access == FileAccess::Update ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    RegularFile opened(::open(file.c_str(), flags));
+    if (opened.fd_ < 0 && errno == ENOENT && access == FileAccess::Update) {
+        opened.fd_ = ::open(file.c_str(), flags | O_CREAT | O_EXCL, 0666);
+        opened.created_ = opened.fd_ >= 0;
+    }
     if (opened.fd_ < 0) {
         error = lastError();
         return std::nullopt;
     }
-    error = regularDescriptorProblem(opened.fd_, maxBytes);
+    struct stat st {};
+    if (::fstat(opened.fd_, &st) != 0) {
+        error = lastError();
+        return std::nullopt;
+    }
+    error = kindProblem(st, maxBytes);
     if (error)
         return std::nullopt;
+    opened.maxBytes_ = maxBytes;
+    opened.sizeAtOpen_ = static_cast<std::uint64_t>(st.st_size);
     return opened;
 }
 
@@ -119,28 +152,46 @@ long RegularFile::read(char* buffer, std::size_t size) {
     }
 }
 
-std::optional<std::string> readRegularFile(const std::filesystem::path& file,
-                                           std::uintmax_t maxBytes, std::error_code& error) {
-    auto opened = RegularFile::open(file, maxBytes, error);
-    if (!opened)
-        return std::nullopt;
+std::optional<std::string> RegularFile::readAll(std::error_code& error) {
     std::string content;
     char buffer[65536];
     for (;;) {
-        const long n = opened->read(buffer, sizeof buffer);
+        const long n = read(buffer, sizeof buffer);
         if (n < 0) {
             error = lastError();
             return std::nullopt;
         }
         if (n == 0)
             return content;
-        // A file that grew past the limit while it was read is refused like a large one.
-        if (content.size() + static_cast<std::size_t>(n) > maxBytes) {
+        if (content.size() + static_cast<std::size_t>(n) > maxBytes_) {
             error = FileKindError::TooLarge;
             return std::nullopt;
         }
         content.append(buffer, static_cast<std::size_t>(n));
     }
+}
+
+std::error_code RegularFile::lockExclusively() {
+    while (::flock(fd_, LOCK_EX) != 0) {
+        if (errno != EINTR)
+            return lastError();
+    }
+    return {};
+}
+
+bool RegularFile::isStillAt(const std::filesystem::path& file) const {
+    struct stat held {
+    }, current{};
+    return ::fstat(fd_, &held) == 0 && ::stat(file.c_str(), &current) == 0 &&
+           held.st_ino == current.st_ino && held.st_dev == current.st_dev;
+}
+
+std::optional<std::string> readRegularFile(const std::filesystem::path& file,
+                                           std::uintmax_t maxBytes, std::error_code& error) {
+    auto opened = RegularFile::open(file, maxBytes, error);
+    if (!opened)
+        return std::nullopt;
+    return opened->readAll(error);
 }
 
 } // namespace vermil

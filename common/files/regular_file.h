@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -20,12 +21,18 @@ std::error_code make_error_code(FileKindError error);
 // The file is looked at, never opened.
 std::error_code regularFileProblem(const std::filesystem::path& file, std::uintmax_t maxBytes);
 
-// The same for a file already open (after it was opened without blocking).
-std::error_code regularDescriptorProblem(int fd, std::uintmax_t maxBytes);
+// True for the kinds that are never read (a directory, a FIFO, a device, a
+// socket, another kind); false for a size over the limit and for the system's errors.
+bool isNotRegularFile(std::error_code error);
 
-// An open regular file for reading. Opening never blocks: the file is opened
-// without waiting for a writer, and its kind and size are checked before anything
-// is read.
+// How a file is opened: to read it; to read it and replace it under a lock (then
+// it is created when missing); or as a new file to write, which must not exist yet.
+enum class FileAccess { Read, Update, CreateNew };
+
+// The one owner of an open file's descriptor in the suite. Opening never blocks:
+// the file is opened without waiting for a writer, and its kind and size are
+// checked before anything is read. A file of the wrong kind is looked at first,
+// so that a device is never opened at all.
 class RegularFile {
 public:
     RegularFile() = default;
@@ -35,18 +42,39 @@ public:
     RegularFile(const RegularFile&) = delete;
     RegularFile& operator=(const RegularFile&) = delete;
 
-    // The file, or nullopt with the reason in `error`.
+    // The file, or nullopt with the reason in `error`. With Update a missing file
+    // is created (EEXIST when another process made it in between: open it again);
+    // with CreateNew a file already there is EEXIST.
     static std::optional<RegularFile> open(const std::filesystem::path& file,
-                                           std::uintmax_t maxBytes, std::error_code& error);
+                                           std::uintmax_t maxBytes, std::error_code& error,
+                                           FileAccess access = FileAccess::Read);
 
     // Up to `size` bytes into `buffer`; 0 at the end. -1 after a read error.
     long read(char* buffer, std::size_t size);
+    // The rest of the file, at most the limit given at open (a file that grew past
+    // it while it was read is refused like a large one); nullopt with the reason.
+    std::optional<std::string> readAll(std::error_code& error);
+
+    // Waits for the exclusive advisory lock, held until the file is closed.
+    std::error_code lockExclusively();
+    // True while the file at `file` is still this one, not one renamed over it.
+    bool isStillAt(const std::filesystem::path& file) const;
 
     int descriptor() const { return fd_; }
+    // The size when it was opened.
+    std::uint64_t sizeAtOpen() const { return sizeAtOpen_; }
+    // True when this open made the file.
+    bool created() const { return created_; }
 
 private:
     explicit RegularFile(int fd) : fd_(fd) {}
+    static std::optional<RegularFile> createNew(const std::filesystem::path& file,
+                                                std::error_code& error);
+    void close();
     int fd_ = -1;
+    std::uintmax_t maxBytes_ = 0;
+    std::uint64_t sizeAtOpen_ = 0;
+    bool created_ = false;
 };
 
 // The whole file, at most maxBytes bytes; nullopt with the reason in `error`.

@@ -5,96 +5,31 @@
 #include "common/files/regular_file.h"
 #include "common/number_text.h"
 
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vermil {
 namespace {
 
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd = -1) : fd_(fd) {}
-    ~FileDescriptor() { reset(); }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-    void reset(int fd = -1) {
-        if (fd_ >= 0)
-            ::close(fd_);
-        fd_ = fd;
-    }
-
-private:
-    int fd_;
-};
-
-std::error_code lastError() {
-    return {errno, std::generic_category()};
-}
-
-std::error_code readAll(int fd, std::string& out) {
-    out.clear();
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return lastError();
-        }
-        if (n == 0)
-            return {};
-        out.append(buffer, static_cast<std::size_t>(n));
-        if (out.size() > maxIniFileBytes)
-            return FileKindError::TooLarge;
-    }
-}
-
-// Opens and locks the file that is at `file` now. Only a regular file (or none,
-// which is created) is opened: a FIFO or a device in its place would block or
+// Opens and locks the file that is at `file` now, creating it when it is missing.
+// Only a regular file is opened: a FIFO or a device in its place would block or
 // never end. A writer that renamed a new file over it while we waited leaves us
 // holding the lock of a replaced inode: retry.
-// Opens the file to lock it, creating it when it is missing; `created` tells
-// whether this call made it.
-int openToLock(const std::filesystem::path& file, bool& created) {
-    constexpr int flags = O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
-    const int fd = ::open(file.c_str(), flags);
-    created = false;
-    if (fd >= 0 || errno != ENOENT)
-        return fd;
-    const int made = ::open(file.c_str(), flags | O_CREAT | O_EXCL, 0666);
-    created = made >= 0;
-    return made;
-}
-
-std::error_code lockCurrentFile(const std::filesystem::path& file, FileDescriptor& fd,
-                                bool& created) {
+std::optional<RegularFile> lockCurrentFile(const std::filesystem::path& file,
+                                           std::error_code& error) {
     for (int attempt = 0; attempt < 1000; ++attempt) {
-        const std::error_code problem = regularFileProblem(file, maxIniFileBytes);
-        if (problem && problem != std::errc::no_such_file_or_directory)
-            return problem;
-        const int opened = openToLock(file, created);
-        if (opened < 0 && errno == EEXIST)
+        std::optional<RegularFile> opened =
+            RegularFile::open(file, maxIniFileBytes, error, FileAccess::Update);
+        if (!opened && error == std::errc::file_exists)
             continue; // another writer made it in between: lock theirs
-        if (opened < 0)
-            return lastError();
-        fd.reset(opened);
-        if (const std::error_code kind = regularDescriptorProblem(fd.get(), maxIniFileBytes))
-            return kind;
-        while (::flock(fd.get(), LOCK_EX) != 0) {
-            if (errno != EINTR)
-                return lastError();
-        }
-        struct stat held {
-        }, current{};
-        if (::fstat(fd.get(), &held) == 0 && ::stat(file.c_str(), &current) == 0 &&
-            held.st_ino == current.st_ino && held.st_dev == current.st_dev)
-            return {};
+        if (!opened)
+            return std::nullopt;
+        if ((error = opened->lockExclusively()))
+            return std::nullopt;
+        if (opened->isStillAt(file))
+            return opened;
     }
-    return std::make_error_code(std::errc::resource_unavailable_try_again);
+    error = std::make_error_code(std::errc::resource_unavailable_try_again);
+    return std::nullopt;
 }
 
 IniWriteOutcome failed(std::error_code error) {
@@ -173,21 +108,23 @@ IniWriteOutcome updateIniFile(const std::filesystem::path& file, const IniUpdate
     const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
     if (!std::filesystem::is_directory(folder, ec))
         return failed(std::make_error_code(std::errc::no_such_file_or_directory));
-    FileDescriptor fd;
-    bool created = false;
-    if (const std::error_code error = lockCurrentFile(target, fd, created))
-        return failed(error);
+    std::error_code lockError;
+    std::optional<RegularFile> locked = lockCurrentFile(target, lockError);
+    if (!locked)
+        return failed(lockError);
     // A file made only to hold the lock goes again when nothing is written into it,
     // so a refused or failed write leaves no empty file behind.
     auto removeIfMadeForNothing = [&] {
-        if (created)
+        if (locked->created())
             ::unlink(target.c_str());
     };
-    std::string content;
-    if (const std::error_code error = readAll(fd.get(), content)) {
+    std::error_code readError;
+    const std::optional<std::string> read = locked->readAll(readError);
+    if (!read) {
         removeIfMadeForNothing();
-        return failed(error);
+        return failed(readError);
     }
+    const std::string& content = *read;
     const auto writes = plan(IniSnapshot(content));
     if (!writes) {
         removeIfMadeForNothing();

@@ -79,7 +79,8 @@ TEST(StampLogContract, VeryLongLinesAreCheckedWhole) {
     entry.comment = sjis("長い") + std::string(5000, 'c');
     writeFile(dir / "hanko.log", stampLogLine(entry, 0) + stampLogLine(entry, 1));
     for (std::size_t blockBytes : {std::size_t(4096), logBlockBytes}) {
-        auto file = LogFile::open(dir / "hanko.log");
+        std::error_code error;
+        auto file = LogFile::open(dir / "hanko.log", error);
         ASSERT_TRUE(file.has_value());
         CheckOptions options;
         options.blockBytes = blockBytes;

@@ -33,7 +33,8 @@ ReportSink checkBytes(std::string_view bytes, std::size_t blockBytes, unsigned w
     if (::write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size())) {
         ::lseek(fd, 0, SEEK_SET);
         const std::string path = "/proc/self/fd/" + std::to_string(fd);
-        if (auto file = vermil::LogFile::open(path)) {
+        std::error_code error;
+        if (auto file = vermil::LogFile::open(path, error)) {
             vermil::CheckOptions options;
             options.rendering = vermil::Rendering::Report;
             options.blockBytes = blockBytes;

@@ -1,11 +1,14 @@
-// Runs vrmgr as a program in a fresh home and checks what it leaves on disk with
-// the check-code routines alone, not with the seal library that wrote it.
+// Runs vrmgr's verbs in-process in a fresh home, as the program runs them, and
+// checks what they leave on disk with the check-code routines alone, not with the
+// seal library that wrote it.
 #include "common/cp932.h"
 #include "common/ini/ini_store.h"
 #include "common/keyed_hash.h"
 #include "common/tag_text.h"
-#include "tests/support/program_run.h"
+#include "manager/cli/verbs.h"
 #include "tests/support/test_environment.h"
+#include "tests/support/verb_home.h"
+#include "tests/support/verb_run.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +20,6 @@
 using namespace vermil;
 using vermil::test::readFile;
 using vermil::test::sjis;
-using vermil::test::TempDir;
 using vermil::test::writeFile;
 
 namespace {
@@ -31,10 +33,13 @@ struct VrmgrRun {
 
 class FreshHome {
 public:
-    VrmgrRun vrmgr(const QStringList& arguments, const std::filesystem::path& workingFolder = {}) {
-        const test::ProgramRun run =
-            test::runProgram(QStringLiteral(VRMGR_PROGRAM), home_.path(), arguments, workingFolder);
-        EXPECT_NE(run.exitCode, -1);
+    // In the home, or in `workingFolder` for this run only.
+    VrmgrRun vrmgr(const std::vector<std::string>& arguments,
+                   const std::filesystem::path& workingFolder = {}) {
+        if (!workingFolder.empty())
+            std::filesystem::current_path(workingFolder);
+        const test::VerbRun run = test::runVerb(vrmgrVerbs(), arguments);
+        std::filesystem::current_path(home_.path());
         return {run.exitCode, QString::fromStdString(run.out), QString::fromStdString(run.err)};
     }
 
@@ -42,7 +47,7 @@ public:
     std::filesystem::path sealFolder() const { return home_ / "Documents" / "vrdata"; }
 
 private:
-    TempDir home_;
+    test::VerbHome home_;
 };
 
 struct CsvSeal {
@@ -148,7 +153,7 @@ TEST(VrmgrCommandLine, IndexOptionAndExitCodes) {
     EXPECT_EQ(imported.exitCode, 0) << imported.err.toStdString();
     EXPECT_TRUE(std::filesystem::exists(home.path("work/other/経理部長.vrm")));
     EXPECT_FALSE(std::filesystem::exists(home.sealFolder()));
-    const QString index = QString::fromStdString(home.path("work/other/index.dat").string());
+    const std::string index = home.path("work/other/index.dat").string();
     EXPECT_EQ(home.vrmgr({"--verify", "--index", index}).exitCode, 0);
 
     // A stopped import: the names are there already.
@@ -168,11 +173,6 @@ TEST(VrmgrCommandLine, IndexOptionAndExitCodes) {
     EXPECT_EQ(help.exitCode, 0);
     for (const char* verb : {"--import", "--list", "--verify", "--show", "--delete", "--index"})
         EXPECT_TRUE(help.out.contains(QLatin1String(verb))) << verb;
-    // Without a verb it opens its window: without any display plugin it gets that far.
-    const test::ProgramRun bare = test::runProgram(QStringLiteral(VRMGR_PROGRAM), home.path(""), {},
-                                                   {}, {"QT_QPA_PLATFORM=vermil-test-no-display"});
-    EXPECT_NE(bare.err.find("Qt platform plugin"), std::string::npos) << bare.err;
-    EXPECT_EQ(bare.err.find("Usage:"), std::string::npos);
     EXPECT_EQ(home.vrmgr({"--bogus"}).exitCode, 2);
     EXPECT_EQ(home.vrmgr({"--import"}).exitCode, 2);
 }
@@ -235,9 +235,9 @@ TEST(VrmgrCommandLine, SpecialFilesAndUnusableIndexesExitWithTwo) {
     std::filesystem::create_directories(home.path("folder"));
     writeFile(home.path("large.dat"), "[MAIN_VRM]\r\nNumber=1\r\nVermil0000=a\r\n");
     std::filesystem::resize_file(home.path("large.dat"), 17 * 1024 * 1024);
-    auto p = [&home](const char* name) { return QString::fromStdString(home.path(name).string()); };
+    auto p = [&home](const char* name) { return home.path(name).string(); };
     struct Case {
-        QStringList arguments;
+        std::vector<std::string> arguments;
         QString message; // what stderr says
     } cases[] = {
         // Only read-only verbs on devices: nothing may ever write there.
@@ -253,7 +253,7 @@ TEST(VrmgrCommandLine, SpecialFilesAndUnusableIndexesExitWithTwo) {
     };
     for (const Case& c : cases) {
         const VrmgrRun run = home.vrmgr(c.arguments);
-        EXPECT_EQ(run.exitCode, 2) << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(run.exitCode, 2) << testing::PrintToString(c.arguments);
         EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();
         EXPECT_TRUE(run.out.isEmpty());
     }

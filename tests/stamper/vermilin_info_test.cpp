@@ -1,20 +1,20 @@
-// The --info verb run as a program on stamp data built byte by byte outside this
-// code base (tests/data/stamper/make_fixtures.py).
-#include "tests/stamper/vermilin_process.h"
+// The --info verb on stamp data built byte by byte outside this code base
+// (tests/data/stamper/make_fixtures.py), run in-process as the program runs it.
+#include "stamper/cli/command_line.h"
 #include "tests/support/test_environment.h"
+#include "tests/support/verb_home.h"
+#include "tests/support/verb_run.h"
 
 #include <gtest/gtest.h>
 
 using vermil::test::dataFile;
-using vermil::test::ProgramRun;
-using vermil::test::runVermilin;
-using vermil::test::TempDir;
+using vermil::test::VerbRun;
 using vermil::test::writeFile;
 
 namespace {
 
-QString fixture(const char* name) {
-    return QString::fromStdString(dataFile(std::string("stamper/") + name).string());
+std::string fixture(const char* name) {
+    return dataFile(std::string("stamper/") + name).string();
 }
 
 const char* const japaneseInformation = "文書番号 : A-2012-0042\n"
@@ -37,12 +37,10 @@ const char* const englishInformation = "Document No : A-2012-0042\n"
 
 class VermilinInfo : public ::testing::Test {
 protected:
-    void SetUp() override {
-#ifndef VERMILIN_PROGRAM
-        GTEST_SKIP() << "the vermilin program is not built";
-#endif
+    VerbRun runVermilin(const std::vector<std::string>& arguments) const {
+        return vermil::test::runVerb(vermil::cli::vermilinVerbs(), arguments);
     }
-    TempDir home;
+    vermil::test::VerbHome home;
 };
 
 } // namespace
@@ -50,19 +48,19 @@ protected:
 TEST_F(VermilinInfo, PrintsTheStampInTheLanguageOfTheSettings) {
     const std::string settings = "[MAIN]\r\nLang=Japanese\r\n";
     writeFile(home / "Documents/hanko.ini", settings);
-    const ProgramRun japanese = runVermilin(home, {"--info", fixture("SealStamp.bin")});
+    const VerbRun japanese = runVermilin({"--info", fixture("SealStamp.bin")});
     EXPECT_EQ(japanese.exitCode, 0) << japanese.err;
     EXPECT_EQ(japanese.out, japaneseInformation);
     EXPECT_EQ(vermil::test::readFile(home / "Documents/hanko.ini"), settings);
 
     writeFile(home / "Documents/hanko.ini", "[MAIN]\r\nLang=English\r\n");
-    const ProgramRun english = runVermilin(home, {"--info", fixture("SealStamp.bin")});
+    const VerbRun english = runVermilin({"--info", fixture("SealStamp.bin")});
     EXPECT_EQ(english.exitCode, 0) << english.err;
     EXPECT_EQ(english.out, englishInformation);
 }
 
 TEST_F(VermilinInfo, WithoutSettingsPrintsEnglishAndWritesNothing) {
-    const ProgramRun run = runVermilin(home, {"--info", fixture("SealStamp.bin")});
+    const VerbRun run = runVermilin({"--info", fixture("SealStamp.bin")});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, englishInformation);
     EXPECT_FALSE(std::filesystem::exists(home / "Documents"));
@@ -70,41 +68,41 @@ TEST_F(VermilinInfo, WithoutSettingsPrintsEnglishAndWritesNothing) {
 
 TEST_F(VermilinInfo, UnreadableOrInvalidFilesExitWithTwo) {
     struct Case {
-        QString file;
+        std::string file;
         std::string message;
     };
     const std::string missing = (home / "missing.bin").string();
     const Case cases[] = {
-        {QString::fromStdString(missing),
-         "vermilin: cannot read " + missing + ": No such file or directory\n"},
-        {QString::fromStdString(home.path().string()),
+        {missing, "vermilin: cannot read " + missing + ": No such file or directory\n"},
+        {home.path().string(),
          "vermilin: cannot read " + home.path().string() + ": not a regular file\n"},
         {fixture("TruncatedStamp.bin"),
-         "vermilin: " + fixture("TruncatedStamp.bin").toStdString() + " is not valid stamp data: "},
+         "vermilin: " + fixture("TruncatedStamp.bin") + " is not valid stamp data: "},
         {fixture("BrokenOversizedLength.bin"),
-         "vermilin: " + fixture("BrokenOversizedLength.bin").toStdString() +
+         "vermilin: " + fixture("BrokenOversizedLength.bin") +
              " is not valid stamp data: the comment declares 2147483647 bytes, more than the "
              "limit of 1048576\n"},
     };
     for (const auto& c : cases) {
-        const ProgramRun run = runVermilin(home, {"--info", c.file});
-        EXPECT_EQ(run.exitCode, 2) << c.file.toStdString();
+        const VerbRun run = runVermilin({"--info", c.file});
+        EXPECT_EQ(run.exitCode, 2) << c.file;
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(run.err.substr(0, c.message.size()), c.message);
     }
 }
 
 TEST_F(VermilinInfo, HelpListsTheVerbsAndWrongUseShowsUsage) {
-    const ProgramRun help = runVermilin(home, {"--help"});
+    const VerbRun help = runVermilin({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_NE(help.out.find("--info STAMPFILE"), std::string::npos) << help.out;
     EXPECT_NE(help.out.find("--help"), std::string::npos);
 
     // Without arguments the main window opens; a stray operand is a wrong use.
-    const QStringList wrongUses[] = {{"a.vrs"}, {"--info"}, {"--unknown"}, {"--info", "a", "b"}};
-    for (const QStringList& arguments : wrongUses) {
-        const ProgramRun run = runVermilin(home, arguments);
-        EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
+    const std::vector<std::string> wrongUses[] = {
+        {"a.vrs"}, {"--info"}, {"--unknown"}, {"--info", "a", "b"}};
+    for (const auto& arguments : wrongUses) {
+        const VerbRun run = runVermilin(arguments);
+        EXPECT_EQ(run.exitCode, 2) << testing::PrintToString(arguments);
         EXPECT_EQ(run.out, "");
         EXPECT_NE(run.err.find("Usage: vermilin\n       vermilin VERB [ARGUMENTS]\n"),
                   std::string::npos);

@@ -1,8 +1,10 @@
-// The built vermilin's server switches end to end: registration written and
-// removed (checked with desktop-file-validate and xmllint), -Automation, and
-// -Embedding refusing a file that is not stamp data.
+// vermilin's server switches, run in-process: registration written and removed
+// (checked with desktop-file-validate and xmllint) and -Automation. -Embedding
+// opens a window: the program tests run it.
+#include "stamper/cli/command_line.h"
 #include "stamper/document/server_registration.h"
-#include "tests/stamper/vermilin_process.h"
+#include "tests/support/verb_home.h"
+#include "tests/support/verb_run.h"
 
 #include <QProcess>
 
@@ -13,15 +15,8 @@ using namespace vermil::test;
 
 namespace {
 
-ProgramRun runWithScreen(const TempDir& home, const QStringList& arguments) {
-#ifdef VERMILIN_PROGRAM
-    return runProgram(QStringLiteral(VERMILIN_PROGRAM), home.path(), arguments, {},
-                      {QStringLiteral("QT_QPA_PLATFORM=offscreen")});
-#else
-    (void)home;
-    (void)arguments;
-    return {};
-#endif
+VerbRun runVermilin(const std::vector<std::string>& arguments) {
+    return runVerb(cli::vermilinVerbs(), arguments);
 }
 
 // The exit status of a checking tool, with its output for the failure message.
@@ -39,10 +34,10 @@ std::pair<int, std::string> check(const QString& tool, const std::filesystem::pa
 } // namespace
 
 TEST(VermilinServer, RegserverWritesAValidEntryAndTypeThatUnregserverRemoves) {
-    TempDir home;
+    VerbHome home;
     writeFile(home / "Documents/hanko.ini", "[MAIN]\r\nLang=Japanese\r\n");
     const std::filesystem::path data = home / ".local/share";
-    const ProgramRun registered = runVermilin(home, {"-Regserver"});
+    const VerbRun registered = runVermilin({"-Regserver"});
     ASSERT_EQ(registered.exitCode, 0) << registered.err;
     const std::filesystem::path entry = desktopEntryPath(data);
     const std::filesystem::path package = mimePackagePath(data);
@@ -66,24 +61,24 @@ TEST(VermilinServer, RegserverWritesAValidEntryAndTypeThatUnregserverRemoves) {
 
     // Written again only when different: a registration that is in place stays.
     const auto writtenAt = std::filesystem::last_write_time(entry);
-    EXPECT_EQ(runVermilin(home, {"/Regserver"}).exitCode, 0);
+    EXPECT_EQ(runVermilin({"/Regserver"}).exitCode, 0);
     EXPECT_EQ(std::filesystem::last_write_time(entry), writtenAt);
     // The English name when the language is English.
     writeFile(home / "Documents/hanko.ini", "[MAIN]\r\nLang=English\r\n");
-    EXPECT_EQ(runVermilin(home, {"-Regserver"}).exitCode, 0);
+    EXPECT_EQ(runVermilin({"-Regserver"}).exitCode, 0);
     EXPECT_NE(readFile(entry).find("Name=Ombrel Sarne Vermil\n"), std::string::npos);
 
-    const ProgramRun removed = runVermilin(home, {"-Unregserver"});
+    const VerbRun removed = runVermilin({"-Unregserver"});
     EXPECT_EQ(removed.exitCode, 0) << removed.err;
     EXPECT_FALSE(std::filesystem::exists(entry));
     EXPECT_FALSE(std::filesystem::exists(package));
-    EXPECT_EQ(runVermilin(home, {"/Unregserver"}).exitCode, 0); // nothing left: no error
+    EXPECT_EQ(runVermilin({"/Unregserver"}).exitCode, 0); // nothing left: no error
 }
 
 TEST(VermilinServer, AutomationEndsAtOnceWithoutAWindow) {
-    TempDir home;
+    VerbHome home;
     for (const char* spelling : {"-Automation", "/Automation"}) {
-        const ProgramRun run = runVermilin(home, {spelling});
+        const VerbRun run = runVermilin({spelling});
         EXPECT_EQ(run.exitCode, 0) << run.err;
         EXPECT_EQ(run.out, "");
     }
@@ -91,26 +86,9 @@ TEST(VermilinServer, AutomationEndsAtOnceWithoutAWindow) {
     EXPECT_NE(readFile(home / "Documents/hanko.ini").find("Lang="), std::string::npos);
 }
 
-TEST(VermilinServer, EmbeddingRefusesAFileThatIsNotStampData) {
-    TempDir home;
-    const std::string truncated = readFile(dataFile("stamper/TruncatedStamp.bin"));
-    const std::filesystem::path file = home / "object.vrs";
-    writeFile(file, truncated);
-    const auto writtenAt = std::filesystem::last_write_time(file);
-    for (const char* spelling : {"-Embedding", "/Embedding"}) {
-        const ProgramRun run =
-            runWithScreen(home, {spelling, QString::fromStdString(file.string())});
-        EXPECT_EQ(run.exitCode, 2) << run.err;
-        EXPECT_NE(run.err.find("vermilin: " + file.string() + " is not valid stamp data: "),
-                  std::string::npos)
-            << run.err;
-    }
-    EXPECT_EQ(readFile(file), truncated);
-    EXPECT_EQ(std::filesystem::last_write_time(file), writtenAt);
-    EXPECT_FALSE(std::filesystem::exists(home / "object.vrs.svg"));
-    EXPECT_FALSE(std::filesystem::exists(home / "object.vrs.png"));
-
-    const ProgramRun noFile = runVermilin(home, {"-Embedding"});
+TEST(VermilinServer, EmbeddingWithoutAFileIsAWrongUse) {
+    VerbHome home;
+    const VerbRun noFile = runVermilin({"-Embedding"});
     EXPECT_EQ(noFile.exitCode, 2);
     EXPECT_TRUE(noFile.err.starts_with("vermilin: -Embedding takes FILE\n")) << noFile.err;
 }

@@ -1,58 +1,46 @@
-// vermilin --stamp-pdf as a script of an approver runs it: seals registered with
-// the built vrmgr, PDFs made in the test, the stamped copy looked at with poppler
-// and qpdf, the log line checked by the built trailscan, the stamps read back by
-// vermilin --info and --render.
+// vermilin --stamp-pdf as a script of an approver runs it, in-process: seals
+// registered with vrmgr's verbs, PDFs made in the test, the stamped copy looked at
+// with poppler and qpdf, the log line checked by trailscan's verb, the stamps read
+// back by vermilin --info and --render.
 #include "pdf_tool_views.h"
 #include "test_pdfs.h"
 #include "tests/stamper/home_files.h"
-#include "tests/support/program_run.h"
+#include "tests/stamper/suite_verbs.h"
+#include "tests/support/verb_home.h"
 
 #include <gtest/gtest.h>
 
 using vermil::test::filesOf;
-using vermil::test::ProgramRun;
+using vermil::test::followedBy;
 using vermil::test::readFile;
 using vermil::test::sjis;
-using vermil::test::TempDir;
 using vermil::test::TestPage;
 using vermil::test::TestPdfKind;
+using vermil::test::trailscan;
+using vermil::test::VerbRun;
+using vermil::test::vermilin;
+using vermil::test::vrmgr;
 using vermil::test::writeFile;
 
 namespace {
-
-#if defined(VERMILIN_PROGRAM) && defined(VRMGR_PROGRAM) && defined(TRAILSCAN_PROGRAM)
-constexpr bool programsBuilt = true;
-const QString vermilin = QStringLiteral(VERMILIN_PROGRAM);
-const QString vrmgr = QStringLiteral(VRMGR_PROGRAM);
-const QString trailscan = QStringLiteral(TRAILSCAN_PROGRAM);
-#else
-constexpr bool programsBuilt = false;
-const QString vermilin, vrmgr, trailscan;
-#endif
 
 constexpr double toleranceMm = 0.3;
 
 class VermilinStampPdf : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!programsBuilt)
-            GTEST_SKIP() << "the programs are not built";
         writeFile(home / "seals.csv",
                   sjis("経理部長,KEIRI,経理部, ,山田,osprf_vrm_default.xml,16,16,'YY.MM.DD\r\n"
                        "総務課長,SOUMU,総務課,本社,鈴木,osprf_vrm_default.xml,21,15,NN.0M.0D\r\n"));
-        const ProgramRun import = run(vrmgr, {"--import", "seals.csv"});
+        const VerbRun import = vrmgr({"--import", "seals.csv"});
         ASSERT_EQ(import.exitCode, 0) << import.err;
         writeFile(home / "in.pdf",
                   vermil::test::makeTestPdf({TestPage{}, vermil::test::rotatedPage(90)}));
     }
-    ProgramRun run(const QString& program, const QStringList& arguments,
-                   const std::string& input = {}) const {
-        return vermil::test::runProgram(program, home.path(), arguments, {}, {}, input);
-    }
-    ProgramRun stampPdf(const QStringList& arguments, const std::string& password = "keiri\n") {
-        return run(vermilin,
-                   QStringList{"--stamp-pdf"} + arguments + QStringList{"--password-stdin"},
-                   password);
+    static VerbRun stampPdf(const std::vector<std::string>& arguments,
+                            const std::string& password = "keiri\n") {
+        return vermilin(followedBy(followedBy({"--stamp-pdf"}, arguments), {"--password-stdin"}),
+                        password);
     }
     std::string log() const {
         const auto file = home / "Documents" / "hanko.log";
@@ -67,12 +55,12 @@ protected:
         EXPECT_NEAR(ink->bottom(), seal.bottom(), toleranceMm);
     }
 
-    TempDir home;
+    vermil::test::VerbHome home;
 };
 
 TEST_F(VermilinStampPdf, AStampedCopyCarriesTheSealTheStampAndTheLogLine) {
     const std::string input = readFile(home / "in.pdf");
-    const ProgramRun stamped =
+    const VerbRun stamped =
         stampPdf({"in.pdf", "--out", "out.pdf", "--page", "2", "--at", "200,30", "--seal",
                   "経理部長", "--name", "山田太郎", "--document-no", "A-0042"});
     ASSERT_EQ(stamped.exitCode, 0) << stamped.err;
@@ -88,12 +76,12 @@ TEST_F(VermilinStampPdf, AStampedCopyCarriesTheSealTheStampAndTheLogLine) {
     expectSealAt(out, 2, QRectF(200, 30, 16, 16));
     EXPECT_FALSE(vermil::test::redInkMm(vermil::test::renderedPage(out, 1)));
 
-    const ProgramRun check = run(trailscan, {"--check", "Documents/hanko.log"});
+    const VerbRun check = trailscan({"--check", "Documents/hanko.log"});
     EXPECT_EQ(check.exitCode, 0) << check.out << check.err;
     EXPECT_NE(check.out.find("Total: 1  OK: 1  NG: 0"), std::string::npos) << check.out;
     EXPECT_EQ(log().rfind(sjis("A-0042|"), 0), 0u) << log();
 
-    const ProgramRun info = run(vermilin, {"--info", "out.pdf"});
+    const VerbRun info = vermilin({"--info", "out.pdf"});
     EXPECT_EQ(info.exitCode, 0) << info.err;
     EXPECT_EQ(info.out.rfind("Stamp 1/1: page 2, 200.0 mm from the left, 30.0 mm from the top "
                              "(経理部長-",
@@ -103,7 +91,7 @@ TEST_F(VermilinStampPdf, AStampedCopyCarriesTheSealTheStampAndTheLogLine) {
     EXPECT_NE(info.out.find("Document No : A-0042\nDate : "), std::string::npos) << info.out;
     EXPECT_NE(info.out.find("Name : 山田太郎\n"), std::string::npos) << info.out;
 
-    const ProgramRun render = run(vermilin, {"--render", "out.pdf", "--out", "again.svg"});
+    const VerbRun render = vermilin({"--render", "out.pdf", "--out", "again.svg"});
     EXPECT_EQ(render.exitCode, 0) << render.err;
     EXPECT_NE(readFile(home / "again.svg").find("width=\"16mm\""), std::string::npos);
 }
@@ -113,17 +101,16 @@ TEST_F(VermilinStampPdf, StampingTheStampedCopyAddsASecondSealAndStamp) {
         stampPdf({"in.pdf", "--out", "once.pdf", "--at", "20,30", "--seal", "経理部長"}).exitCode,
         0);
     // The seal used last is the default, and with it its password.
-    const ProgramRun again = stampPdf({"once.pdf", "--out", "twice.pdf", "--at", "150,250"});
+    const VerbRun again = stampPdf({"once.pdf", "--out", "twice.pdf", "--at", "150,250"});
     ASSERT_EQ(again.exitCode, 0) << again.err;
 
     // Both seals on page 1: the red ink spans from the first's corner to the second's.
     expectSealAt(home / "twice.pdf", 1, QRectF(QPointF(20, 30), QPointF(150 + 16, 250 + 16)));
-    const ProgramRun info = run(vermilin, {"--info", "twice.pdf"});
+    const VerbRun info = vermilin({"--info", "twice.pdf"});
     EXPECT_NE(info.out.find("Stamp 1/2: page 1, 20.0 mm"), std::string::npos) << info.out;
     EXPECT_NE(info.out.find("\nStamp 2/2: page 1, 150.0 mm"), std::string::npos) << info.out;
-    EXPECT_EQ(run(trailscan, {"--check", "Documents/hanko.log"}).exitCode, 0);
-    const ProgramRun missing =
-        run(vermilin, {"--render", "twice.pdf", "--out", "x.svg", "--number", "3"});
+    EXPECT_EQ(trailscan({"--check", "Documents/hanko.log"}).exitCode, 0);
+    const VerbRun missing = vermilin({"--render", "twice.pdf", "--out", "x.svg", "--number", "3"});
     EXPECT_EQ(missing.exitCode, 2);
     EXPECT_NE(missing.err.find("holds 2 stamps; there is no stamp 3"), std::string::npos)
         << missing.err;
@@ -139,7 +126,7 @@ TEST_F(VermilinStampPdf, WhatMustNotBeStampedIsRefusedAndNothingIsWritten) {
     std::filesystem::create_directories(home / ".config");
     const auto before = filesOf(home.path());
     const struct {
-        QStringList arguments;
+        std::vector<std::string> arguments;
         std::string message;
     } cases[] = {
         {{"note.pdf", "--out", "out.pdf", "--at", "10,10"}, "note.pdf is not a PDF file"},
@@ -163,35 +150,21 @@ TEST_F(VermilinStampPdf, WhatMustNotBeStampedIsRefusedAndNothingIsWritten) {
         {{"missing.pdf", "--out", "out.pdf", "--at", "10,10"}, "cannot read missing.pdf"},
     };
     for (const auto& c : cases) {
-        const ProgramRun refused = stampPdf(c.arguments);
+        const VerbRun refused = stampPdf(c.arguments);
         EXPECT_EQ(refused.exitCode, 2) << c.message << "\n" << refused.err;
         EXPECT_NE(refused.err.find(c.message), std::string::npos) << refused.err;
         EXPECT_EQ(filesOf(home.path()), before) << c.message;
     }
-    const ProgramRun wrongPassword =
+    const VerbRun wrongPassword =
         stampPdf({"in.pdf", "--out", "out.pdf", "--at", "10,10", "--seal", "経理部長"}, "wrong\n");
     EXPECT_EQ(wrongPassword.exitCode, 1) << wrongPassword.err;
     EXPECT_EQ(filesOf(home.path()), before);
 }
 
 TEST_F(VermilinStampPdf, InfoOnAPdfWithoutStampsSaysSo) {
-    const ProgramRun info = run(vermilin, {"--info", "in.pdf"});
+    const VerbRun info = vermilin({"--info", "in.pdf"});
     EXPECT_EQ(info.exitCode, 2);
     EXPECT_EQ(info.err, "vermilin: in.pdf carries no stamp\n");
-}
-
-TEST_F(VermilinStampPdf, SaysOnceWhenNoSealFontIsInstalled) {
-    // A font configuration that forgets every font folder: no face at all.
-    writeFile(home / ".config/fontconfig/fonts.conf",
-              "<?xml version=\"1.0\"?>\n<fontconfig><reset-dirs/></fontconfig>\n");
-    const ProgramRun stamped =
-        stampPdf({"in.pdf", "--out", "out.pdf", "--at", "20,20", "--seal", "経理部長"});
-    EXPECT_EQ(stamped.exitCode, 0) << stamped.err; // the copy is still made
-    EXPECT_TRUE(std::filesystem::exists(home / "out.pdf"));
-    EXPECT_EQ(stamped.err,
-              "vermilin: warning: none of the seal fonts is installed (IPAPGothic, IPAGothic, "
-              "IPAMincho, IPAPMincho), so Japanese seal texts may show as empty boxes; install "
-              "the packages fonts-ipafont-gothic and fonts-ipafont-mincho\n");
 }
 
 } // namespace
