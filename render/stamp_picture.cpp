@@ -1,14 +1,17 @@
 #include "render/stamp_picture.h"
 
+#include "common/files/atomic_file.h"
+#include "common/files/regular_file.h"
+
 #include "render/picture_devices.h"
 #include "render/seal_painter.h"
 
 #include <QFile>
 #include <QPainter>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 
 namespace vermil {
 
@@ -38,12 +41,22 @@ std::string displayName(const std::filesystem::path& file) {
     return file.string();
 }
 
+// Why `out` can never take a picture: something other than a regular file is
+// there already (a link is followed). Nothing when it is missing or regular.
+std::error_code outputKindProblem(const std::filesystem::path& out) {
+    std::error_code ignored;
+    const std::filesystem::file_status status = std::filesystem::status(out, ignored);
+    if (!std::filesystem::exists(status) || std::filesystem::is_regular_file(status))
+        return {};
+    return regularFileProblem(out, UINTMAX_MAX);
+}
+
+// Written like every other output of the suite: whole or not at all, never over a
+// device or a FIFO, keeping a link and the old file's owner and mode.
 std::string saveWhole(const std::filesystem::path& file, const QByteArray& bytes) {
-    QSaveFile saveFile(QFile::decodeName(QByteArray::fromStdString(file.string())));
-    if (!saveFile.open(QIODevice::WriteOnly) || saveFile.write(bytes) != bytes.size() ||
-        !saveFile.commit()) {
-        return "cannot write " + displayName(file) + ": " + saveFile.errorString().toStdString();
-    }
+    std::error_code error;
+    if (!writeFileAtomically(file, std::string_view(bytes.constData(), bytes.size()), error))
+        return "cannot write " + displayName(file) + ": " + error.message();
     return {};
 }
 
@@ -71,6 +84,9 @@ std::string stampPictureProblem(std::string_view sizeX, std::string_view sizeY,
     if (extension != ".svg" && extension != ".png" && extension != ".pdf") {
         return "cannot tell the picture type of " + displayName(out) +
                ": name it .svg, .png or .pdf";
+    }
+    if (const std::error_code kind = outputKindProblem(out)) {
+        return "cannot write " + displayName(out) + ": " + kind.message();
     }
     std::string error;
     const std::optional<SealSize> size = readSealSize(sizeX, sizeY, error);

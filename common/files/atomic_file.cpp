@@ -6,6 +6,7 @@
 #include "common/files/write_all.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -31,6 +32,16 @@ std::optional<RegularFile> createTemporary(const std::filesystem::path& file, st
     return std::nullopt;
 }
 
+// The new file takes the old one's owner and group, so that a shared folder's
+// files stay with whoever they belonged to. Only root may give a file away; any
+// other writer keeps at least the group, where it is a member of it. Failing
+// both, the file is the writer's as any new file would be.
+void keepOwnerAndGroup(int fd, const struct stat& existing) {
+    if (::fchown(fd, existing.st_uid, existing.st_gid) == 0)
+        return;
+    (void)::fchown(fd, static_cast<uid_t>(-1), existing.st_gid);
+}
+
 std::error_code lastError() {
     return {errno, std::generic_category()};
 }
@@ -45,6 +56,14 @@ bool writeFileAtomically(const std::filesystem::path& file, std::string_view byt
 bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes,
                          std::error_code& error) {
     const std::filesystem::path target = finalLinkTarget(file);
+    struct stat existing {};
+    const bool exists = ::stat(target.c_str(), &existing) == 0;
+    // A rename over a device or a FIFO would take the node away, not write to it.
+    // (A folder there makes the rename fail with EISDIR, as callers expect.)
+    if (exists && !S_ISREG(existing.st_mode) && !S_ISDIR(existing.st_mode)) {
+        error = regularFileProblem(target, UINTMAX_MAX);
+        return false;
+    }
     removeStaleTemporaries(target.has_parent_path() ? target.parent_path() : ".",
                            target.filename().string());
     std::string temporary;
@@ -52,10 +71,11 @@ bool writeFileAtomically(const std::filesystem::path& file, std::string_view byt
     if (!written)
         return false;
     const int fd = written->descriptor();
-    struct stat existing {};
     bool ok = true;
-    if (::stat(target.c_str(), &existing) == 0)
+    if (exists) {
+        keepOwnerAndGroup(fd, existing);
         ok = ::fchmod(fd, existing.st_mode & 07777) == 0;
+    }
     ok = ok && writeAll(fd, bytes) && ::fsync(fd) == 0;
     if (!ok)
         error = lastError();

@@ -3,8 +3,11 @@
 #include "stamp_verb_texts.h"
 #include "verb_input.h"
 
+#include "common/files/regular_file.h"
+
 #include <QByteArray>
 
+#include <cstdint>
 #include <ostream>
 
 namespace vermil::cli {
@@ -46,10 +49,19 @@ bool readStampPassword(const VerbCall& call, StampFields& fields) {
 bool requireFolder(const VerbCall& call, const std::filesystem::path& file) {
     const std::filesystem::path folder = file.parent_path();
     std::error_code ec;
-    if (folder.empty() || std::filesystem::is_directory(folder, ec))
-        return true;
-    call.error() << t::noSuchFolder(file.string()) << "\n";
-    return false;
+    if (!folder.empty() && !std::filesystem::is_directory(folder, ec)) {
+        call.error() << t::noSuchFolder(file.string()) << "\n";
+        return false;
+    }
+    // An output replaces only a regular file: never a device or a FIFO.
+    const std::filesystem::file_status there = std::filesystem::status(file, ec);
+    if (std::filesystem::exists(there) && !std::filesystem::is_regular_file(there)) {
+        call.error() << t::notAFileToWrite(file.string(),
+                                           regularFileProblem(file, UINTMAX_MAX).message())
+                     << "\n";
+        return false;
+    }
+    return true;
 }
 
 } // namespace vermil::cli

@@ -47,7 +47,8 @@ std::optional<StampFields> readStampFields(const VerbCall& call);
 // Read last, once every other check of the command line passed.
 bool readStampPassword(const VerbCall& call, StampFields& fields);
 
-// False after a message when the folder that would hold `file` does not exist.
+// False after a message when the folder that would hold `file` does not exist, or
+// when something other than a regular file is at `file` (a device, a FIFO).
 bool requireFolder(const VerbCall& call, const std::filesystem::path& file);
 
 } // namespace vermil::cli

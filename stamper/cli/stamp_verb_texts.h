@@ -18,6 +18,9 @@ inline constexpr std::string_view dpiNeedsPicture = "--dpi goes with --picture";
 inline std::string noSuchFolder(std::string_view file) {
     return "cannot write " + std::string(file) + ": its folder does not exist";
 }
+inline std::string notAFileToWrite(std::string_view file, std::string_view kind) {
+    return "cannot write " + std::string(file) + ": it is " + std::string(kind);
+}
 inline std::string sealNotListed(std::string_view sealUtf8, std::string_view indexUtf8) {
     return "the seal index " + std::string(indexUtf8) + " lists no seal named " +
            std::string(sealUtf8);

@@ -1,4 +1,5 @@
 #include "common/files/atomic_file.h"
+#include "common/files/regular_file.h"
 #include "common/files/stale_temporaries.h"
 #include "tests/support/child_process.h"
 #include "tests/support/test_environment.h"
@@ -6,7 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 using namespace vermil;
 using vermil::test::ChildProcess;
@@ -113,4 +117,72 @@ TEST(AtomicFile, ALinkedFileIsReplacedWhereTheLinkPoints) {
     EXPECT_EQ(error, std::errc::is_a_directory);
     EXPECT_FALSE(writeFileAtomically(dir / "missing" / "x.vrm", "x", error));
     EXPECT_EQ(error, std::errc::no_such_file_or_directory);
+}
+
+// A rename over a device or a FIFO would replace the node itself (as root even
+// /dev/full): only regular files are replaced, and nothing is left beside them.
+TEST(AtomicFile, ADeviceOrAFifoIsNeverReplaced) {
+    TempDir dir;
+    ASSERT_EQ(::mkfifo((dir / "pipe.svg").c_str(), 0644), 0);
+    const bool canMakeDevices =
+        ::mknod((dir / "null.pdf").c_str(), S_IFCHR | 0666, ::makedev(1, 3)) == 0;
+    struct Case {
+        const char* name;
+        FileKindError kind;
+    };
+    std::vector<Case> cases{{"pipe.svg", FileKindError::Fifo}};
+    if (canMakeDevices)
+        cases.push_back({"null.pdf", FileKindError::Device});
+    for (const Case& c : cases) {
+        std::error_code error;
+        EXPECT_FALSE(writeFileAtomically(dir / c.name, "bytes", error)) << c.name;
+        EXPECT_EQ(error, make_error_code(c.kind)) << c.name;
+        EXPECT_FALSE(std::filesystem::is_regular_file(dir / c.name)) << c.name;
+    }
+    // A link to a FIFO is refused like the FIFO.
+    std::filesystem::create_symlink("pipe.svg", dir / "link.svg");
+    std::error_code error;
+    EXPECT_FALSE(writeFileAtomically(dir / "link.svg", "bytes", error));
+    EXPECT_TRUE(std::filesystem::is_fifo(dir / "pipe.svg"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                            std::filesystem::directory_iterator()),
+              canMakeDevices ? 3 : 2);
+}
+
+// A shared seal folder: the index belongs to its keeper's user and the office's
+// group. Another member of the group who imports into it must not take the file
+// over, or the keeper can no longer write it.
+TEST(AtomicFile, OwnerAndGroupOfTheReplacedFileAreKept) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "changing users needs root";
+    constexpr uid_t keeper = 4343;
+    constexpr gid_t office = 4444;
+    constexpr uid_t colleague = 4545;
+    TempDir dir;
+    ASSERT_EQ(::chmod(dir.path().c_str(), 0777), 0);
+    const std::filesystem::path index = dir / "index.dat";
+    writeFile(index, "old");
+    ASSERT_EQ(::chown(index.c_str(), keeper, office), 0);
+    ASSERT_EQ(::chmod(index.c_str(), 0664), 0);
+
+    // Root keeps both.
+    ASSERT_TRUE(writeFileAtomically(index, "by root"));
+    struct stat after {};
+    ASSERT_EQ(::stat(index.c_str(), &after), 0);
+    EXPECT_EQ(after.st_uid, keeper);
+    EXPECT_EQ(after.st_gid, office);
+    EXPECT_EQ(after.st_mode & 07777, 0664u);
+
+    // A member of the group may not give the file away, but keeps the group.
+    ChildProcess colleagueWrites([&] {
+        const gid_t groups[] = {office};
+        if (::setgroups(1, groups) != 0 || ::setgid(colleague) != 0 || ::setuid(colleague) != 0)
+            return 3;
+        return writeFileAtomically(index, "by a colleague") ? 0 : 1;
+    });
+    ASSERT_EQ(colleagueWrites.wait(), 0);
+    ASSERT_EQ(::stat(index.c_str(), &after), 0);
+    EXPECT_EQ(readFile(index), "by a colleague");
+    EXPECT_EQ(after.st_gid, office);
+    EXPECT_EQ(after.st_mode & 07777, 0664u);
 }

@@ -19,7 +19,9 @@ inline std::map<std::string, std::string> filesOf(const std::filesystem::path& h
             it.disable_recursion_pending();
             continue;
         }
-        files[relative] = it->is_regular_file() ? readFile(it->path()) : "<folder>";
+        files[relative] = it->is_regular_file() ? readFile(it->path())
+                          : it->is_directory()  ? "<folder>"
+                                                : "<not a file>";
     }
     return files;
 }

@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 using vermil::test::filesOf;
 using vermil::test::followedBy;
 using vermil::test::readFile;
@@ -159,6 +162,40 @@ TEST_F(VermilinStampPdf, WhatMustNotBeStampedIsRefusedAndNothingIsWritten) {
         stampPdf({"in.pdf", "--out", "out.pdf", "--at", "10,10", "--seal", "経理部長"}, "wrong\n");
     EXPECT_EQ(wrongPassword.exitCode, 1) << wrongPassword.err;
     EXPECT_EQ(filesOf(home.path()), before);
+}
+
+// An output never replaces a device or a FIFO (as root a rename would take even
+// /dev/full away): each verb that writes a file refuses one, writes nothing
+// and logs nothing. A FIFO must not make the verb wait for a reader either.
+TEST_F(VermilinStampPdf, NoOutputReplacesADeviceOrAFifo) {
+    ASSERT_EQ(stampPdf({"in.pdf", "--out", "stamped.pdf", "--at", "10,10", "--seal", "経理部長"})
+                  .exitCode,
+              0);
+    ASSERT_EQ(::mkfifo((home / "pipe.out").c_str(), 0644), 0);
+    std::vector<std::string> specials{"pipe.out"};
+    if (::mknod((home / "null.out").c_str(), S_IFCHR | 0666, ::makedev(1, 3)) == 0)
+        specials.push_back("null.out");
+    const auto before = filesOf(home.path());
+    for (const std::string& special : specials) {
+        for (const std::string& extension : {".pdf", ".svg"}) {
+            const std::string name = special + extension;
+            std::filesystem::create_symlink(special, home / name);
+        }
+        const std::vector<std::vector<std::string>> writers{
+            {"--stamp-pdf", "in.pdf", "--out", special + ".pdf", "--at", "10,10",
+             "--password-stdin"},
+            {"--stamp", "again.vrs", "--picture", special + ".svg", "--password-stdin"},
+            {"--render", "stamped.pdf", "--out", special + ".svg"},
+        };
+        for (const auto& arguments : writers) {
+            const VerbRun refused = vermilin(arguments, "keiri\n");
+            EXPECT_EQ(refused.exitCode, 2) << arguments[0] << " " << special << "\n" << refused.err;
+            EXPECT_NE(refused.err.find("not a regular file"), std::string::npos) << refused.err;
+        }
+        for (const std::string& extension : {".pdf", ".svg"})
+            std::filesystem::remove(home / (special + extension));
+        EXPECT_EQ(filesOf(home.path()), before) << special;
+    }
 }
 
 TEST_F(VermilinStampPdf, InfoOnAPdfWithoutStampsSaysSo) {
