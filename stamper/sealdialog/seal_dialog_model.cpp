@@ -103,7 +103,7 @@ void SealDialogModel::takeRememberedPassword() {
     savePassword_ = true;
     const QString kept = profile_.userValue(keptPasswordKey, QString());
     if (kept.isEmpty()) {
-        prompter_.showMessage(sealdialogtexts::keptPasswordMissing, MessageIcon::Warning);
+        prompter_.showMessage(texts().keptPasswordMissing, MessageIcon::Warning);
         password_.clear();
         return;
     }

@@ -56,8 +56,8 @@ bool StampViewModel::saveCopyAs(FileChooser& chooser) {
     FileChoice choice;
     choice.purpose = FileChoice::Purpose::Save;
     choice.title = StampViewTexts::of(languageOf(document_.language())).saveCopyTitle;
-    choice.filter = stampviewtexts::objectFilter;
-    choice.defaultSuffix = stampviewtexts::objectSuffix;
+    choice.filter = StampViewTexts::of(languageOf(document_.language())).objectFilter;
+    choice.defaultSuffix = QStringLiteral("vrs");
     if (objectFile_)
         choice.initialName = QString::fromStdString(objectFile_->filename().string());
     const auto chosen = chooser.chooseFile(choice);
@@ -73,7 +73,7 @@ bool StampViewModel::mayClose() {
         return true;
     return prompter_.askYesNo(
         StampViewTexts::of(languageOf(document_.language()))
-            .closeWithoutSaving(QString::fromStdString(objectFile_->string())),
+            .closeWithoutSaving.arg(QString::fromStdString(objectFile_->string())),
         MessageIcon::Warning);
 }
 
@@ -87,7 +87,7 @@ bool StampViewModel::writeObject(const std::filesystem::path& file) {
     if (error.empty())
         return true;
     prompter_.showMessage(StampViewTexts::of(languageOf(document_.language()))
-                              .cannotWriteObject(QString::fromStdString(error)),
+                              .cannotWriteObject.arg(QString::fromStdString(error)),
                           MessageIcon::Error);
     return false;
 }
