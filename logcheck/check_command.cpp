@@ -68,13 +68,13 @@ cli::ExitStatus runCheckCommand(const CheckRequest& request, std::ostream& out,
                                 Prompter& prompter) {
     const CheckerDialogTexts& texts = CheckerDialogTexts::of(request.language);
     if (request.logPath.empty()) {
-        prompter.showMessage(checkerdialogtexts::emptyPath, MessageIcon::Warning);
+        prompter.showMessage(texts.emptyPath, MessageIcon::Warning);
         return cli::ExitStatus::UsageOrFileError;
     }
     std::error_code openError;
     auto file = LogFile::open(request.logPath, openError);
     if (!file) {
-        QString message = checkerdialogtexts::cannotOpen;
+        QString message = texts.cannotOpen;
         if (isNotRegularFile(openError))
             message += QLatin1Char('\n') + texts.notRegularFile.arg(displayPath(request.logPath));
         prompter.showMessage(message, MessageIcon::Error);
@@ -95,7 +95,7 @@ cli::ExitStatus runCheckCommand(const CheckRequest& request, std::ostream& out,
     out << closingLine(request, sink);
     out.flush();
     if (!out) {
-        prompter.showMessage(checkerdialogtexts::reportNotWritten, MessageIcon::Error);
+        prompter.showMessage(texts.reportNotWritten, MessageIcon::Error);
         return cli::ExitStatus::UsageOrFileError;
     }
     if (outOfMemory) {
@@ -103,7 +103,7 @@ cli::ExitStatus runCheckCommand(const CheckRequest& request, std::ostream& out,
         return cli::ExitStatus::UsageOrFileError;
     }
     if (end == CheckEnd::ReadError) {
-        prompter.showMessage(checkerdialogtexts::cannotOpen, MessageIcon::Error);
+        prompter.showMessage(texts.cannotOpen, MessageIcon::Error);
         return cli::ExitStatus::UsageOrFileError;
     }
     return sink.counts().ng == 0 ? cli::ExitStatus::Done : cli::ExitStatus::Fault;

@@ -17,6 +17,13 @@
 namespace vermil {
 namespace {
 
+// Where the last checked path is kept in the per-user profile.
+const QString profileSection = QStringLiteral("TRAILSCAN");
+const QString profileKey = QStringLiteral("LOGFILEPATH");
+
+// The suffix the log chooser adds to a name typed without one.
+const QString logSuffix = QStringLiteral("log");
+
 std::filesystem::path filePath(const QString& path) {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
@@ -46,8 +53,7 @@ CheckerDialogModel::CheckerDialogModel(Prompter& prompter, UserProfile& profile,
     returned_.reserve(maxWaitingBlocks); // handing back never allocates
     announceTimer_.setSingleShot(true);
     connect(&announceTimer_, &QTimer::timeout, this, &CheckerDialogModel::announceLines);
-    logPath_ = profile_.value(checkerdialogtexts::profileSection, checkerdialogtexts::profileKey,
-                              defaultLogPath);
+    logPath_ = profile_.value(profileSection, profileKey, defaultLogPath);
 }
 
 CheckerDialogModel::~CheckerDialogModel() {
@@ -64,8 +70,8 @@ void CheckerDialogModel::setLogPath(const QString& path) {
 void CheckerDialogModel::browse(FileChooser& chooser, const QString& title) {
     FileChoice choice;
     choice.title = title;
-    choice.filter = checkerdialogtexts::fileFilter;
-    choice.defaultSuffix = checkerdialogtexts::defaultSuffix;
+    choice.filter = texts_.fileFilter;
+    choice.defaultSuffix = logSuffix;
     choice.initialName = logPath_;
     choice.mustExist = true;
     if (const auto chosen = chooser.chooseFile(choice))
@@ -91,7 +97,7 @@ bool CheckerDialogModel::startCheck() {
     if (isChecking())
         return false;
     if (logPath_.isEmpty()) {
-        prompter_.showMessage(checkerdialogtexts::emptyPath, MessageIcon::Warning);
+        prompter_.showMessage(texts_.emptyPath, MessageIcon::Warning);
         return false;
     }
     if (worker_.joinable())
@@ -111,7 +117,7 @@ bool CheckerDialogModel::startCheck() {
     std::error_code openError;
     auto file = LogFile::open(filePath(logPath_), openError);
     if (!file) {
-        QString message = checkerdialogtexts::cannotOpen;
+        QString message = texts_.cannotOpen;
         if (isNotRegularFile(openError))
             message += QLatin1Char('\n') + texts_.notRegularFile.arg(logPath_);
         return failToStart(message);
@@ -338,8 +344,7 @@ void CheckerDialogModel::handBack(std::deque<CheckedBlock>& blocks) {
 void CheckerDialogModel::endCheck(CheckEnd end) {
     switch (end) {
     case CheckEnd::Finished:
-        profile_.setValue(checkerdialogtexts::profileSection, checkerdialogtexts::profileKey,
-                          checkedPath_);
+        profile_.setValue(profileSection, profileKey, checkedPath_);
         setState(State::Finished);
         break;
     case CheckEnd::Cancelled:
@@ -347,7 +352,7 @@ void CheckerDialogModel::endCheck(CheckEnd end) {
         break;
     case CheckEnd::ReadError:
         setState(State::Failed);
-        prompter_.showMessage(checkerdialogtexts::cannotOpen, MessageIcon::Error);
+        prompter_.showMessage(texts_.cannotOpen, MessageIcon::Error);
         break;
     case CheckEnd::OutOfMemory:
         setState(State::Failed);

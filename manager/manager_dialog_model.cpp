@@ -84,16 +84,16 @@ std::optional<SealDrawingInput> ManagerDialogModel::pictureInput(StampingTime ti
 
 bool ManagerDialogModel::chooseIndexFile(FileChooser& chooser) {
     FileChoice choice;
-    choice.title = managerdialogtexts::indexChooserTitle;
-    choice.filter = managerdialogtexts::indexChooserFilter;
-    choice.defaultSuffix = managerdialogtexts::indexChooserSuffix;
+    choice.title = managerMessages().indexChooserTitle;
+    choice.filter = managerMessages().indexChooserFilter;
+    choice.defaultSuffix = QStringLiteral("dat");
     choice.initialName = fromCp932(indexPath());
     const auto chosen = chooser.chooseFile(choice);
     if (!chosen)
         return false;
     const auto path = toCp932(*chosen);
     if (!path) {
-        prompter_.showMessage(managerdialogtexts::indexPathNotStorable(*chosen),
+        prompter_.showMessage(managerMessages().indexPathNotStorable.arg(*chosen),
                               MessageIcon::Warning);
         return false;
     }
@@ -115,7 +115,7 @@ void ManagerDialogModel::registered(const RegisterSealModel& model) {
 
 std::unique_ptr<EditSealModel> ManagerDialogModel::editModel() const {
     if (!hasSelection()) {
-        prompter_.showMessage(managerdialogtexts::noSealToEdit, MessageIcon::Warning);
+        prompter_.showMessage(managerMessages().noSealToEdit, MessageIcon::Warning);
         return nullptr;
     }
     return std::make_unique<EditSealModel>(prompter_, index_, versionText_, shown_);
@@ -146,10 +146,10 @@ void ManagerDialogModel::settingChosen(std::string language) {
 ManagerDialogModel::DeleteOutcome ManagerDialogModel::deleteSelected() {
     refreshList();
     if (!hasSelection()) {
-        prompter_.showMessage(managerdialogtexts::noSealToDelete, MessageIcon::Warning);
+        prompter_.showMessage(managerMessages().noSealToDelete, MessageIcon::Warning);
         return DeleteOutcome::NoSelection;
     }
-    if (!prompter_.askOkCancel(managerdialogtexts::confirmDelete, MessageIcon::Question))
+    if (!prompter_.askOkCancel(managerMessages().confirmDelete, MessageIcon::Question))
         return DeleteOutcome::Declined;
     return removeAt(static_cast<std::size_t>(selectedRow_), names_[std::size_t(selectedRow_)]);
 }
@@ -176,7 +176,7 @@ ManagerDialogModel::DeleteOutcome ManagerDialogModel::removeAt(std::size_t posit
         prompter_.showMessage(managerdialogtexts::notRegistered(name), MessageIcon::Warning);
         return DeleteOutcome::NotRegistered;
     case SealIndex::RemoveOutcome::WriteFailed:
-        prompter_.showMessage(managerdialogtexts::deleteFailed, MessageIcon::Error);
+        prompter_.showMessage(managerMessages().deleteFailed, MessageIcon::Error);
         return DeleteOutcome::WriteFailed;
     }
     selectRow(-1);

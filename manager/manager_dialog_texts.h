@@ -1,90 +1,100 @@
 #pragma once
 
-#include "common/language.h"
-
-#include <QString>
+#include "common/suite_version_numbers.h"
+#include "common/texts_table.h"
 
 #include <string_view>
 
 namespace vermil {
 
-// The captions of the manager's main dialog and of its version box. Captions
-// follow the language; the title and the version box have one form only.
-struct ManagerDialogTexts {
-    QString windowTitle;
-    QString sealTexts; // the label of the seal texts
-    QString sizeGroup;
-    QString sizeX;
-    QString sizeY;
-    QString profileGroup;
-    QString indexPathGroup;
-    QString add;
-    QString remove;
-    QString edit;
-    QString import;
-    QString setting;
-    QString versionInfo;
-    QString close;
-    QString chooseIndex;
-    QString versionMenuEntry; // the window menu's entry for the version box
-    QString pictureCaption;   // names the seal picture for screen readers
+// The captions of the manager's main dialog. They follow the language; the title
+// and the menu entry of the version box have one form only.
+#define VERMIL_MANAGER_DIALOG_TEXTS(TEXT, OPTIONAL_TEXT)                                           \
+    TEXT(windowTitle, Caption::same("Vermil Manager Ver" VERMIL_VERSION_SPACED))                   \
+    /* the label of the seal texts */                                                              \
+    TEXT(sealTexts, {.japanese = "Vermil名", .english = "Vermil Name"})                            \
+    TEXT(sizeGroup, {.japanese = "サイズ(mm)", .english = "Size(mm)"})                             \
+    TEXT(sizeX, {.japanese = "横", .english = "H"})                                                \
+    TEXT(sizeY, {.japanese = "縦", .english = "V"})                                                \
+    TEXT(profileGroup, {.japanese = "プロファイル", .english = "Profile"})                         \
+    TEXT(indexPathGroup, {.japanese = "インデックスファイルパス", .english = "Index File Path"})   \
+    TEXT(add, {.japanese = "追加", .english = "Add"})                                              \
+    TEXT(remove, {.japanese = "削除", .english = "Delete"})                                        \
+    TEXT(edit, {.japanese = "編集", .english = "Edit"})                                            \
+    TEXT(import, {.japanese = "インポート", .english = "Import"})                                  \
+    TEXT(setting, {.japanese = "設定", .english = "Setting"})                                      \
+    TEXT(versionInfo, {.japanese = "バージョン情報", .english = "Version Info"})                   \
+    TEXT(close, {.japanese = "閉じる", .english = "Close"})                                        \
+    TEXT(chooseIndex, {.japanese = "参照", .english = "Ref"})                                      \
+    /* the window menu's entry for the version box */                                              \
+    TEXT(versionMenuEntry, Caption::same("vrmgr のﾊﾞｰｼﾞｮﾝ情報(&A)..."))                            \
+    /* names the seal picture for screen readers */                                                \
+    TEXT(pictureCaption, {.japanese = "日付印の見本", .english = "Seal preview"})
 
-    static const ManagerDialogTexts& of(Language language);
+struct ManagerDialogTexts {
+    VERMIL_TEXTS_MEMBERS(ManagerDialogTexts, VERMIL_MANAGER_DIALOG_TEXTS)
 };
 
 // The version box: one form only.
-struct VersionBoxTexts {
-    QString windowTitle;
-    QString programTitle;
-    QString versionLine;
-    QString releaseLine;
-    QString close;
+#define VERMIL_VERSION_BOX_TEXTS(TEXT, OPTIONAL_TEXT)                                              \
+    TEXT(windowTitle, Caption::same("Version Information"))                                        \
+    TEXT(programTitle, Caption::same("日付印Vermil管理ツール Vermil Manager"))                     \
+    TEXT(versionLine, Caption::same("Vrmgr  Ver " VERMIL_VERSION_SPACED " Rel.0"))                 \
+    TEXT(releaseLine, Caption::same("Releace Date :  2012-03-21"))                                 \
+    TEXT(close, Caption::same("Close"))
 
-    static const VersionBoxTexts& get();
+struct VersionBoxTexts {
+    VERMIL_TEXTS_MEMBERS(VersionBoxTexts, VERMIL_VERSION_BOX_TEXTS)
 };
+
+// The manager's messages, Japanese whatever the language, the index file chooser
+// and the texts of the small seal that is the program's icon (ASCII): one form only.
+#define VERMIL_MANAGER_MESSAGES(TEXT, OPTIONAL_TEXT)                                                             \
+    /* WARNING 345 and its question: %1 the index path */                                                        \
+    TEXT(indexMissing, Caption::same("WARNING 345: インデックスファイル %1 が存在しません。\n" \
+                                     "インデックスファイル設定を行いますか？"))                                  \
+    TEXT(legacyEntry,                                                                                            \
+         Caption::same(                                                                                          \
+             "Warning 340 : Vermilファイルの指定がありません。IndexFile が旧バージョンです。"))                  \
+    /* Warning 341: %1 the seal file path */                                                                     \
+    TEXT(sealFileUnreadable, Caption::same("Warning 341 : Vermilファイル %1 が開けません。"))                    \
+    TEXT(noSealToEdit, Caption::same("日付印が選択されていません。"))                                            \
+    TEXT(noSealToDelete, Caption::same("削除する日付印名が選択されていません。"))                                \
+    TEXT(confirmDelete, Caption::same("本当に削除してよろしいですか？"))                                         \
+    TEXT(deleteFailed,                                                                                           \
+         Caption::same("Error 329: インデックスファイルへの書き込みに失敗しました。\n"   \
+                       "インデックスファイルのアクセス権限を確認してください。"))                                \
+    /* What is at the index path is no seal index (a folder, a device, a pipe, a file */                         \
+    /* too large): %1 the path, %2 the system's reason. */                                                       \
+    TEXT(indexUnusable, Caption::same("インデックスファイル %1 は読めないため使えません。\n%2"))                 \
+    /* The chosen index path %1 has a character without a Shift-JIS form. */                                     \
+    TEXT(indexPathNotStorable,                                                                                   \
+         Caption::same(                                                                                          \
+             "インデックスファイル %1 のパスには Shift-JIS (CP932) で表せない文字があります。"))                 \
+    /* The command line names a seal %1 that is not listed. */                                                   \
+    TEXT(notRegistered, Caption::same("日付印名 %1 は登録されていません。"))                                     \
+    TEXT(indexChooserTitle, Caption::same("Vermil Index File"))                                                  \
+    TEXT(indexChooserFilter, Caption::same("index File(*.dat);;全てのファイル(*.*)"))                            \
+    TEXT(iconUpperText, Caption::same("VRM"))                                                                    \
+    TEXT(iconDateText, Caption::same(VERMIL_VERSION))                                                            \
+    TEXT(iconLowerText, Caption::same("MGR"))
+
+struct ManagerMessages {
+    VERMIL_TEXTS_MEMBERS(ManagerMessages, VERMIL_MANAGER_MESSAGES)
+};
+
+// The manager's messages, the same whatever the language.
+inline const ManagerMessages& managerMessages() {
+    return ManagerMessages::of(Language::Japanese);
+}
 
 namespace managerdialogtexts {
 
-// Messages: Japanese whatever the language.
-QString indexMissing(std::string_view indexPath);          // WARNING 345 and its question
-QString legacyEntry();                                     // Warning 340
-QString sealFileUnreadable(std::string_view sealFilePath); // Warning 341
-inline const QString noSealToEdit = QStringLiteral("日付印が選択されていません。");
-inline const QString noSealToDelete = QStringLiteral("削除する日付印名が選択されていません。");
-inline const QString confirmDelete = QStringLiteral("本当に削除してよろしいですか？");
-inline const QString deleteFailed =
-    QStringLiteral("Error 329: インデックスファイルへの書き込みに失敗しました。\n"
-                   "インデックスファイルのアクセス権限を確認してください。");
-// What is at the index path is no seal index (a folder, a device, a pipe, a file
-// too large): %2 the system's reason.
+// The messages that name a file or a seal, CP932 names converted for the screen.
+QString indexMissing(std::string_view indexPath);
+QString sealFileUnreadable(std::string_view sealFilePath);
 QString indexUnusable(std::string_view indexPath, const QString& reason);
-// The chosen index path has a character without a Shift-JIS form.
-QString indexPathNotStorable(const QString& path);
-// The command line names a seal that is not listed.
 QString notRegistered(std::string_view name);
-
-// The index file chooser.
-inline const QString indexChooserTitle = QStringLiteral("Vermil Index File");
-inline const QString indexChooserFilter = QStringLiteral("index File(*.dat);;全てのファイル(*.*)");
-inline const QString indexChooserSuffix = QStringLiteral("dat");
-
-// The texts of the small seal that is the program's icon (ASCII).
-inline constexpr std::string_view iconUpperText = "VRM";
-inline constexpr std::string_view iconDateText = "5.6.4";
-inline constexpr std::string_view iconLowerText = "MGR";
-
-// vrmgr --show: the name of each line, in the order the dialog shows the fields.
-struct ShowLabels {
-    std::string_view name = "Name";
-    std::string_view up2 = "Up2";
-    std::string_view up1 = "Up1";
-    std::string_view down = "Down";
-    std::string_view dateFormat = "DateFormat";
-    std::string_view sizeX = "SizeX";
-    std::string_view sizeY = "SizeY";
-    std::string_view profile = "Profile";
-};
-inline constexpr ShowLabels showLabels{};
 
 } // namespace managerdialogtexts
 

@@ -15,9 +15,7 @@ ManagerSettingModel::ManagerSettingModel(HankoSettings settings, std::string cur
 }
 
 QString ManagerSettingModel::labelText() const {
-    const ManagerSettingTexts& texts = ManagerSettingTexts::get();
-    return languageOf(current_) == Language::Japanese ? texts.languageLabelJapanese
-                                                      : texts.languageLabelEnglish;
+    return ManagerSettingTexts::of(languageOf(current_)).languageLabel;
 }
 
 std::string ManagerSettingModel::accept() {

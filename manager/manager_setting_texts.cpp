@@ -2,12 +2,6 @@
 
 namespace vermil {
 
-const ManagerSettingTexts& ManagerSettingTexts::get() {
-    static const ManagerSettingTexts texts{
-        QStringLiteral("Setting"), QStringLiteral("言語"),  QStringLiteral("Language"),
-        QStringLiteral("OK"),      QStringLiteral("Close"),
-    };
-    return texts;
-}
+VERMIL_DEFINE_TEXTS(ManagerSettingTexts, VERMIL_MANAGER_SETTING_TEXTS)
 
 } // namespace vermil

@@ -16,7 +16,7 @@ namespace {
 std::string readShownText(const SealIndex& index, const SealIndexEntry& entry,
                           std::string_view name, Prompter& prompter) {
     if (entry.vrmfile.empty()) {
-        prompter.showMessage(managerdialogtexts::legacyEntry(), MessageIcon::Warning);
+        prompter.showMessage(managerMessages().legacyEntry, MessageIcon::Warning);
         return {};
     }
     const std::string path = sealFilePath(index.sealFolder(), name);

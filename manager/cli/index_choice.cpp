@@ -1,5 +1,7 @@
 #include "manager/cli/verbs.h"
 
+#include "manager/cli/vrmgr_verb_texts.h"
+
 #include "manager/manager_dialog_texts.h"
 #include "sealfiles/seal_index.h"
 
@@ -19,8 +21,9 @@ namespace {
 bool indexIsUsable(const std::string& indexPath, const cli::VerbCall& call) {
     const std::error_code problem = SealIndex(indexPath).fileProblem();
     if (problem)
-        call.error() << "the seal index " << fromCp932(indexPath).toStdString()
-                     << " cannot be used: " << problem.message() << "\n";
+        call.error() << fillPlaceholders(vrmgrVerbTexts().indexUnusable.toStdString(),
+                                         {fromCp932(indexPath).toStdString(), problem.message()})
+                     << "\n";
     return !problem;
 }
 
@@ -36,8 +39,9 @@ std::optional<std::string> indexPathOf(const cli::VerbCall& call) {
     const auto absolute = std::filesystem::absolute(std::filesystem::path(*option));
     auto path = cp932Path(absolute.lexically_normal());
     if (!path)
-        call.error() << "the index path " << *option
-                     << " has characters without a Shift-JIS (CP932) form\n";
+        call.error() << fillPlaceholders(vrmgrVerbTexts().indexPathNotCp932.toStdString(),
+                                         {*option})
+                     << "\n";
     return path;
 }
 

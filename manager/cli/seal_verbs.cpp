@@ -1,5 +1,7 @@
 #include "manager/cli/verbs.h"
 
+#include "manager/cli/vrmgr_verb_texts.h"
+
 #include "manager/manager_dialog_model.h"
 #include "manager/manager_dialog_texts.h"
 
@@ -17,13 +19,13 @@ std::optional<std::string> sealNameOperand(const cli::VerbCall& call) {
     const std::string& operand = call.operands().at(0);
     auto name = utf8ToCp932(operand);
     if (!name)
-        call.error() << "the seal name " << operand
-                     << " has characters without a Shift-JIS (CP932) form\n";
+        call.error() << fillPlaceholders(vrmgrVerbTexts().sealNameNotCp932.toStdString(), {operand})
+                     << '\n';
     return name;
 }
 
-void showLine(std::ostream& out, std::string_view label, std::string_view value) {
-    out << label << ": " << cp932ToUtf8(value) << '\n';
+void showLine(std::ostream& out, const QString& label, std::string_view value) {
+    out << label.toStdString() << ": " << cp932ToUtf8(value) << '\n';
 }
 
 } // namespace
@@ -43,15 +45,15 @@ cli::ExitStatus showVerb(const cli::VerbCall& call) {
         return cli::ExitStatus::Fault;
     }
     const ShownSeal& seal = model.shown();
-    const auto& labels = managerdialogtexts::showLabels;
-    showLine(call.out(), labels.name, seal.name);
-    showLine(call.out(), labels.up2, seal.up2);
-    showLine(call.out(), labels.up1, seal.up1);
-    showLine(call.out(), labels.down, seal.down);
-    showLine(call.out(), labels.dateFormat, seal.dateFormat);
-    showLine(call.out(), labels.sizeX, seal.sizeX);
-    showLine(call.out(), labels.sizeY, seal.sizeY);
-    showLine(call.out(), labels.profile, seal.profile);
+    const VrmgrVerbTexts& texts = vrmgrVerbTexts();
+    showLine(call.out(), texts.nameLabel, seal.name);
+    showLine(call.out(), texts.up2Label, seal.up2);
+    showLine(call.out(), texts.up1Label, seal.up1);
+    showLine(call.out(), texts.downLabel, seal.down);
+    showLine(call.out(), texts.dateFormatLabel, seal.dateFormat);
+    showLine(call.out(), texts.sizeXLabel, seal.sizeX);
+    showLine(call.out(), texts.sizeYLabel, seal.sizeY);
+    showLine(call.out(), texts.profileLabel, seal.profile);
     call.out().flush();
     return cli::ExitStatus::Done;
 }

@@ -1,7 +1,7 @@
 #include "manager/import/csv_import.h"
 
+#include "manager/import/csv_import_texts.h"
 #include "manager/import/csv_lines.h"
-#include "manager/import/import_texts.h"
 
 #include "sealfiles/layout_profile.h"
 #include "sealfiles/seal_folder.h"
@@ -30,11 +30,11 @@ QString number(std::size_t value) {
 
 // Where in the file a refusal lies.
 QString atLine(const std::filesystem::path& csvFile, std::size_t line) {
-    return importTexts().atLine.arg(fileText(csvFile), number(line));
+    return csvImportTexts().atLine.arg(fileText(csvFile), number(line));
 }
 
 QString rowRefusal(const std::filesystem::path& csvFile, std::size_t line, const QString& problem) {
-    return atLine(csvFile, line) + QStringLiteral(": ") + problem + importTexts().readStopped;
+    return atLine(csvFile, line) + QStringLiteral(": ") + problem + csvImportTexts().readStopped;
 }
 
 // The system's message, and on a line of its own what really went wrong.
@@ -46,7 +46,7 @@ QString withCause(const QString& message, const std::error_code& error) {
 // Why the CSV file could not be read, for the line after Error352; empty for a
 // file that is not there, which the system's message says already.
 QString readFailureCause(const std::filesystem::path& csvFile, const std::error_code& error) {
-    const ImportTexts& texts = importTexts();
+    const CsvImportTexts& texts = csvImportTexts();
     if (!error || error == std::errc::no_such_file_or_directory)
         return {};
     if (error == FileKindError::TooLarge)
@@ -80,7 +80,7 @@ ImportResult CsvImport::stop(ImportStatus status, const QString& message, int im
 }
 
 CsvImport::Row CsvImport::readRow(const CsvLine& line, const std::filesystem::path& csvFile) const {
-    const ImportTexts& texts = importTexts();
+    const CsvImportTexts& texts = csvImportTexts();
     if (line.isTooLong())
         return {std::nullopt,
                 atLine(csvFile, line.number) +
@@ -137,9 +137,9 @@ std::optional<QString> CsvImport::caseProblem(const RowName& row,
                                               const std::filesystem::path& csvFile) const {
     if (const RowName* twin = caseTwin(before, row.name))
         return atLine(csvFile, row.line) +
-               importTexts().caseOnlyInFile.arg(displaySealName(row.name), number(twin->line),
-                                                displaySealName(twin->name)) +
-               importTexts().readStopped;
+               csvImportTexts().caseOnlyInFile.arg(displaySealName(row.name), number(twin->line),
+                                                   displaySealName(twin->name)) +
+               csvImportTexts().readStopped;
     for (const std::string& name : registered)
         if (namesDifferOnlyInCase(name, row.name))
             return rowRefusal(csvFile, row.line, caseOnlyDifferenceMessage(row.name, name));
@@ -148,7 +148,7 @@ std::optional<QString> CsvImport::caseProblem(const RowName& row,
 
 // Pass 1: the number of rows, or why the file may not be imported (after its message).
 CsvImport::FileCheck CsvImport::checkFile(const std::filesystem::path& csvFile) {
-    const auto content = readFile(csvFile, importTexts().unreadableFirstPass);
+    const auto content = readFile(csvFile, csvImportTexts().unreadableFirstPass);
     if (!content)
         return {0, ImportStatus::FileUnreadable};
     std::istringstream in(*content);
@@ -175,7 +175,7 @@ CsvImport::FileCheck CsvImport::checkFile(const std::filesystem::path& csvFile) 
 }
 
 bool CsvImport::importRow(const SealRecord& seal) {
-    const ImportTexts& texts = importTexts();
+    const CsvImportTexts& texts = csvImportTexts();
     const SealWriteResult written = writeSeal(index_, seal, SealEntryKind::New, versionText_);
     switch (written.status) {
     case SealWriteStatus::Written:
@@ -207,7 +207,7 @@ bool CsvImport::importRow(const SealRecord& seal) {
 // Pass 2: the rows in file order, each checked again since the file may have
 // changed since pass 1.
 ImportResult CsvImport::importRows(const std::filesystem::path& csvFile, int rows) {
-    const auto content = readFile(csvFile, importTexts().unreadableSecondPass);
+    const auto content = readFile(csvFile, csvImportTexts().unreadableSecondPass);
     if (!content)
         return {ImportStatus::FileUnreadable, 0};
     std::istringstream in(*content);
@@ -219,7 +219,8 @@ ImportResult CsvImport::importRows(const std::filesystem::path& csvFile, int row
         if (!line.isRow())
             continue;
         if (progress_ && !progress_(imported, rows))
-            return stop(ImportStatus::Cancelled, importTexts().cancelled.arg(imported), imported);
+            return stop(ImportStatus::Cancelled, csvImportTexts().cancelled.arg(imported),
+                        imported);
         // The seal folder first, so that a new folder's default profile gives the
         // fonts of its first seal too.
         prepareSealFolder(index_.sealFolder());
@@ -237,7 +238,7 @@ ImportResult CsvImport::importRows(const std::filesystem::path& csvFile, int row
 }
 
 ImportResult CsvImport::run(const std::filesystem::path& csvFile) {
-    const ImportTexts& texts = importTexts();
+    const CsvImportTexts& texts = csvImportTexts();
     if (csvFile.empty())
         return stop(ImportStatus::Stopped, texts.noCsvFile, 0);
     const FileCheck check = checkFile(csvFile);

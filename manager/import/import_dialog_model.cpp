@@ -63,8 +63,9 @@ void ImportDialogModel::setCsvPath(const QString& path) {
 
 void ImportDialogModel::browse(FileChooser& chooser) {
     FileChoice choice;
-    choice.filter = importdialogtexts::chooserFilter;
-    choice.defaultSuffix = importdialogtexts::chooserSuffix;
+    // The filter has one form, the same in both languages.
+    choice.filter = ImportDialogTexts::of(Language::Japanese).chooserFilter;
+    choice.defaultSuffix = QStringLiteral("csv");
     choice.initialName = csvPath_;
     choice.mustExist = true;
     if (const auto chosen = chooser.chooseFile(choice))

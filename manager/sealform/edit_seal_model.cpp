@@ -25,29 +25,29 @@ EditSealModel::EditSealModel(Prompter& prompter, SealIndex index, std::string ve
 }
 
 QString EditSealModel::message(SealFormOutcome outcome) const {
-    using namespace sealformtexts;
+    const SealFormMessages& messages = sealFormMessages();
     switch (outcome) {
     case SealFormOutcome::Ok:
-        return edited;
+        return messages.edited;
     case SealFormOutcome::NameEmpty:
-        return editNameEmpty;
+        return messages.editNameEmpty;
     case SealFormOutcome::PasswordEmpty:
-        return editPasswordEmpty;
+        return messages.editPasswordEmpty;
     case SealFormOutcome::Up1Empty:
-        return editUp1Empty;
+        return messages.editUp1Empty;
     case SealFormOutcome::DownEmpty:
-        return editDownEmpty;
+        return messages.editDownEmpty;
     case SealFormOutcome::NotStorable:
-        return notStorable(detail());
+        return messages.notStorable.arg(detail());
     case SealFormOutcome::NameTaken:
     case SealFormOutcome::IndexFull:
     case SealFormOutcome::NameInOtherCase:
     case SealFormOutcome::Refused:
         return detail();
     case SealFormOutcome::SealFileFailed:
-        return withCause(editSealFileFailed);
+        return withCause(messages.editSealFileFailed);
     case SealFormOutcome::IndexFailed:
-        return withCause(editIndexFailed);
+        return withCause(messages.editIndexFailed);
     }
     return {};
 }

@@ -40,14 +40,16 @@ FontDetailModel::ChooseOutcome FontDetailModel::chooseFont(FontLine line, FontCh
     FontLineState& state = lines_[index(line)];
     const auto name = toCp932(state.name);
     if (!name) {
-        prompter_.showMessage(fontdetailtexts::faceNameNotStorable(state.name),
+        prompter_.showMessage(fontDetailTexts().faceNameNotStorable.arg(state.name),
                               MessageIcon::Warning);
         return ChooseOutcome::NameNotStorable;
     }
     if (name->size() > maxFaceNameBytes) {
-        prompter_.showMessage(
-            fontdetailtexts::faceNameTooLong(state.name, name->size(), maxFaceNameBytes),
-            MessageIcon::Warning);
+        prompter_.showMessage(fontDetailTexts()
+                                  .faceNameTooLong.arg(state.name)
+                                  .arg(name->size())
+                                  .arg(maxFaceNameBytes),
+                              MessageIcon::Warning);
         return ChooseOutcome::NameTooLong;
     }
     const auto chosen = chooser.chooseFont({state.name, state.size, state.bold});
@@ -65,7 +67,7 @@ std::optional<SealFonts> FontDetailModel::accept() const {
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         const auto name = toCp932(lines_[i].name);
         if (!name) {
-            prompter_.showMessage(fontdetailtexts::faceNameNotStorable(lines_[i].name),
+            prompter_.showMessage(fontDetailTexts().faceNameNotStorable.arg(lines_[i].name),
                                   MessageIcon::Warning);
             return std::nullopt;
         }

@@ -47,31 +47,31 @@ void RegisterSealModel::written(const SealRecord& seal) {
 }
 
 QString RegisterSealModel::message(SealFormOutcome outcome) const {
-    using namespace sealformtexts;
+    const SealFormMessages& messages = sealFormMessages();
     switch (outcome) {
     case SealFormOutcome::Ok:
-        return registered;
+        return messages.registered;
     case SealFormOutcome::NameEmpty:
-        return registerNameEmpty;
+        return messages.registerNameEmpty;
     case SealFormOutcome::PasswordEmpty:
-        return registerPasswordEmpty;
+        return messages.registerPasswordEmpty;
     case SealFormOutcome::Up1Empty:
-        return registerUp1Empty;
+        return messages.registerUp1Empty;
     case SealFormOutcome::DownEmpty:
-        return registerDownEmpty;
+        return messages.registerDownEmpty;
     case SealFormOutcome::NameTaken:
         return nameTakenMessage(checkedName());
     case SealFormOutcome::IndexFull:
         return capacityExceededMessage();
     case SealFormOutcome::NotStorable:
-        return notStorable(detail());
+        return messages.notStorable.arg(detail());
     case SealFormOutcome::NameInOtherCase:
     case SealFormOutcome::Refused:
         return detail();
     case SealFormOutcome::SealFileFailed:
-        return withCause(registerSealFileFailed);
+        return withCause(messages.registerSealFileFailed);
     case SealFormOutcome::IndexFailed:
-        return withCause(registerIndexFailed);
+        return withCause(messages.registerIndexFailed);
     }
     return {};
 }

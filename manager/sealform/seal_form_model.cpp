@@ -105,10 +105,10 @@ void SealFormModel::setFonts(const SealFonts& fonts) {
 
 bool SealFormModel::browseProfile(FileChooser& chooser) {
     FileChoice choice;
-    choice.title = sealformtexts::profileChooserTitle;
-    choice.filter = sealformtexts::profileChooserFilter;
-    choice.defaultSuffix = sealformtexts::profileChooserSuffix;
-    choice.initialName = sealformtexts::profileChooserInitialName;
+    choice.title = sealFormMessages().profileChooserTitle;
+    choice.filter = sealFormMessages().profileChooserFilter;
+    choice.defaultSuffix = QStringLiteral("xml");
+    choice.initialName = QStringLiteral("*.xml");
     choice.folder = fromCp932(index_.sealFolder());
     const auto chosen = chooser.chooseFile(choice);
     if (!chosen)

@@ -12,7 +12,7 @@
 namespace vermil {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    const VersionBoxTexts& texts = VersionBoxTexts::get();
+    const VersionBoxTexts& texts = VersionBoxTexts::of(Language::Japanese); // one form only
     setWindowTitle(texts.windowTitle);
     const QIcon icon = managerIcon();
     setWindowIcon(icon);

@@ -23,7 +23,7 @@ constexpr FontLine allLines[] = {FontLine::Up2, FontLine::Up1, FontLine::Date, F
 CDlgDetail::CDlgDetail(FontDetailModel& model, FontChooser& chooser, QWidget* parent)
     : QDialog(parent), model_(model), chooser_(chooser) {
     buildControls();
-    applyTexts(FontDetailTexts::get());
+    applyTexts(fontDetailTexts());
     for (const FontLine line : allLines)
         showLine(line);
     connectControls();

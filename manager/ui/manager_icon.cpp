@@ -10,9 +10,11 @@ namespace vermil {
 
 QIcon managerIcon() {
     SealDrawingInput seal;
-    seal.upperText1 = managerdialogtexts::iconUpperText;
-    seal.sealDateText = managerdialogtexts::iconDateText;
-    seal.lowerText = managerdialogtexts::iconLowerText;
+    // The icon's texts are ASCII, the same in CP932.
+    const ManagerMessages& texts = managerMessages();
+    seal.upperText1 = texts.iconUpperText.toStdString();
+    seal.sealDateText = texts.iconDateText.toStdString();
+    seal.lowerText = texts.iconLowerText.toStdString();
     seal.penWidth = 6;
     QIcon icon;
     for (const int side : {16, 32, 64, 128}) {

@@ -12,7 +12,8 @@ namespace vermil {
 
 CDlgSetting::CDlgSetting(ManagerSettingModel& model, QWidget* parent)
     : QDialog(parent), model_(model) {
-    const ManagerSettingTexts& texts = ManagerSettingTexts::get();
+    // The captions besides the label have one form, the same in both languages.
+    const ManagerSettingTexts& texts = ManagerSettingTexts::of(Language::Japanese);
     label_ = new QLabel(this);
     list_ = new QListWidget(this);
     list_->addItems(model_.choices());

@@ -39,9 +39,9 @@ void fillList(QComboBox* list, const ListChoice& choice) {
 }
 
 // Shows a caption, or hides its control when the dialog has none.
-void showCaption(QLabel* label, const QString& text) {
-    label->setText(text);
-    label->setVisible(!text.isEmpty());
+void showCaption(QLabel* label, const std::optional<QString>& text) {
+    label->setText(text.value_or(QString()));
+    label->setVisible(text.has_value());
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "stamp_file_reading.h"
 
+#include "stamp_verb_texts.h"
+
 #include "stamper/document/native_data.h"
 #include "stamper/document/native_data_file.h"
 #include "stamper/document/stamp_document.h"
@@ -13,13 +15,13 @@ std::optional<std::string> readBytes(const std::filesystem::path& file, std::ost
     try {
         return readNativeDataFile(file);
     } catch (const StampFileError& e) {
-        err << "vermilin: cannot read " << file.string() << ": " << e.what() << "\n";
+        err << stampverbtexts::stampFileUnreadable(file.string(), e.what()) << "\n";
         return std::nullopt;
     }
 }
 
 void reportInvalid(const std::filesystem::path& file, const NativeDataError& e, std::ostream& err) {
-    err << "vermilin: " << file.string() << " is not valid stamp data: " << e.what() << "\n";
+    err << stampverbtexts::stampFileInvalid(file.string(), e.what()) << "\n";
 }
 
 } // namespace

@@ -65,13 +65,13 @@ bool PasswordChangeModel::selectSeal(std::size_t row) {
     const QString* problem = nullptr;
     std::optional<std::string> text;
     if (entry.data.empty())
-        problem = &passwordchangetexts::selectionDataEmpty;
+        problem = &texts_->selectionDataEmpty;
     else if (entry.vrmfile.empty())
-        problem = &passwordchangetexts::selectionNoSealFileNamed;
+        problem = &texts_->selectionNoSealFileNamed;
     else if (!(text = readSealFile(sealFilePath(index_.sealFolder(), name))))
-        problem = &passwordchangetexts::selectionSealFileUnreadable;
+        problem = &texts_->selectionSealFileUnreadable;
     else if (indexHash(*text, entry.password2) != entry.hash)
-        problem = &passwordchangetexts::selectionIndexHashWrong;
+        problem = &texts_->selectionIndexHashWrong;
     okEnabled_ = problem == nullptr;
     if (problem)
         prompter_.showMessage(*problem, MessageIcon::Error);
@@ -85,39 +85,39 @@ PasswordChangeModel::Outcome PasswordChangeModel::refuse(const QString& message)
 
 // Every check again, in this order, before the one write.
 PasswordChangeModel::Outcome PasswordChangeModel::accept() {
-    namespace t = passwordchangetexts;
+    const PasswordChangeTexts& t = *texts_;
     const std::string name = selectedName();
     if (name.empty())
-        return refuse(t::noSealSelected);
+        return refuse(t.noSealSelected);
     if (oldPassword_.empty())
-        return refuse(t::oldPasswordEmpty);
+        return refuse(t.oldPasswordEmpty);
     if (newPassword_.empty())
-        return refuse(t::newPasswordEmpty);
+        return refuse(t.newPasswordEmpty);
     if (newPasswordAgain_.empty())
-        return refuse(t::newPasswordAgainEmpty);
+        return refuse(t.newPasswordAgainEmpty);
     if (newPassword_ != newPasswordAgain_)
-        return refuse(t::newPasswordsDiffer);
+        return refuse(t.newPasswordsDiffer);
     const SealIndexEntry entry = index_.readEntry(name, IndexReader::StampingProgram);
     if (entry.data.empty())
-        return refuse(t::dataEmpty);
+        return refuse(t.dataEmpty);
     if (entry.vrmfile.empty())
-        return refuse(t::noSealFileNamed);
+        return refuse(t.noSealFileNamed);
     const std::string path = sealFilePath(index_.sealFolder(), name);
     const auto text = readSealFile(path);
     if (!text)
-        return refuse(t::sealFileUnreadableStart + fromCp932(path) + t::sealFileUnreadableEnd);
+        return refuse(t.sealFileUnreadable.arg(fromCp932(path)));
     if (entry.hash.empty())
-        return refuse(t::hashEmpty);
+        return refuse(t.hashEmpty);
     if (entry.password2.empty())
-        return refuse(t::passwordCodeEmpty);
+        return refuse(t.passwordCodeEmpty);
     if (passwordCode(oldPassword_) != entry.password2)
-        return refuse(t::oldPasswordWrong);
+        return refuse(t.oldPasswordWrong);
     if (indexHash(*text, entry.password2) != entry.hash)
-        return refuse(t::indexHashWrong);
+        return refuse(t.indexHashWrong);
     // Both codes in one update: a failed write leaves the seal as it was.
     if (!index_.writePassword(name, newPassword_, *text))
-        return refuse(t::indexNotWritten);
-    prompter_.showMessage(t::changed, MessageIcon::Information);
+        return refuse(t.indexNotWritten);
+    prompter_.showMessage(t.changed, MessageIcon::Information);
     return Outcome::Changed;
 }
 

@@ -1,65 +1,55 @@
 #pragma once
 
-#include "common/language.h"
-
-#include <QString>
+#include "common/texts_table.h"
 
 namespace vermil {
 
-// The captions of the password change dialog, with their mnemonics. "Change
-// Password", "Index Path ：", "OK" and "Cancel" exist in one form only.
+// The captions of the password change dialog, with their mnemonics, and its
+// messages. "Change Password", "Index Path ：", "OK", "Cancel" and the messages
+// exist in one form only.
+#define VERMIL_PASSWORD_CHANGE_TEXTS(TEXT, OPTIONAL_TEXT)                                                               \
+    TEXT(windowTitle, Caption::same("Change Password"))                                                                 \
+    TEXT(vermilName, {.japanese = "日付印名", .english = "&Vermil Name"})                                               \
+    TEXT(oldPassword, {.japanese = "古い押印パスワード", .english = "&Old Password"})                                   \
+    TEXT(newPassword, {.japanese = "新しい押印パスワード", .english = "&New Password"})                                 \
+    TEXT(samePasswordAgain,                                                                                             \
+         {.japanese = "新しい押印パスワード（確認のため）", .english = "&Input same password"})                         \
+    TEXT(indexPath, Caption::same("Index Path ："))                                                                     \
+    TEXT(ok, Caption::same("OK"))                                                                                       \
+    TEXT(cancel, Caption::same("Cancel"))                                                                               \
+    TEXT(noSealSelected,                                                                                                \
+         Caption::same("Error 1300 : パスワードを変更するVermil名が選択されていません。"))                              \
+    TEXT(oldPasswordEmpty, Caption::same("Error 1301 : 現在のパスワードが入力されていません。"))                        \
+    TEXT(newPasswordEmpty, Caption::same("Error 1302 : 新しいパスワードが入力されていません。"))                        \
+    TEXT(newPasswordAgainEmpty,                                                                                         \
+         Caption::same("Error 1303 : 新しいパスワードが入力されていません。"))                                          \
+    TEXT(newPasswordsDiffer, Caption::same("Error 1304 : ２つの新しいパスワードが一致しません。"))                      \
+    TEXT(passwordCodeEmpty,                                                                                             \
+         Caption::same("Error 1305 : 現在のパスワード情報を得ることができません。\n"              \
+                       "インデックスファイルが異常です。"))                                                             \
+    TEXT(oldPasswordWrong, Caption::same("Error 1306 : 現在のパスワードが一致しません。"))                              \
+    TEXT(dataEmpty,                                                                                                     \
+         Caption::same("Error 1307 : Dataが空です。\nインデックスファイルが異常です。"))                                \
+    TEXT(hashEmpty, Caption::same("Error 1308 : Hash Error\nインデックスファイルが異常です。"))                         \
+    TEXT(noSealFileNamed,                                                                                               \
+         Caption::same("Warning 1309 : Vermilファイルの指定がありません。IndexFile が旧バージョン" \
+                       "です。\nVermil管理ツールを用いて再登録してください。"))                                         \
+    TEXT(indexHashWrong, Caption::same("Error 1309 : Hash Error"))                                                      \
+    /* %1 the seal file's path */                                                                                       \
+    TEXT(sealFileUnreadable, Caption::same("Error 1310 : Vermilファイル %1 が開けません。"))                            \
+    TEXT(selectionDataEmpty,                                                                                            \
+         Caption::same(                                                                                                 \
+             "Error 1311 : IndexHash error.\nThe format of Index File is old. Plese Update it."))                       \
+    TEXT(selectionSealFileUnreadable, Caption::same("Error 1312 : can't open vrm file."))                               \
+    TEXT(selectionNoSealFileNamed,                                                                                      \
+         Caption::same("Error 1313 : The format of Index File is old. Plese Update it."))                               \
+    TEXT(selectionIndexHashWrong, Caption::same("Error 1316 : IndexHash error."))                                       \
+    TEXT(indexNotWritten,                                                                                               \
+         Caption::same("Error 1317 : インデックスファイルへの書き込みに失敗しました。"))                                \
+    TEXT(changed, Caption::same("パスワードが変更されました。"))
+
 struct PasswordChangeTexts {
-    QString windowTitle;
-    QString vermilName;
-    QString oldPassword;
-    QString newPassword;
-    QString samePasswordAgain;
-    QString indexPath;
-    QString ok;
-    QString cancel;
-
-    static const PasswordChangeTexts& of(Language language);
+    VERMIL_TEXTS_MEMBERS(PasswordChangeTexts, VERMIL_PASSWORD_CHANGE_TEXTS)
 };
-
-namespace passwordchangetexts {
-
-// The messages, each in the one language the system has it in.
-inline const QString noSealSelected =
-    QStringLiteral("Error 1300 : パスワードを変更するVermil名が選択されていません。");
-inline const QString oldPasswordEmpty =
-    QStringLiteral("Error 1301 : 現在のパスワードが入力されていません。");
-inline const QString newPasswordEmpty =
-    QStringLiteral("Error 1302 : 新しいパスワードが入力されていません。");
-inline const QString newPasswordAgainEmpty =
-    QStringLiteral("Error 1303 : 新しいパスワードが入力されていません。");
-inline const QString newPasswordsDiffer =
-    QStringLiteral("Error 1304 : ２つの新しいパスワードが一致しません。");
-inline const QString passwordCodeEmpty = QStringLiteral(
-    "Error 1305 : 現在のパスワード情報を得ることができません。\nインデックスファイルが異常です。");
-inline const QString oldPasswordWrong =
-    QStringLiteral("Error 1306 : 現在のパスワードが一致しません。");
-inline const QString dataEmpty =
-    QStringLiteral("Error 1307 : Dataが空です。\nインデックスファイルが異常です。");
-inline const QString hashEmpty =
-    QStringLiteral("Error 1308 : Hash Error\nインデックスファイルが異常です。");
-inline const QString noSealFileNamed =
-    QStringLiteral("Warning 1309 : Vermilファイルの指定がありません。IndexFile が旧バージョンです。"
-                   "\nVermil管理ツールを用いて再登録してください。");
-inline const QString indexHashWrong = QStringLiteral("Error 1309 : Hash Error");
-// Followed by the path and sealFileUnreadableEnd.
-inline const QString sealFileUnreadableStart = QStringLiteral("Error 1310 : Vermilファイル ");
-inline const QString sealFileUnreadableEnd = QStringLiteral(" が開けません。");
-inline const QString selectionDataEmpty = QStringLiteral(
-    "Error 1311 : IndexHash error.\nThe format of Index File is old. Plese Update it.");
-inline const QString selectionSealFileUnreadable =
-    QStringLiteral("Error 1312 : can't open vrm file.");
-inline const QString selectionNoSealFileNamed =
-    QStringLiteral("Error 1313 : The format of Index File is old. Plese Update it.");
-inline const QString selectionIndexHashWrong = QStringLiteral("Error 1316 : IndexHash error.");
-inline const QString indexNotWritten =
-    QStringLiteral("Error 1317 : インデックスファイルへの書き込みに失敗しました。");
-inline const QString changed = QStringLiteral("パスワードが変更されました。");
-
-} // namespace passwordchangetexts
 
 } // namespace vermil

@@ -101,7 +101,7 @@ void SealDialogModel::takeRememberedPassword() {
     savePassword_ = true;
     const QString kept = profile_.userValue(rememberedpassword::codeKey, QString());
     if (kept.isEmpty()) {
-        prompter_.showMessage(sealdialogtexts::keptPasswordMissing, MessageIcon::Warning);
+        prompter_.showMessage(texts().keptPasswordMissing, MessageIcon::Warning);
         password_.clear();
         return;
     }

@@ -4,7 +4,7 @@
 #include "common/interaction/file_chooser.h"
 #include "common/interaction/prompter.h"
 #include "stamper/document/stamp_document.h"
-#include "stamper/settings/settings_dialog_texts.h"
+#include "stamper/settings/log_path_dialog_texts.h"
 
 namespace vermil {
 
@@ -17,8 +17,8 @@ bool LogPathDialogModel::browse(FileChooser& chooser) {
     FileChoice choice;
     choice.purpose = FileChoice::Purpose::Open;
     choice.title = LogPathDialogTexts::of(language_).chooserTitle;
-    choice.filter = logpathdialogtexts::fileFilter;
-    choice.defaultSuffix = logpathdialogtexts::defaultSuffix;
+    choice.filter = LogPathDialogTexts::of(language_).fileFilter;
+    choice.defaultSuffix = QStringLiteral("txt");
     choice.initialName = logPath_;
     choice.mustExist = false;
     const auto chosen = chooser.chooseFile(choice);
@@ -31,7 +31,7 @@ bool LogPathDialogModel::browse(FileChooser& chooser) {
 LogPathDialogModel::Outcome LogPathDialogModel::accept() {
     const auto path = toCp932(logPath_);
     if (!path) {
-        prompter_.showMessage(SettingsMessages::of(language_).pathNotCp932(logPath_));
+        prompter_.showMessage(LogPathDialogTexts::of(language_).pathNotCp932.arg(logPath_));
         return Outcome::PathNotCp932;
     }
     document_.setLogFilePath(*path);

@@ -39,8 +39,8 @@ bool SettingsDialogModel::browse(FileChooser& chooser) {
     FileChoice choice;
     choice.purpose = FileChoice::Purpose::Open;
     choice.title = SettingsDialogTexts::of(language_).chooserTitle;
-    choice.filter = settingsdialogtexts::fileFilter;
-    choice.defaultSuffix = settingsdialogtexts::defaultSuffix;
+    choice.filter = SettingsDialogTexts::of(language_).fileFilter;
+    choice.defaultSuffix = QStringLiteral("dat");
     // The file-name part of the path, opened in the index's folder.
     const QFileInfo current(indexPath_);
     choice.initialName = current.fileName();
@@ -54,17 +54,17 @@ bool SettingsDialogModel::browse(FileChooser& chooser) {
 }
 
 SettingsDialogModel::Outcome SettingsDialogModel::accept() {
-    const SettingsMessages& messages = SettingsMessages::of(language_);
+    const SettingsDialogTexts& messages = SettingsDialogTexts::of(language_);
     const auto typed = toCp932(indexPath_);
     if (!typed) {
-        prompter_.showMessage(messages.pathNotCp932(indexPath_));
+        prompter_.showMessage(messages.pathNotCp932.arg(indexPath_));
         return Outcome::PathNotCp932;
     }
     const QString mode = QString::number(autoStamp_);
     const QString clipboard = clipboard_ ? QStringLiteral("1") : QStringLiteral("0");
     if (!profile_.setUserValue(autoStampKey, mode) ||
         !profile_.setUserValue(clipboardKey, clipboard)) {
-        prompter_.showMessage(messages.cannotWrite(profile_.fileName()), MessageIcon::Error);
+        prompter_.showMessage(messages.cannotWrite.arg(profile_.fileName()), MessageIcon::Error);
         return Outcome::NotWritten;
     }
     // An empty box keeps the default index, as the key does when it is empty.
@@ -72,7 +72,7 @@ SettingsDialogModel::Outcome SettingsDialogModel::accept() {
         typed->empty() ? std::string() : absoluteIndexPath(*typed, hankoFolder_);
     if (!settings_.setVermilDataFile(indexPath)) {
         prompter_.showMessage(
-            messages.cannotWrite(QString::fromStdString(settings_.file().string())),
+            messages.cannotWrite.arg(QString::fromStdString(settings_.file().string())),
             MessageIcon::Error);
         return Outcome::NotWritten;
     }

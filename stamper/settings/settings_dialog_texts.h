@@ -1,77 +1,35 @@
 #pragma once
 
-#include "common/language.h"
-
-#include <QString>
+#include "common/texts_table.h"
 
 namespace vermil {
 
-// Captions of the stamping program's settings dialogs. The system has them in one
-// form (English, with the Japanese of the settings dialog); both sets carry it.
-// Where the system has no text, each set has its own.
+// The captions of the settings dialog, CIndexDlg: the system has them in one form
+// (English with some Japanese), the same in both languages. Its messages the system
+// does not have, so each language has its own.
+#define VERMIL_SETTINGS_DIALOG_TEXTS(TEXT, OPTIONAL_TEXT)                                          \
+    TEXT(windowTitle, Caption::same("設定(Setting)"))                                              \
+    TEXT(indexLabel, Caption::same("Index File &Path"))                                            \
+    TEXT(browse, Caption::same("&Ref"))                                                            \
+    TEXT(autoStampGroup, Caption::same("自動押印(Auto Stamp)"))                                    \
+    TEXT(autoNone, Caption::same("なし"))                                                          \
+    TEXT(auto1, Caption::same("自動１(Auto&1)"))                                                   \
+    TEXT(auto2, Caption::same("自動２(Auto&2)"))                                                   \
+    TEXT(clipboard, Caption::same("クリップボードへ転写"))                                         \
+    TEXT(languageLabel, Caption::same("&Language"))                                                \
+    TEXT(ok, Caption::same("OK"))                                                                  \
+    TEXT(cancel, Caption::same("Cansel"))                                                          \
+    TEXT(chooserTitle, Caption::same("Index FilePath Setting"))                                    \
+    TEXT(fileFilter, Caption::same("Data File(*.dat)"))                                            \
+    /* %1 the path typed */                                                                        \
+    TEXT(pathNotCp932, {.japanese = "パス %1 には Shift-JIS で表せない文字があります。",           \
+                        .english = "The path %1 holds a character that has no Shift-JIS form."})   \
+    /* %1 the settings file */                                                                     \
+    TEXT(cannotWrite, {.japanese = "設定を %1 に書き込めませんでした。",                           \
+                       .english = "The setting could not be written to %1."})
 
-// The log path dialog, CFileNameDialog.
-struct LogPathDialogTexts {
-    QString windowTitle;
-    QString pathGroup;
-    QString browse;
-    QString outputLog;
-    QString formatGroup;
-    QString pipe;
-    QString comma;
-    QString ok;
-    QString cancel;
-    QString chooserTitle;
-
-    static const LogPathDialogTexts& of(Language language);
-};
-
-namespace logpathdialogtexts {
-inline const QString fileFilter = QStringLiteral("Text File(*.txt);;Log File(*.log)");
-inline const QString defaultSuffix = QStringLiteral("txt");
-} // namespace logpathdialogtexts
-
-// The settings dialog, CIndexDlg.
 struct SettingsDialogTexts {
-    QString windowTitle;
-    QString indexLabel;
-    QString browse;
-    QString autoStampGroup;
-    QString autoNone;
-    QString auto1;
-    QString auto2;
-    QString clipboard;
-    QString languageLabel;
-    QString ok;
-    QString cancel;
-    QString chooserTitle;
-
-    static const SettingsDialogTexts& of(Language language);
-};
-
-namespace settingsdialogtexts {
-inline const QString fileFilter = QStringLiteral("Data File(*.dat)");
-inline const QString defaultSuffix = QStringLiteral("dat");
-} // namespace settingsdialogtexts
-
-// The language dialog, CLangDlg.
-struct LanguageDialogTexts {
-    QString windowTitle;
-    QString prompt;
-    QString group;
-    QString japanese;
-    QString english;
-    QString ok;
-
-    static const LanguageDialogTexts& of(Language language);
-};
-
-// Messages of the settings dialogs that the system does not have.
-struct SettingsMessages {
-    QString (*pathNotCp932)(const QString& path);
-    QString (*cannotWrite)(const QString& file);
-
-    static const SettingsMessages& of(Language language);
+    VERMIL_TEXTS_MEMBERS(SettingsDialogTexts, VERMIL_SETTINGS_DIALOG_TEXTS)
 };
 
 } // namespace vermil

@@ -10,10 +10,4 @@ StampInformationModel::StampInformationModel(const CVermilinDoc& document)
     : language_(languageOf(document.language())),
       text_(fromCp932(stampInformationText(document.stamp(), document.language()))) {}
 
-const StampInformationTexts& StampInformationTexts::of(Language) {
-    static const StampInformationTexts texts{QStringLiteral("Stamp Information"),
-                                             QStringLiteral("Close")};
-    return texts;
-}
-
 } // namespace vermil

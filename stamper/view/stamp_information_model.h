@@ -23,12 +23,4 @@ private:
     QString text_;
 };
 
-// The dialog's captions; the system has them in one form, so both sets carry it.
-struct StampInformationTexts {
-    QString windowTitle;
-    QString close;
-
-    static const StampInformationTexts& of(Language language);
-};
-
 } // namespace vermil

@@ -35,7 +35,7 @@ public:
         if (error.empty())
             return true;
         view_.prompter_.showMessage(StampViewTexts::of(languageOf(view_.document_.language()))
-                                        .objectNotStamped(QString::fromStdString(error)),
+                                        .objectNotStamped.arg(QString::fromStdString(error)),
                                     MessageIcon::Error);
         return false;
     }
@@ -77,8 +77,8 @@ bool StampViewModel::saveCopyAs(FileChooser& chooser) {
     FileChoice choice;
     choice.purpose = FileChoice::Purpose::Save;
     choice.title = StampViewTexts::of(languageOf(document_.language())).saveCopyTitle;
-    choice.filter = stampviewtexts::objectFilter;
-    choice.defaultSuffix = stampviewtexts::objectSuffix;
+    choice.filter = StampViewTexts::of(languageOf(document_.language())).objectFilter;
+    choice.defaultSuffix = QStringLiteral("vrs");
     if (objectFile_)
         choice.initialName = QString::fromStdString(objectFile_->filename().string());
     const auto chosen = chooser.chooseFile(choice);
@@ -94,7 +94,7 @@ bool StampViewModel::mayClose() {
         return true;
     return prompter_.askYesNo(
         StampViewTexts::of(languageOf(document_.language()))
-            .closeWithoutSaving(QString::fromStdString(objectFile_->string())),
+            .closeWithoutSaving.arg(QString::fromStdString(objectFile_->string())),
         MessageIcon::Warning);
 }
 
@@ -108,7 +108,7 @@ bool StampViewModel::writeObject(const std::filesystem::path& file) {
     if (error.empty())
         return true;
     prompter_.showMessage(StampViewTexts::of(languageOf(document_.language()))
-                              .cannotWriteObject(QString::fromStdString(error)),
+                              .cannotWriteObject.arg(QString::fromStdString(error)),
                           MessageIcon::Error);
     return false;
 }

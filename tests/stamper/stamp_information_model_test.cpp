@@ -1,5 +1,6 @@
 // The stamp information dialog's text, from the document, in the language in force.
 #include "stamper/view/stamp_information_model.h"
+#include "stamper/view/stamp_information_texts.h"
 #include "tests/stamper/document_fixture.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "stamper/settings/log_path_dialog_model.h"
-#include "stamper/settings/settings_dialog_texts.h"
+#include "stamper/settings/log_path_dialog_texts.h"
 
 #include <QDialog>
 

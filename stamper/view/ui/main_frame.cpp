@@ -116,7 +116,7 @@ void CMainFrame::applyTexts(Language language) {
     for (const auto& [command, action] : actions_) {
         const MenuEntry* entry = texts_->entry(command);
         action->setText(entry->caption);
-        action->setStatusTip(entry->prompt);
+        action->setStatusTip(entry->prompt.value_or(QString()));
         action->setToolTip(entry->toolTip);
     }
     toolBar_->setWindowTitle(texts_->entry(FrameCommand::ToolBar)->toolTip);

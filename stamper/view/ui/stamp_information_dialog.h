@@ -1,6 +1,7 @@
 #pragma once
 
 #include "stamper/view/stamp_information_model.h"
+#include "stamper/view/stamp_information_texts.h"
 
 #include <QDialog>
 

@@ -86,7 +86,7 @@ int CVermilinApp::runEmbedded(const std::filesystem::path& file) {
         if (hasScreen()) {
             const Language language = languageOf(language_);
             MessageBoxPrompter(MainFrameTexts::of(MenuSet::Embedded, language).windowTitle)
-                .showMessage(StampViewTexts::of(language).cannotOpenObject(
+                .showMessage(StampViewTexts::of(language).cannotOpenObject.arg(
                                  QString::fromStdString(read.error)),
                              MessageIcon::Error);
         }

@@ -177,7 +177,7 @@ TEST_F(VermilinStampPdf, NoOutputReplacesADeviceOrAFifo) {
         specials.push_back("null.out");
     const auto before = filesOf(home.path());
     for (const std::string& special : specials) {
-        for (const std::string& extension : {".pdf", ".svg"}) {
+        for (const char* extension : {".pdf", ".svg"}) {
             const std::string name = special + extension;
             std::filesystem::create_symlink(special, home / name);
         }
@@ -192,7 +192,7 @@ TEST_F(VermilinStampPdf, NoOutputReplacesADeviceOrAFifo) {
             EXPECT_EQ(refused.exitCode, 2) << arguments[0] << " " << special << "\n" << refused.err;
             EXPECT_NE(refused.err.find("not a regular file"), std::string::npos) << refused.err;
         }
-        for (const std::string& extension : {".pdf", ".svg"})
+        for (const char* extension : {".pdf", ".svg"})
             std::filesystem::remove(home / (special + extension));
         EXPECT_EQ(filesOf(home.path()), before) << special;
     }

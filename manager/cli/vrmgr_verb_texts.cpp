@@ -1,0 +1,7 @@
+#include "manager/cli/vrmgr_verb_texts.h"
+
+namespace vermil {
+
+VERMIL_DEFINE_TEXTS(VrmgrVerbTexts, VERMIL_VRMGR_VERB_TEXTS)
+
+} // namespace vermil

@@ -1,0 +1,7 @@
+#include "stamper/cli/stamp_verb_texts.h"
+
+namespace vermil {
+
+VERMIL_DEFINE_TEXTS(StampVerbTexts, VERMIL_STAMP_VERB_TEXTS)
+
+} // namespace vermil
