@@ -1,13 +1,20 @@
 #include "stamplog/stamp_log.h"
 
+#include "stamplog/stamp_log_texts.h"
+
 #include "common/cp932.h"
+#include "common/files/regular_file.h"
 #include "common/files/write_all.h"
+#include "common/files/write_failure.h"
 #include "common/interaction/prompter.h"
 #include "common/keyed_hash.h"
 
 #include <QString>
 
+#include <cerrno>
+#include <cstdint>
 #include <fcntl.h>
+#include <optional>
 #include <unistd.h>
 
 namespace vermil {
@@ -45,14 +52,60 @@ void appendCleanCharacter(std::string& out, std::string_view character) {
     }
 }
 
-bool appendToFile(std::string_view cp932Path, std::string_view line) {
-    const int fd =
-        ::open(nativePath(cp932Path).c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return false;
-    const bool written = writeAll(fd, line);
-    const bool closed = ::close(fd) == 0;
-    return written && closed;
+std::error_code lastError() {
+    return {errno, std::generic_category()};
+}
+
+// What must go before a line so that it starts on a line of its own: nothing
+// after a line end, the missing line feed after a lone carriage return, else a
+// whole line end (a log cut off by another writer or an old crash).
+std::string_view lineStartAfter(int fd, off_t size) {
+    char last = '\n';
+    if (size > 0 && ::pread(fd, &last, 1, size - 1) != 1)
+        return {};
+    if (last == '\n')
+        return {};
+    return last == '\r' ? std::string_view("\n") : std::string_view("\r\n");
+}
+
+// The line goes in whole or not at all: other writers of the suite wait on the
+// lock, so a short write (a full disk) is cut back to where the line began.
+std::error_code appendWhole(int fd, std::string_view line) {
+    const off_t size = ::lseek(fd, 0, SEEK_END);
+    if (size < 0)
+        return lastError();
+    std::string bytes(lineStartAfter(fd, size));
+    bytes += line;
+    if (writeAll(fd, bytes) && ::fsync(fd) == 0)
+        return {};
+    const std::error_code error = lastError();
+    while (::ftruncate(fd, size) != 0 && errno == EINTR) {
+    }
+    return error;
+}
+
+// Error434 as the system words it, whose second line guesses a missing folder;
+// where the cause is known otherwise (a full disk, a FIFO, no rights), that
+// cause takes the guess's place.
+QString cannotWriteMessage(const std::error_code& error, Language language) {
+    const StampLogTexts& texts = StampLogTexts::of(language);
+    const QString cause = error == std::errc::no_such_file_or_directory
+                              ? texts.folderMayBeMissing
+                              : writeFailureCause(error, language);
+    return texts.cannotOpenLog + QLatin1Char('\n') + cause;
+}
+
+// Only a regular file takes the line: a FIFO would block the stamp, a device
+// would swallow the line or fail it; neither is a log.
+std::error_code appendToFile(std::string_view cp932Path, std::string_view line) {
+    std::error_code error;
+    std::optional<RegularFile> log =
+        RegularFile::open(nativePath(cp932Path), UINTMAX_MAX, error, FileAccess::Append);
+    if (!log)
+        return error;
+    if ((error = log->lockExclusively()))
+        return error;
+    return appendWhole(log->descriptor(), line);
 }
 
 } // namespace
@@ -111,22 +164,17 @@ std::string stampLogLine(const StampLogEntry& entry, int logFormat) {
 }
 
 StampLogOutcome appendStampLog(const StampLogEntry& entry, const StampLogTarget& target,
-                               Prompter& prompter) {
+                               Prompter& prompter, Language language) {
     if (!target.enabled)
         return StampLogOutcome::Off;
     // The line and its code are formed before the file is touched.
     const std::string line = stampLogLine(entry, target.format);
     if (target.path.empty()) {
-        prompter.showMessage(QStringLiteral("Warning 433 : ログファイル名が設定されていません"
-                                            "ので、ログは出力しません。"),
-                             MessageIcon::Warning);
+        prompter.showMessage(StampLogTexts::of(language).noLogPath, MessageIcon::Warning);
         return StampLogOutcome::NoPath;
     }
-    if (!appendToFile(target.path, line)) {
-        prompter.showMessage(QStringLiteral("Error434 : can't open logfile. ログを出力できません"
-                                            "でした。\nログファイル出力先のフォルダが存在しない"
-                                            "可能性があります。"),
-                             MessageIcon::Error);
+    if (const std::error_code error = appendToFile(target.path, line)) {
+        prompter.showMessage(cannotWriteMessage(error, language), MessageIcon::Error);
         return StampLogOutcome::CannotWrite;
     }
     return StampLogOutcome::Written;

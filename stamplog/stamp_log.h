@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/language.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -50,9 +52,10 @@ std::string stampLogCheckCode(const std::array<std::string, 8>& fields);
 // separator, then CR LF.
 std::string stampLogLine(const StampLogEntry& entry, int logFormat);
 
-// Appends the entry's line to the log. Problems are told through the prompter
-// (Warning 433, Error434); the stamp goes on whatever the outcome.
+// Appends the entry's line to the log, whole or not at all, on a line of its own.
+// Problems are told through the prompter (Warning 433, Error434 with its cause in
+// `language`); the stamp goes on whatever the outcome.
 StampLogOutcome appendStampLog(const StampLogEntry& entry, const StampLogTarget& target,
-                               Prompter& prompter);
+                               Prompter& prompter, Language language = Language::Japanese);
 
 } // namespace vermil

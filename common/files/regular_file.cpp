@@ -51,6 +51,17 @@ std::error_code lastError() {
     return {errno, std::generic_category()};
 }
 
+int openFlags(FileAccess access) {
+    switch (access) {
+    case FileAccess::Update:
+        return O_RDWR;
+    case FileAccess::Append:
+        return O_RDWR | O_APPEND; // read too: the last byte tells whether a line end is missing
+    default:
+        return O_RDONLY;
+    }
+}
+
 } // namespace
 
 const std::error_category& fileKindCategory() {
@@ -117,12 +128,13 @@ std::optional<RegularFile> RegularFile::open(const std::filesystem::path& file,
         return createNew(file, error);
     error = regularFileProblem(file, maxBytes);
     const bool missing = error == std::errc::no_such_file_or_directory;
-    if (error && !(missing && access == FileAccess::Update))
+    const bool mayCreate = access == FileAccess::Update || access == FileAccess::Append;
+    if (error && !(missing && mayCreate))
         return std::nullopt;
     // O_NONBLOCK: should a FIFO have taken the file's place since, open does not wait.
-    const int flags =
-        (access == FileAccess::Update ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
-    RegularFile opened(::open(file.c_str(), flags));
+    const int flags = openFlags(access) | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    RegularFile opened(access == FileAccess::Append ? ::open(file.c_str(), flags | O_CREAT, 0666)
+                                                    : ::open(file.c_str(), flags));
     if (opened.fd_ < 0 && errno == ENOENT && access == FileAccess::Update) {
         opened.fd_ = ::open(file.c_str(), flags | O_CREAT | O_EXCL, 0666);
         opened.created_ = opened.fd_ >= 0;

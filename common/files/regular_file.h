@@ -26,8 +26,9 @@ std::error_code regularFileProblem(const std::filesystem::path& file, std::uintm
 bool isNotRegularFile(std::error_code error);
 
 // How a file is opened: to read it; to read it and replace it under a lock (then
-// it is created when missing); or as a new file to write, which must not exist yet.
-enum class FileAccess { Read, Update, CreateNew };
+// it is created when missing); as a new file to write, which must not exist yet;
+// or to add to its end (created when missing).
+enum class FileAccess { Read, Update, CreateNew, Append };
 
 // The one owner of an open file's descriptor in the suite. Opening never blocks:
 // the file is opened without waiting for a writer, and its kind and size are

@@ -1,12 +1,24 @@
 #include "common/files/write_failure.h"
 
+#include "common/files/regular_file.h"
+#include "common/files/write_failure_texts.h"
+
 namespace vermil {
 
-QString writeFailureCause(const std::error_code& error) {
+QString writeFailureCause(const std::error_code& error, Language language) {
     if (!error)
         return {};
+    const WriteFailureTexts& texts = WriteFailureTexts::of(language);
     if (error == std::errc::no_space_on_device)
-        return QStringLiteral("ディスクの空き容量が不足しています。");
+        return texts.diskFull;
+    if (error == FileKindError::Directory)
+        return texts.directory;
+    if (error == FileKindError::Fifo)
+        return texts.fifo;
+    if (error == FileKindError::Device)
+        return texts.device;
+    if (isNotRegularFile(error))
+        return texts.otherKind;
     return QString::fromStdString(error.message());
 }
 

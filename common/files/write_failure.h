@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/language.h"
+
 #include <QString>
 
 #include <system_error>
@@ -9,6 +11,6 @@ namespace vermil {
 // The line a write failure message adds after the system's own text, naming the
 // real cause: a full disk in words, any other reason as the system says it.
 // Empty when there is no reason to give.
-QString writeFailureCause(const std::error_code& error);
+QString writeFailureCause(const std::error_code& error, Language language = Language::Japanese);
 
 } // namespace vermil

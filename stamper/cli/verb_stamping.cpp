@@ -90,7 +90,9 @@ ExitStatus VerbStamping::stamp(StampOutput& output) {
     case StampTransaction::Outcome::Made:
         break;
     }
-    return ExitStatus::Done;
+    // Made, but Error434 said the log has no line for it.
+    return stamping.logOutcome() == StampLogOutcome::CannotWrite ? ExitStatus::Fault
+                                                                  : ExitStatus::Done;
 }
 
 } // namespace vermil::cli

@@ -46,7 +46,7 @@ void rememberPassword(const AcceptedStamp& stamp, UserProfile& profile) {
 } // namespace
 
 StampLogOutcome logAcceptedStamp(const AcceptedStamp& stamp, Prompter& prompter) {
-    return appendStampLog(stamp.logEntry, stamp.log, prompter);
+    return appendStampLog(stamp.logEntry, stamp.log, prompter, stamp.language);
 }
 
 void rememberAcceptedStamp(const AcceptedStamp& stamp, UserProfile& profile) {

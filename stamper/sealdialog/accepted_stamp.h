@@ -22,6 +22,7 @@ struct AcceptedStamp {
     std::filesystem::path colourFile;
     std::string password;
     bool savePassword = false;
+    Language language = Language::Japanese; // of the seal dialog: its messages follow it
 };
 
 // The stamp log line. Its own warnings (Warning 433, Error 434) do not undo the stamp.

@@ -227,6 +227,7 @@ AcceptedStamp SealDialogModel::accepted() const {
     stamp.colourFile = colourFile_.file();
     stamp.password = password_;
     stamp.savePassword = savePassword_;
+    stamp.language = language_;
     return stamp;
 }
 

@@ -34,7 +34,7 @@ StampTransaction::Outcome StampTransaction::complete(StampOutput& output) {
     }
     const AcceptedStamp stamp = std::move(*taken_);
     taken_.reset();
-    logAcceptedStamp(stamp, prompter_);
+    logOutcome_ = logAcceptedStamp(stamp, prompter_);
     rememberAcceptedStamp(stamp, profile_);
     return Outcome::Made;
 }

@@ -50,12 +50,16 @@ public:
     void abandon();
     // take(), then complete().
     Outcome run(StampTaker& taker, StampOutput& output);
+    // How the log line of the last stamp made went: a stamp whose line could not be
+    // written is made all the same, and a script must still learn of the gap.
+    StampLogOutcome logOutcome() const { return logOutcome_; }
 
 private:
     CVermilinDoc& document_;
     Prompter& prompter_;
     UserProfile& profile_;
     std::optional<AcceptedStamp> taken_;
+    StampLogOutcome logOutcome_ = StampLogOutcome::Off;
     StampRecord stampBefore_;
     std::string lastSealBefore_;
 };

@@ -215,7 +215,7 @@ TEST(CsvImport, FileAndWriteFailuresHaveTheirMessages) {
                           QString::fromStdString(noIndex.indexFile.string()) +
                           QStringLiteral(" への書き込みに失敗しました。\nインデックスファイルの"
                                          "アクセス権限を確認してください。\n"
-                                         "a directory, not a regular file")});
+                                         "フォルダーであり、ファイルではありません。")});
 }
 
 TEST(CsvImport, ProgressCanCancel) {

@@ -13,6 +13,7 @@
 
 #include <map>
 #include <optional>
+#include <sys/stat.h>
 
 using vermil::test::filesOf;
 using vermil::test::followedBy;
@@ -179,6 +180,17 @@ TEST_F(VermilinStamp, AFailedPasswordOrCheckWritesNothingAnywhere) {
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find("Error 428: Vermil Hash Error."), std::string::npos) << run.err;
     EXPECT_EQ(filesOf(home.path()), tampered);
+}
+
+// A log that cannot take the line (here a FIFO in its place) does not undo the
+// stamp, but the exit status tells a script that the log has no line for it.
+TEST_F(VermilinStamp, AStampWhoseLogLineIsMissingExitsWithOne) {
+    ASSERT_EQ(::mkfifo((documents() / "hanko.log").c_str(), 0644), 0);
+    const VerbRun stamped = stamp({"stamp.vrs", "--seal", "経理部長"}, {}, "keiri");
+    EXPECT_EQ(stamped.exitCode, 1) << stamped.err;
+    EXPECT_NE(stamped.err.find("Error434 : can't open logfile."), std::string::npos) << stamped.err;
+    EXPECT_TRUE(std::filesystem::is_regular_file(home / "stamp.vrs"));
+    EXPECT_TRUE(std::filesystem::is_fifo(documents() / "hanko.log"));
 }
 
 TEST_F(VermilinStamp, TheRememberedPasswordAndTheLastSealServeTheNextStamp) {

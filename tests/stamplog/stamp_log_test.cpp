@@ -1,15 +1,22 @@
 #include "stamplog/stamp_log.h"
 
 #include "tests/stamper/sample_stamp_log_entry.h"
+#include "tests/support/child_process.h"
 #include "tests/support/recording_prompter.h"
+#include "tests/support/small_filesystem.h"
 #include "tests/support/test_environment.h"
 
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
 
 using namespace vermil;
+using vermil::test::ChildProcess;
 using vermil::test::readFile;
 using vermil::test::sampleStampLogEntry;
 using vermil::test::sjis;
@@ -138,4 +145,98 @@ TEST(StampLog, PathInShiftJisIsOpenedByItsNativeName) {
     target.path = (dir.path().string() + "/" + sjis("押印記録.log"));
     EXPECT_EQ(appendStampLog(sampleStampLogEntry(), target, prompter), StampLogOutcome::Written);
     EXPECT_TRUE(std::filesystem::exists(dir / "押印記録.log"));
+}
+
+// A log another writer or an old crash left without its last line end: the new
+// line starts on a line of its own, so it verifies.
+TEST(StampLog, ALineAlwaysStartsOnALineOfItsOwn) {
+    const std::string line = stampLogLine(sampleStampLogEntry(), 0);
+    const struct {
+        std::string before;
+        std::string after;
+    } cases[] = {
+        {"cut off", "cut off\r\n" + line},
+        {"cut off\r", "cut off\r\n" + line},
+        {"whole\n", "whole\n" + line},
+        {"", line},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        writeFile(dir / "hanko.log", c.before);
+        RecordingPrompter prompter;
+        EXPECT_EQ(appendStampLog(sampleStampLogEntry(), targetIn(dir), prompter),
+                  StampLogOutcome::Written);
+        EXPECT_EQ(readFile(dir / "hanko.log"), c.after) << c.before;
+    }
+}
+
+// A FIFO would block the stamp for ever and a device would swallow the line or
+// fail it: neither is a log. Each is refused at once with its cause, nothing opened.
+TEST(StampLog, OnlyARegularFileIsALog) {
+    TempDir dir;
+    ASSERT_EQ(::mkfifo((dir / "fifo.log").c_str(), 0644), 0);
+    const struct {
+        std::string path;
+        QString cause;
+    } cases[] = {
+        {(dir / "fifo.log").string(),
+         "FIFO（名前付きパイプ）であり、通常のファイルではありません。"},
+        {"/dev/full", "デバイスであり、通常のファイルではありません。"},
+    };
+    for (const auto& c : cases) {
+        ChildProcess stamp([&] {
+            ::alarm(10); // a blocked open ends the child, and the test fails
+            RecordingPrompter prompter;
+            StampLogTarget target;
+            target.path = c.path;
+            const bool refused = appendStampLog(sampleStampLogEntry(), target, prompter) ==
+                                 StampLogOutcome::CannotWrite;
+            const QString expected = QStringLiteral("Error434 : can't open logfile. "
+                                                    "ログを出力できませんでした。\n") +
+                                     c.cause;
+            return refused && prompter.messages == QStringList{expected} ? 0 : 1;
+        });
+        EXPECT_EQ(stamp.wait(), 0) << c.path;
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(dir / "fifo.log"));
+}
+
+// A full disk: the line is whole or absent, never a torn fragment that glues
+// the next genuine line to it. The message names the full disk, in the stamp's
+// language, not a missing folder.
+TEST(StampLog, AFullDiskLeavesNoPartOfTheLine) {
+    const std::string line = stampLogLine(sampleStampLogEntry(), 0);
+    const auto report = vermil::test::inSmallFilesystem(64 * 1024, [&](const auto& root) {
+        // 19 bytes left in the log's last page, then not a byte more on the disk.
+        const std::string earlier = std::string(4096 - 19 - 2, 'x') + "\r\n";
+        writeFile(root / "hanko.log", earlier);
+        const int filler = ::open((root / "filler").c_str(), O_WRONLY | O_CREAT, 0644);
+        const std::string block(4096, 'f');
+        while (::write(filler, block.data(), block.size()) > 0) {
+        }
+        while (::write(filler, block.data(), 1) > 0) {
+        }
+        ::close(filler);
+        StampLogTarget target;
+        target.path = (root / "hanko.log").string();
+        std::string out;
+        for (const Language language : {Language::Japanese, Language::English}) {
+            RecordingPrompter prompter;
+            const StampLogOutcome outcome =
+                appendStampLog(sampleStampLogEntry(), target, prompter, language);
+            out += outcome == StampLogOutcome::CannotWrite ? "refused|" : "written|";
+            out += prompter.messages.join("/").toStdString() + "|";
+            out += readFile(root / "hanko.log") == earlier ? "unchanged|" : "changed|";
+        }
+        std::filesystem::remove(root / "filler");
+        RecordingPrompter prompter;
+        appendStampLog(sampleStampLogEntry(), target, prompter);
+        out += readFile(root / "hanko.log") == earlier + line ? "then whole" : "then torn";
+        return out;
+    });
+    if (!report)
+        GTEST_SKIP() << "no private mount on this machine";
+    const std::string cannotOpen = "Error434 : can't open logfile. ログを出力できませんでした。\n";
+    EXPECT_EQ(*report, "refused|" + cannotOpen + "ディスクの空き容量が不足しています。|unchanged|" +
+                           "refused|" + cannotOpen + "The disk is full.|unchanged|then whole");
 }

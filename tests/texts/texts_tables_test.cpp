@@ -1,3 +1,4 @@
+#include "common/files/write_failure_texts.h"
 #include "logcheck/checker_dialog_texts.h"
 #include "manager/cli/vrmgr_verb_texts.h"
 #include "manager/import/csv_import_texts.h"
@@ -18,6 +19,7 @@
 #include "stamper/view/main_frame_texts.h"
 #include "stamper/view/stamp_information_texts.h"
 #include "stamper/view/stamp_view_texts.h"
+#include "stamplog/stamp_log_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -39,6 +41,7 @@ struct Table {
 // Every texts table. The build hands the test every *_texts file it finds, and
 // EveryTextsFileIsWalked fails on one that has no table here.
 const Table tables[] = {
+    {"common/files/write_failure_texts", "WriteFailureTexts", &WriteFailureTexts::rows},
     {"logcheck/checker_dialog_texts", "CheckerDialogTexts", &CheckerDialogTexts::rows},
     {"manager/cli/vrmgr_verb_texts", "VrmgrVerbTexts", &VrmgrVerbTexts::rows},
     {"manager/import/csv_import_texts", "CsvImportTexts", &CsvImportTexts::rows},
@@ -65,6 +68,7 @@ const Table tables[] = {
     {"stamper/view/main_frame_texts", "AboutTexts", &AboutTexts::rows},
     {"stamper/view/stamp_information_texts", "StampInformationTexts", &StampInformationTexts::rows},
     {"stamper/view/stamp_view_texts", "StampViewTexts", &StampViewTexts::rows},
+    {"stamplog/stamp_log_texts", "StampLogTexts", &StampLogTexts::rows},
 };
 
 std::vector<std::string> textsFilesOfTheBuild() {
