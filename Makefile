@@ -3,7 +3,7 @@ PRESET ?= default
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build test run sanitize tsan fuzz clean
+.PHONY: deps configure build test run sanitize tsan fuzz tidy clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -37,6 +37,13 @@ fuzz:
 	cmake --preset fuzz
 	cmake --build --preset fuzz -j $(JOBS)
 	bash scripts/run-fuzz.sh build-fuzz $(SECONDS)
+
+# clang-tidy (the checks of .clang-tidy) over the product code, everything outside tests/ and
+# bench/; any finding fails. Slow: run it in the background.
+TIDY_SOURCES = ^$(CURDIR)/(common|sealfiles|render|widgets|stamplog|stamper|manager|logcheck|scripts/demo)/.*\.cpp$$
+tidy: configure
+	bash scripts/install-deps.sh clang-tidy
+	run-clang-tidy -p $(BUILD_DIR) -quiet -j $(JOBS) '$(TIDY_SOURCES)'
 
 clean:
 	rm -rf build build-sanitize build-tsan build-fuzz
