@@ -3,7 +3,7 @@ PRESET ?= default
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build test run sanitize tsan fuzz tidy clean
+.PHONY: deps configure build test run sanitize tsan fuzz tidy format-check clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -45,5 +45,9 @@ tidy: configure
 	bash scripts/install-deps.sh clang-tidy
 	run-clang-tidy -p $(BUILD_DIR) -quiet -j $(JOBS) '$(TIDY_SOURCES)'
 
+# Every tracked C++ file as the repository's .clang-format lays it out.
+format-check:
+	git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+
 clean:
-	rm -rf build build-sanitize build-tsan build-fuzz
+	rm -rf build build-ci build-sanitize build-tsan build-fuzz

@@ -12,7 +12,7 @@ packages=(
   xvfb xauth x11-utils
   qt6-pdf-dev libqpdf-dev qpdf poppler-utils librsvg2-bin
   desktop-file-utils libxml2-utils shared-mime-info libxcb1-dev
-  ccache
+  ccache clang-format
   "$@"
 )
 
