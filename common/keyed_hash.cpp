@@ -195,25 +195,25 @@ inline void loadSixteenRows(std::span<const std::string_view> texts, std::size_t
 // Byte j of a[k] goes to out[(row + j) * laneCount + k].
 inline void storeTransposed(const __m128i (&a)[16], std::size_t row, unsigned char* out) {
     __m128i b[16], c[16], d[16];
-    for (int i = 0; i < 8; ++i) {
+    for (std::size_t i = 0; i < 8; ++i) {
         b[2 * i] = _mm_unpacklo_epi8(a[2 * i], a[2 * i + 1]);
         b[2 * i + 1] = _mm_unpackhi_epi8(a[2 * i], a[2 * i + 1]);
     }
-    for (int g = 0; g < 4; ++g) {
-        const int o = 4 * g;
+    for (std::size_t g = 0; g < 4; ++g) {
+        const std::size_t o = 4 * g;
         c[o] = _mm_unpacklo_epi16(b[o], b[o + 2]);
         c[o + 1] = _mm_unpackhi_epi16(b[o], b[o + 2]);
         c[o + 2] = _mm_unpacklo_epi16(b[o + 1], b[o + 3]);
         c[o + 3] = _mm_unpackhi_epi16(b[o + 1], b[o + 3]);
     }
-    for (int g = 0; g < 2; ++g) {
-        const int o = 8 * g;
-        for (int i = 0; i < 4; ++i) {
+    for (std::size_t g = 0; g < 2; ++g) {
+        const std::size_t o = 8 * g;
+        for (std::size_t i = 0; i < 4; ++i) {
             d[o + 2 * i] = _mm_unpacklo_epi32(c[o + i], c[o + 4 + i]);
             d[o + 2 * i + 1] = _mm_unpackhi_epi32(c[o + i], c[o + 4 + i]);
         }
     }
-    for (int i = 0; i < 8; ++i) {
+    for (std::size_t i = 0; i < 8; ++i) {
         const __m128i low = _mm_unpacklo_epi64(d[i], d[8 + i]);
         const __m128i high = _mm_unpackhi_epi64(d[i], d[8 + i]);
         _mm_storeu_si128(reinterpret_cast<__m128i*>(out + (row + 2 * i) * laneCount), low);
