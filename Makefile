@@ -3,7 +3,7 @@ PRESET ?= default
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build test run sanitize tsan fuzz clean
+.PHONY: deps configure build test run sanitize tsan fuzz tidy format-check clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -38,5 +38,15 @@ fuzz:
 	cmake --build --preset fuzz -j $(JOBS)
 	bash scripts/run-fuzz.sh build-fuzz $(SECONDS)
 
+# clang-tidy (the checks of .clang-tidy) over the product code, everything outside tests/ and
+# bench/; any finding fails. Slow: run it in the background.
+tidy: configure
+	bash scripts/install-deps.sh clang-tidy
+	bash scripts/run-tidy.sh $(BUILD_DIR) $(JOBS)
+
+# Every tracked C++ file as the repository's .clang-format lays it out.
+format-check:
+	git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+
 clean:
-	rm -rf build build-sanitize build-tsan build-fuzz
+	rm -rf build build-ci build-sanitize build-tsan build-fuzz

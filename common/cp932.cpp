@@ -10,7 +10,8 @@ namespace {
 class IconvHandle {
 public:
     IconvHandle(const char* to, const char* from) : handle_(iconv_open(to, from)) {
-        if (handle_ == reinterpret_cast<iconv_t>(-1))
+        // iconv_open's failure value is the pointer (iconv_t)-1.
+        if (handle_ == reinterpret_cast<iconv_t>(-1)) // NOLINT(performance-no-int-to-ptr)
             throw std::runtime_error(std::string("iconv cannot convert ") + from + " to " + to);
     }
     ~IconvHandle() { iconv_close(handle_); }

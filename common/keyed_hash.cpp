@@ -162,61 +162,75 @@ inline void laneSteps(LaneRing& ring, const unsigned char* input, std::size_t j,
     (laneStep<(8 - I) % 8>(ring, input, j + I, ends, codes), ...);
 }
 
+#if defined(__SSE2__)
+// M on sixteen bytes: subtract 74 while above 122 (at most twice for a byte).
+inline __m128i enterSixteen(__m128i v) {
+    const __m128i above = _mm_set1_epi8(static_cast<char>(122 ^ 0x80));
+    const __m128i flip = _mm_set1_epi8(static_cast<char>(0x80));
+    const __m128i fold = _mm_set1_epi8(74);
+    for (int round = 0; round < 2; ++round) {
+        const __m128i big = _mm_cmpgt_epi8(_mm_xor_si128(v, flip), above);
+        v = _mm_sub_epi8(v, _mm_and_si128(big, fold));
+    }
+    return v;
+}
+
+// a[k] = bytes row to row + 15 of text k (zeros past its end), passed through M.
+inline void loadSixteenRows(std::span<const std::string_view> texts, std::size_t row,
+                            __m128i (&a)[16]) {
+    for (std::size_t k = 0; k < laneCount; ++k) {
+        const std::size_t size = k < texts.size() ? texts[k].size() : 0;
+        if (row + 16 <= size) {
+            a[k] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(texts[k].data() + row));
+        } else {
+            alignas(16) unsigned char part[16] = {};
+            if (row < size)
+                std::memcpy(part, texts[k].data() + row, size - row);
+            a[k] = _mm_load_si128(reinterpret_cast<const __m128i*>(part));
+        }
+        a[k] = enterSixteen(a[k]);
+    }
+}
+
+// Byte j of a[k] goes to out[(row + j) * laneCount + k].
+inline void storeTransposed(const __m128i (&a)[16], std::size_t row, unsigned char* out) {
+    __m128i b[16], c[16], d[16];
+    for (std::size_t i = 0; i < 8; ++i) {
+        b[2 * i] = _mm_unpacklo_epi8(a[2 * i], a[2 * i + 1]);
+        b[2 * i + 1] = _mm_unpackhi_epi8(a[2 * i], a[2 * i + 1]);
+    }
+    for (std::size_t g = 0; g < 4; ++g) {
+        const std::size_t o = 4 * g;
+        c[o] = _mm_unpacklo_epi16(b[o], b[o + 2]);
+        c[o + 1] = _mm_unpackhi_epi16(b[o], b[o + 2]);
+        c[o + 2] = _mm_unpacklo_epi16(b[o + 1], b[o + 3]);
+        c[o + 3] = _mm_unpackhi_epi16(b[o + 1], b[o + 3]);
+    }
+    for (std::size_t g = 0; g < 2; ++g) {
+        const std::size_t o = 8 * g;
+        for (std::size_t i = 0; i < 4; ++i) {
+            d[o + 2 * i] = _mm_unpacklo_epi32(c[o + i], c[o + 4 + i]);
+            d[o + 2 * i + 1] = _mm_unpackhi_epi32(c[o + i], c[o + 4 + i]);
+        }
+    }
+    for (std::size_t i = 0; i < 8; ++i) {
+        const __m128i low = _mm_unpacklo_epi64(d[i], d[8 + i]);
+        const __m128i high = _mm_unpackhi_epi64(d[i], d[8 + i]);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + (row + 2 * i) * laneCount), low);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + (row + 2 * i + 1) * laneCount), high);
+    }
+}
+#endif
+
 // Byte j of text k goes to out[j * laneCount + k], already passed through M.
 // Sixteen bytes of each text are turned at a time.
 void transposeLanes(std::span<const std::string_view> texts, std::size_t steps,
                     unsigned char* out) {
 #if defined(__SSE2__)
-    const __m128i above = _mm_set1_epi8(static_cast<char>(122 ^ 0x80));
-    const __m128i flip = _mm_set1_epi8(static_cast<char>(0x80));
-    const __m128i fold = _mm_set1_epi8(74);
-    // M on sixteen bytes: subtract 74 while above 122 (at most twice for a byte).
-    auto enter = [&](__m128i v) {
-        for (int round = 0; round < 2; ++round) {
-            const __m128i big = _mm_cmpgt_epi8(_mm_xor_si128(v, flip), above);
-            v = _mm_sub_epi8(v, _mm_and_si128(big, fold));
-        }
-        return v;
-    };
     for (std::size_t row = 0; row < steps; row += 16) {
         __m128i a[16];
-        for (std::size_t k = 0; k < laneCount; ++k) {
-            const std::size_t size = k < texts.size() ? texts[k].size() : 0;
-            if (row + 16 <= size) {
-                a[k] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(texts[k].data() + row));
-            } else {
-                alignas(16) unsigned char part[16] = {};
-                if (row < size)
-                    std::memcpy(part, texts[k].data() + row, size - row);
-                a[k] = _mm_load_si128(reinterpret_cast<const __m128i*>(part));
-            }
-            a[k] = enter(a[k]);
-        }
-        __m128i b[16], c[16], d[16];
-        for (int i = 0; i < 8; ++i) {
-            b[2 * i] = _mm_unpacklo_epi8(a[2 * i], a[2 * i + 1]);
-            b[2 * i + 1] = _mm_unpackhi_epi8(a[2 * i], a[2 * i + 1]);
-        }
-        for (int g = 0; g < 4; ++g) {
-            const int o = 4 * g;
-            c[o] = _mm_unpacklo_epi16(b[o], b[o + 2]);
-            c[o + 1] = _mm_unpackhi_epi16(b[o], b[o + 2]);
-            c[o + 2] = _mm_unpacklo_epi16(b[o + 1], b[o + 3]);
-            c[o + 3] = _mm_unpackhi_epi16(b[o + 1], b[o + 3]);
-        }
-        for (int g = 0; g < 2; ++g) {
-            const int o = 8 * g;
-            for (int i = 0; i < 4; ++i) {
-                d[o + 2 * i] = _mm_unpacklo_epi32(c[o + i], c[o + 4 + i]);
-                d[o + 2 * i + 1] = _mm_unpackhi_epi32(c[o + i], c[o + 4 + i]);
-            }
-        }
-        for (int i = 0; i < 8; ++i) {
-            const __m128i low = _mm_unpacklo_epi64(d[i], d[8 + i]);
-            const __m128i high = _mm_unpackhi_epi64(d[i], d[8 + i]);
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + (row + 2 * i) * laneCount), low);
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + (row + 2 * i + 1) * laneCount), high);
-        }
+        loadSixteenRows(texts, row, a);
+        storeTransposed(a, row, out);
     }
 #else
     for (std::size_t k = 0; k < texts.size(); ++k) {

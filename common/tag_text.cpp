@@ -4,6 +4,7 @@
 #include "cp932.h"
 
 #include <limits>
+#include <utility>
 
 namespace vermil {
 
@@ -59,7 +60,7 @@ std::optional<std::string> loadTagFile(const std::filesystem::path& file, std::s
 
 namespace {
 std::string orDefault(std::string value, std::string_view fallback) {
-    return value.empty() ? std::string(fallback) : value;
+    return value.empty() ? std::string(fallback) : std::move(value);
 }
 } // namespace
 

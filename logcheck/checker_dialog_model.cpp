@@ -268,32 +268,10 @@ void CheckerDialogModel::takeDelivered() {
     if (more)
         askToTakeDelivered();
     if (!blocks.empty()) {
-        const std::size_t first = report_.size();
-        try {
-            for (const CheckedBlock& block : blocks) {
-                report_.append(block);
-                counts_ = block.runningCounts;
-                bytesRead_ = block.bytesRead;
-            }
-            if (first == 0)
-                reserveForWholeLog(report_.size(), bytesRead_);
-        } catch (const std::bad_alloc&) {
-            // Keep what is shown; the rest of the log cannot be held.
-            stopWorker();
+        if (!appendToReport(blocks))
             end = CheckEnd::OutOfMemory;
-            counts_ = {};
-            for (std::size_t line = 0; line < report_.size(); ++line)
-                ++(report_.line(line).ok ? counts_.ok : counts_.ng);
-            counts_.total = report_.size();
-        }
         handBack(blocks);
-        // The first lines show at once, then the list and counters follow
-        // some ten times a second: a view of millions of rows redoes part of
-        // its layout on every insertion.
-        if (end || !sinceAnnounced_.isValid() || sinceAnnounced_.elapsed() >= announceEveryMs)
-            announceLines();
-        else if (!announceTimer_.isActive())
-            announceTimer_.start(announceEveryMs - static_cast<int>(sinceAnnounced_.elapsed()));
+        announceSoon(end.has_value());
     }
     if (end) {
         if (worker_.joinable())
@@ -301,6 +279,39 @@ void CheckerDialogModel::takeDelivered() {
         announceLines();
         endCheck(*end);
     }
+}
+
+// False when the report cannot hold them: the check stops with what is shown.
+bool CheckerDialogModel::appendToReport(const std::deque<CheckedBlock>& blocks) {
+    const std::size_t first = report_.size();
+    try {
+        for (const CheckedBlock& block : blocks) {
+            report_.append(block);
+            counts_ = block.runningCounts;
+            bytesRead_ = block.bytesRead;
+        }
+        if (first == 0)
+            reserveForWholeLog(report_.size(), bytesRead_);
+        return true;
+    } catch (const std::bad_alloc&) {
+        // Keep what is shown; the rest of the log cannot be held.
+        stopWorker();
+        counts_ = {};
+        for (std::size_t line = 0; line < report_.size(); ++line)
+            ++(report_.line(line).ok ? counts_.ok : counts_.ng);
+        counts_.total = report_.size();
+        return false;
+    }
+}
+
+// The first lines show at once, then the list and counters follow some ten
+// times a second: a view of millions of rows redoes part of its layout on
+// every insertion.
+void CheckerDialogModel::announceSoon(bool ending) {
+    if (ending || !sinceAnnounced_.isValid() || sinceAnnounced_.elapsed() >= announceEveryMs)
+        announceLines();
+    else if (!announceTimer_.isActive())
+        announceTimer_.start(announceEveryMs - static_cast<int>(sinceAnnounced_.elapsed()));
 }
 
 void CheckerDialogModel::announceLines() {

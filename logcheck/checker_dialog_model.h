@@ -114,6 +114,8 @@ private:
     bool failToStart(const QString& message);
     void runWorker(LogFile file);
     void takeDelivered();
+    bool appendToReport(const std::deque<CheckedBlock>& blocks);
+    void announceSoon(bool ending);
     void announceLines();
     void handBack(std::deque<CheckedBlock>& blocks);
     void reserveForWholeLog(std::size_t firstLines, std::uint64_t firstBytes);

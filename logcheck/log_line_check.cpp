@@ -59,7 +59,7 @@ struct ChunkMasks {
 ChunkMasks chunkMasks(const unsigned char* chunk) {
     ChunkMasks masks;
 #if defined(__SSE2__)
-    for (int part = 0; part < 4; ++part) {
+    for (std::size_t part = 0; part < 4; ++part) {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(chunk + 16 * part));
         const __m128i separators =
             _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(',')),
@@ -71,7 +71,7 @@ ChunkMasks chunkMasks(const unsigned char* chunk) {
                                           _mm_cmplt_epi8(v, _mm_set1_epi8(-96)));
         const __m128i high = _mm_and_si128(_mm_cmpgt_epi8(v, _mm_set1_epi8(-33)),
                                            _mm_cmplt_epi8(v, _mm_set1_epi8(-3)));
-        const int shift = 16 * part;
+        const std::size_t shift = 16 * part;
         masks.separators |= std::uint64_t(std::uint16_t(_mm_movemask_epi8(separators))) << shift;
         masks.leads |= std::uint64_t(std::uint16_t(_mm_movemask_epi8(_mm_or_si128(low, high))))
                        << shift;
@@ -167,7 +167,8 @@ char* writeLineFields(std::string_view line, char* out, std::size_t& lastFieldOf
         while (fieldBytes != 0) {
             const int start = std::countr_zero(fieldBytes);
             const std::uint64_t fromStart = fieldBytes >> start;
-            const int run = ~fromStart == 0 ? chunkBytes - start : std::countr_zero(~fromStart);
+            const int run = ~fromStart == 0 ? static_cast<int>(chunkBytes) - start
+                                            : std::countr_zero(~fromStart);
             if (start != 0 || !inField)
                 lastField = out;
             copySmall(out, chunk + start, static_cast<std::size_t>(run));

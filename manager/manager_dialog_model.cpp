@@ -151,7 +151,7 @@ ManagerDialogModel::DeleteOutcome ManagerDialogModel::deleteSelected() {
     }
     if (!prompter_.askOkCancel(managerMessages().confirmDelete, MessageIcon::Question))
         return DeleteOutcome::Declined;
-    return removeAt(static_cast<std::size_t>(selectedRow_), names_[std::size_t(selectedRow_)]);
+    return removeAt(static_cast<std::size_t>(selectedRow_));
 }
 
 ManagerDialogModel::DeleteOutcome ManagerDialogModel::deleteSeal(std::string_view name) {
@@ -161,11 +161,12 @@ ManagerDialogModel::DeleteOutcome ManagerDialogModel::deleteSeal(std::string_vie
         prompter_.showMessage(managerdialogtexts::notRegistered(name), MessageIcon::Warning);
         return DeleteOutcome::NotRegistered;
     }
-    return removeAt(static_cast<std::size_t>(at - names_.begin()), *at);
+    return removeAt(static_cast<std::size_t>(at - names_.begin()));
 }
 
-ManagerDialogModel::DeleteOutcome ManagerDialogModel::removeAt(std::size_t position,
-                                                               std::string name) {
+ManagerDialogModel::DeleteOutcome ManagerDialogModel::removeAt(std::size_t position) {
+    // A copy: refreshList() replaces the list.
+    const std::string name = names_[position];
     switch (index_.remove(position, name)) {
     case SealIndex::RemoveOutcome::Removed:
         break;

@@ -90,7 +90,8 @@ public:
 
 private:
     void setIndexPath(std::string indexPath);
-    DeleteOutcome removeAt(std::size_t position, std::string name);
+    // Takes the seal at this position of the list off the index.
+    DeleteOutcome removeAt(std::size_t position);
 
     Prompter& prompter_;
     std::string hankoFolder_;

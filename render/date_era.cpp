@@ -4,7 +4,7 @@ namespace vermil {
 namespace {
 // Dates compare as one number yyyymmdd; the failure fields (0, 0, 0) fall before every era.
 constexpr long long dateKey(long long year, int month, int day) {
-    return year * 10000 + month * 100 + day;
+    return year * 10000 + static_cast<long long>(month) * 100 + day;
 }
 constexpr long long heiseiBegins = dateKey(1989, 1, 8);
 constexpr long long reiwaBegins = dateKey(2019, 5, 1);

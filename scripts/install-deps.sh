@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, testing and running the suite needs on Debian 12.
 # Idempotent: asks apt-get only for packages that are not installed yet.
+# Packages named as arguments are installed as well (`make tidy` adds clang-tidy).
 set -euo pipefail
 
 packages=(
@@ -11,7 +12,8 @@ packages=(
   xvfb xauth x11-utils
   qt6-pdf-dev libqpdf-dev qpdf poppler-utils librsvg2-bin
   desktop-file-utils libxml2-utils shared-mime-info libxcb1-dev
-  ccache
+  ccache clang-format
+  "$@"
 )
 
 missing=()

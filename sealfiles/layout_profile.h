@@ -12,7 +12,7 @@ class Prompter;
 
 // Profiles are hand-written and may be indented over many lines; they are read up
 // to this many bytes (lines joined).
-inline constexpr std::size_t maxProfileTextBytes = 64 * 1024;
+inline constexpr std::size_t maxProfileTextBytes = std::size_t{64} * 1024;
 
 // A profile is always looked for in the seal folder (ending in "/"), by file name.
 std::string profilePath(std::string_view sealFolder, std::string_view profileName);

@@ -104,7 +104,9 @@ Reading readArguments(const VerbTable& table, const std::vector<std::string>& ar
         const std::string& argument = arguments[i];
         if (optionsEnded) {
             reading.operands.push_back(argument);
-        } else if (argument == "--") {
+            continue;
+        }
+        if (argument == "--") {
             optionsEnded = true;
         } else if (const Verb* verb = argument.empty() ? nullptr : findVerb(table, argument)) {
             if (reading.verb && reading.verb != verb) {

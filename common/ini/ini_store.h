@@ -21,7 +21,7 @@ namespace vermil {
 // one hold of the lock.
 
 // Files larger than this are not INI files of this suite; they read as missing.
-inline constexpr std::uintmax_t maxIniFileBytes = 16 * 1024 * 1024;
+inline constexpr std::uintmax_t maxIniFileBytes = std::uintmax_t{16} * 1024 * 1024;
 
 // The text of an INI file as it was read at one moment, for lookups with the
 // readers' rules.

@@ -17,7 +17,7 @@ inline constexpr std::size_t minCsvFields = 9;
 inline constexpr std::size_t maxCsvFields = 20;
 // At most 100 rows of at most 1022 bytes fit an index; a file this large is no
 // import file and is not read.
-inline constexpr std::uintmax_t maxCsvFileBytes = 4 * 1024 * 1024;
+inline constexpr std::uintmax_t maxCsvFileBytes = std::uintmax_t{4} * 1024 * 1024;
 
 struct CsvLine {
     std::size_t number = 0; // 1-based, every line of the file counted

@@ -97,7 +97,7 @@ bool ImportDialogModel::startImport() {
     return true;
 }
 
-void ImportDialogModel::runWorker(std::filesystem::path csvFile) {
+void ImportDialogModel::runWorker(const std::filesystem::path& csvFile) {
     CsvImport csvImport(index_, messages_, versionText_);
     csvImport.setProgress([this](int done, int total) {
         workerDone_ = done;

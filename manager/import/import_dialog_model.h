@@ -75,7 +75,7 @@ private:
     };
 
     void setState(State state);
-    void runWorker(std::filesystem::path csvFile);
+    void runWorker(const std::filesystem::path& csvFile);
     void takeProgress();
     void takeEnd();
 

@@ -16,7 +16,7 @@ std::optional<std::string> FieldText::bytes() const {
 QString firstUnstorableCharacter(const QString& text) {
     for (qsizetype i = 0; i < text.size();) {
         const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        const QString character = text.mid(i, length);
+        QString character = text.mid(i, length);
         if (!toCp932(character))
             return character;
         i += length;

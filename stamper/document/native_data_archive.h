@@ -10,8 +10,8 @@ namespace vermil {
 
 // Limits of stored stamp data. A stamp holds a few short texts, a seal file of at
 // most a kilobyte and a layout profile; anything near these sizes is not a stamp.
-inline constexpr std::size_t maxNativeDataBytes = 16 * 1024 * 1024;
-inline constexpr std::size_t maxNativeTextBytes = 1024 * 1024;
+inline constexpr std::size_t maxNativeDataBytes = std::size_t{16} * 1024 * 1024;
+inline constexpr std::size_t maxNativeTextBytes = std::size_t{1024} * 1024;
 
 // Native data that cannot be read (or a text too long to be written): the message
 // names the item and the problem.

@@ -71,8 +71,7 @@ bool CVermilinSrvrItem::draw(QPainter& painter, const QRect& target) const {
 std::string CVermilinSrvrItem::writePictures(const std::filesystem::path& objectFile) const {
     const StampRecord& stamp = document_.stamp();
     for (const auto& picture : {svgPictureOf(objectFile), pngPictureOf(objectFile)}) {
-        const std::string error =
-            writeStampPicture(stamp.drawing, stamp.sizeX, stamp.sizeY, picture);
+        std::string error = writeStampPicture(stamp.drawing, stamp.sizeX, stamp.sizeY, picture);
         if (!error.empty())
             return error;
     }

@@ -42,7 +42,8 @@ void forgetStoredPath() {
 // The model as the program makes it: the checker's own profile, the default
 // log in the hanko folder.
 struct ModelUnderTest {
-    explicit ModelUnderTest(Language language = Language::English) : language(language) {}
+    explicit ModelUnderTest(Language chosenLanguage = Language::English)
+        : language(chosenLanguage) {}
     Language language;
     RecordingPrompter prompter;
     UserProfile profile{QStringLiteral("trailscan")};

@@ -43,8 +43,8 @@ bool forgetStoredPath() {
 // The dialog with recording fakes in place of message boxes and file choosers,
 // starting without a stored path.
 struct DialogUnderTest {
-    explicit DialogUnderTest(Language language = Language::Japanese)
-        : language(language), dialog(model, chooser, language) {
+    explicit DialogUnderTest(Language chosenLanguage = Language::Japanese)
+        : language(chosenLanguage), dialog(model, chooser, chosenLanguage) {
         dialog.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
         // Shortcuts and mnemonics reach the active window only.

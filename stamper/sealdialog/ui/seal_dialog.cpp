@@ -217,7 +217,8 @@ void CShouninDialog::commentChanged() {
         const QSignalBlocker blocker(commentEdit_);
         commentEdit_->setPlainText(lastGoodComment_);
         QTextCursor cursor = commentEdit_->textCursor();
-        cursor.setPosition(std::min<int>(std::max(position - 1, 0), lastGoodComment_.size()));
+        cursor.setPosition(
+            std::min(std::max(position - 1, 0), static_cast<int>(lastGoodComment_.size())));
         commentEdit_->setTextCursor(cursor);
         tellRefused(commentEdit_);
         return;

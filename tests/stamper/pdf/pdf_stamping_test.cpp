@@ -178,7 +178,7 @@ TEST_P(PdfPlacementTest, TheSealStandsWhereItWasPutAndNothingElseChanges) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, PdfPlacementTest, ::testing::ValuesIn(placementCases()),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(PdfStamping, ASecondStampAddsASecondSealAndBothTravelWithThePdf) {
     test::TempDir folder;
