@@ -63,6 +63,13 @@ struct TextsRow {
         return rows;                                                                               \
     }()
 
+// The captions of `ROWS` as compile-time constants, one static member per row, for
+// tables that are themselves built at compile time (a program's verb table) or that
+// write bytes and never need a QString. TEXT rows only.
+#define VERMIL_TEXTS_DECLARE_CAPTION(name, ...)                                                    \
+    static constexpr ::vermil::Caption name = ::vermil::Caption(__VA_ARGS__);
+#define VERMIL_TEXTS_CAPTIONS(ROWS) ROWS(VERMIL_TEXTS_DECLARE_CAPTION, VERMIL_TEXTS_DECLARE_CAPTION)
+
 #define VERMIL_DEFINE_TEXTS(Type, ROWS)                                                            \
     const Type& Type::of(::vermil::Language wanted) {                                              \
         const auto make = VERMIL_TEXTS_MAKER(Type, ROWS);                                          \

@@ -1,4 +1,6 @@
+#include "common/cli/verb_runner_texts.h"
 #include "logcheck/checker_dialog_texts.h"
+#include "logcheck/trailscan_verb_texts.h"
 #include "manager/cli/vrmgr_verb_texts.h"
 #include "manager/import/csv_import_texts.h"
 #include "manager/import/import_dialog_texts.h"
@@ -39,8 +41,11 @@ struct Table {
 // Every texts table. The build hands the test every *_texts file it finds, and
 // EveryTextsFileIsWalked fails on one that has no table here.
 const Table tables[] = {
+    {"common/cli/verb_runner_texts", "VerbRunnerTexts", &VerbRunnerTexts::rows},
     {"logcheck/checker_dialog_texts", "CheckerDialogTexts", &CheckerDialogTexts::rows},
+    {"logcheck/trailscan_verb_texts", "TrailscanVerbTexts", &TrailscanVerbTexts::rows},
     {"manager/cli/vrmgr_verb_texts", "VrmgrVerbTexts", &VrmgrVerbTexts::rows},
+    {"manager/cli/vrmgr_verb_texts", "VrmgrHelpTexts", &VrmgrHelpTexts::rows},
     {"manager/import/csv_import_texts", "CsvImportTexts", &CsvImportTexts::rows},
     {"manager/import/import_dialog_texts", "ImportDialogTexts", &ImportDialogTexts::rows},
     {"manager/manager_dialog_texts", "ManagerDialogTexts", &ManagerDialogTexts::rows},
@@ -52,6 +57,7 @@ const Table tables[] = {
     {"manager/sealform/seal_form_texts", "SealFormTexts (edit)", &SealFormTexts::editRows},
     {"manager/sealform/seal_form_texts", "SealFormMessages", &SealFormMessages::rows},
     {"stamper/cli/stamp_verb_texts", "StampVerbTexts", &StampVerbTexts::rows},
+    {"stamper/cli/stamp_verb_texts", "VermilinHelpTexts", &VermilinHelpTexts::rows},
     {"stamper/document/stamp_information_label_texts", "StampInformationLabelTexts",
      &StampInformationLabelTexts::rows},
     {"stamper/pdf/pdf_problem_texts", "PdfProblemTexts", &PdfProblemTexts::rows},
