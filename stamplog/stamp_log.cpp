@@ -4,6 +4,7 @@
 #include "common/files/write_all.h"
 #include "common/interaction/prompter.h"
 #include "common/keyed_hash.h"
+#include "stamplog/stamp_log_texts.h"
 
 #include <QString>
 
@@ -117,15 +118,11 @@ StampLogOutcome appendStampLog(const StampLogEntry& entry, const StampLogTarget&
     // The line and its code are formed before the file is touched.
     const std::string line = stampLogLine(entry, target.format);
     if (target.path.empty()) {
-        prompter.showMessage(QStringLiteral("Warning 433 : ログファイル名が設定されていません"
-                                            "ので、ログは出力しません。"),
-                             MessageIcon::Warning);
+        prompter.showMessage(StampLogTexts::of(Language::Japanese).noLogPath, MessageIcon::Warning);
         return StampLogOutcome::NoPath;
     }
     if (!appendToFile(target.path, line)) {
-        prompter.showMessage(QStringLiteral("Error434 : can't open logfile. ログを出力できません"
-                                            "でした。\nログファイル出力先のフォルダが存在しない"
-                                            "可能性があります。"),
+        prompter.showMessage(StampLogTexts::of(Language::Japanese).cannotOpenLog,
                              MessageIcon::Error);
         return StampLogOutcome::CannotWrite;
     }
