@@ -1,5 +1,6 @@
 #include "hanko_folders.h"
 
+#include "common/files/file_message_texts.h"
 #include "common/interaction/prompter.h"
 #include "cp932.h"
 
@@ -24,9 +25,8 @@ std::string chooseHankoFolder(const std::optional<std::string>& documentsFolder,
     if (documentsFolder && !documentsFolder->empty())
         return *documentsFolder;
     if (errorsTo)
-        errorsTo->showMessage(
-            QStringLiteral("Error 1321 : Document Folder Path の取得に失敗しました。"),
-            MessageIcon::None);
+        errorsTo->showMessage(FileMessageTexts::of(Language::Japanese).noDocumentsFolder,
+                              MessageIcon::None);
     return std::string(fallbackHankoFolder);
 }
 
@@ -58,11 +58,9 @@ bool indexFileExists(std::string_view indexPath) {
 bool askForIndexSettingsWhenMissing(std::string_view indexPath, Prompter& prompter) {
     if (indexFileExists(indexPath))
         return false;
-    return prompter.askYesNo(QStringLiteral("WARNING 1320: インデックスファイル ") +
-                                 fromCp932(indexPath) +
-                                 QStringLiteral(" が存在しません。\nインデックスファイル設定"
-                                                "ダイアローグを開きますか？"),
-                             MessageIcon::Warning);
+    return prompter.askYesNo(
+        FileMessageTexts::of(Language::Japanese).indexMissing.arg(fromCp932(indexPath)),
+        MessageIcon::Warning);
 }
 
 std::string folderOf(std::string_view path) {

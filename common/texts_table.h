@@ -30,12 +30,14 @@ struct TextsRow {
 
 #define VERMIL_TEXTS_DECLARE_TEXT(name, ...) QString name;
 #define VERMIL_TEXTS_DECLARE_OPTIONAL_TEXT(name, ...) std::optional<QString> name;
-#define VERMIL_TEXTS_SET_TEXT(name, ...) texts.name = ::vermil::Caption(__VA_ARGS__).in(language);
+#define VERMIL_TEXTS_SET_TEXT(name, ...)                                                           \
+    madeTexts_.name = ::vermil::Caption(__VA_ARGS__).in(madeLanguage_);
 #define VERMIL_TEXTS_SET_OPTIONAL_TEXT(name, ...)                                                  \
-    texts.name = ::vermil::textIn(::vermil::OptionalCaption(__VA_ARGS__), language);
-#define VERMIL_TEXTS_LIST_TEXT(name, ...) rows.push_back({#name, ::vermil::Caption(__VA_ARGS__)});
+    madeTexts_.name = ::vermil::textIn(::vermil::OptionalCaption(__VA_ARGS__), madeLanguage_);
+#define VERMIL_TEXTS_LIST_TEXT(name, ...)                                                          \
+    listedRows_.push_back({#name, ::vermil::Caption(__VA_ARGS__)});
 #define VERMIL_TEXTS_LIST_OPTIONAL_TEXT(name, ...)                                                 \
-    rows.push_back({#name, ::vermil::OptionalCaption(__VA_ARGS__)});
+    listedRows_.push_back({#name, ::vermil::OptionalCaption(__VA_ARGS__)});
 
 // The members of a texts struct, one per row.
 #define VERMIL_TEXTS_FIELDS(ROWS)                                                                  \
@@ -47,21 +49,29 @@ struct TextsRow {
     static const Type& of(::vermil::Language language);                                            \
     static std::vector<::vermil::TextsRow> rows();
 
-// A function that makes a Type of `ROWS` in the language it is given.
+// A function that makes a Type of `ROWS` in the language it is given. Its names end
+// in "_" so that they shadow nothing where a table is made.
 #define VERMIL_TEXTS_MAKER(Type, ROWS)                                                             \
-    [](::vermil::Language language) {                                                              \
-        Type texts;                                                                                \
+    [](::vermil::Language madeLanguage_) {                                                         \
+        Type madeTexts_;                                                                           \
         ROWS(VERMIL_TEXTS_SET_TEXT, VERMIL_TEXTS_SET_OPTIONAL_TEXT)                                \
-        return texts;                                                                              \
+        return madeTexts_;                                                                         \
     }
 
 // The rows of `ROWS` as the completeness test walks them.
 #define VERMIL_TEXTS_ROWS(ROWS)                                                                    \
     [] {                                                                                           \
-        std::vector<::vermil::TextsRow> rows;                                                      \
+        std::vector<::vermil::TextsRow> listedRows_;                                               \
         ROWS(VERMIL_TEXTS_LIST_TEXT, VERMIL_TEXTS_LIST_OPTIONAL_TEXT)                              \
-        return rows;                                                                               \
+        return listedRows_;                                                                        \
     }()
+
+// The captions of `ROWS` as compile-time constants, one static member per row, for
+// tables that are themselves built at compile time (a program's verb table) or that
+// write bytes and never need a QString. TEXT rows only.
+#define VERMIL_TEXTS_DECLARE_CAPTION(name, ...)                                                    \
+    static constexpr ::vermil::Caption name = ::vermil::Caption(__VA_ARGS__);
+#define VERMIL_TEXTS_CAPTIONS(ROWS) ROWS(VERMIL_TEXTS_DECLARE_CAPTION, VERMIL_TEXTS_DECLARE_CAPTION)
 
 #define VERMIL_DEFINE_TEXTS(Type, ROWS)                                                            \
     const Type& Type::of(::vermil::Language wanted) {                                              \

@@ -2,7 +2,9 @@
 
 #include "check_command.h"
 #include "checker_language.h"
+#include "trailscan_verb_texts.h"
 
+#include "common/caption.h"
 #include "common/cli/verb_call.h"
 #include "common/hanko_folders.h"
 #include "common/interaction/stderr_prompter.h"
@@ -19,7 +21,7 @@ std::optional<ReportFormat> reportFormat(const cli::VerbCall& call) {
         return ReportFormat::Text;
     if (*format == "json")
         return ReportFormat::Json;
-    call.error() << "--format takes text or json, not " << *format << "\n";
+    call.error() << fillPlaceholders(TrailscanVerbCaptions::badFormat.english, {*format}) << "\n";
     return std::nullopt;
 }
 
@@ -37,36 +39,22 @@ cli::ExitStatus checkVerb(const cli::VerbCall& call) {
 }
 
 constexpr cli::Option checkOptions[] = {
-    {"--ng-only", "", "only the NG lines, each after its line number (\"17: \"), then the totals"},
-    {"--format", "text|json",
-     "json: one JSON object per log line (line, text in UTF-8, fields,\n"
-     "stored_code, computed_code, verdict; a byte that is no Shift-JIS character\n"
-     "shows as \\xNN and the line's bytes in hex as text_hex), then one summary\n"
-     "object (total, ok, ng, path, bytes)"},
+    {"--ng-only", "", TrailscanVerbCaptions::ngOnlyOption.english},
+    {"--format", "text|json", TrailscanVerbCaptions::formatOption.english},
 };
 
 constexpr cli::Verb verbs[] = {
     {"",
      "[LOGFILE]",
-     "open the checker window, with this log when one is given",
+     TrailscanVerbCaptions::windowVerb.english,
      nullptr,
      {},
      cli::VerbApplication::Widgets},
-    {"--check", "LOGFILE",
-     "check without a window: each line as read, then two blanks, the computed\n"
-     "code, two blanks and OK or NG, each verdict on a line of its own; last the\n"
-     "line \"Total: N  OK: n  NG: m  Bytes: b\" (UTF-8 on stdout). The log is\n"
-     "checked as it was when the check began: b bytes, its size then. Only a\n"
-     "regular file is read, never a device or a pipe",
-     checkVerb, checkOptions},
+    {"--check", "LOGFILE", TrailscanVerbCaptions::checkVerb.english, checkVerb, checkOptions},
 };
 
-constexpr cli::VerbTable table{
-    "trailscan", verbs,
-    "Checks a stamp log line by line: each line's check code is computed again\n"
-    "and the line is OK when it matches the code stored in the line, NG when not.\n",
-    "Exit status of --check: 0 every line OK, 1 some line NG, 2 the log could not\n"
-    "be read, memory ran out or the command line is wrong.\n"};
+constexpr cli::VerbTable table{"trailscan", verbs, TrailscanVerbCaptions::about.english,
+                               TrailscanVerbCaptions::exitStatus.english};
 
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "render/pdf_page_cut.h"
 #include "render/picture_size.h"
+#include "render/seal_picture_texts.h"
 
 #include <QBuffer>
 #include <QPageLayout>
@@ -49,7 +50,7 @@ QByteArray svgPicture(QSizeF millimetres, const PicturePainting& paint) {
         QSize(static_cast<int>(std::lround(millimetres.width() * svgUnitsPerMillimetre)),
               static_cast<int>(std::lround(millimetres.height() * svgUnitsPerMillimetre))));
     generator.setViewBox(QRect(0, 0, svgViewBoxSide, svgViewBoxSide));
-    generator.setTitle(QStringLiteral("Vermil seal"));
+    generator.setTitle(SealPictureTexts::of(Language::English).pictureTitle);
     {
         // The generator's device units are its size, but the document's drawing
         // coordinates are those of the view box.
@@ -90,7 +91,7 @@ QByteArray pdfPicture(QSizeF millimetres, const PicturePainting& paint) {
         QPdfWriter writer(&buffer);
         writer.setResolution(pdfResolution);
         writer.setCreator(QStringLiteral("Vermil"));
-        writer.setTitle(QStringLiteral("Vermil seal"));
+        writer.setTitle(SealPictureTexts::of(Language::English).pictureTitle);
         writer.setPageLayout(
             QPageLayout(QPageSize(wholePoints, QPageSize::Point, QString(), QPageSize::ExactMatch),
                         QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Point));

@@ -1,5 +1,7 @@
 #include "render/picture_size.h"
 
+#include "render/seal_picture_texts.h"
+
 #include "common/number_text.h"
 
 #include <algorithm>
@@ -11,13 +13,14 @@ namespace {
 
 constexpr double millimetresPerInch = 25.4;
 
-bool readOneSize(std::string_view text, const char* axis, int& millimetres, std::string& error) {
+bool readOneSize(std::string_view text, std::string_view axis, int& millimetres,
+                 std::string& error) {
     millimetres = decimalPrefix(text);
     if (millimetres >= 1 && millimetres <= maxSealSizeMillimetres) {
         return true;
     }
-    error = std::string("the seal ") + axis + " \"" + std::string(text) +
-            "\" is not a size from 1 to " + std::to_string(maxSealSizeMillimetres) + " mm";
+    error = fillPlaceholders(SealPictureCaptions::sizeOutOfRange.english,
+                             {axis, text, std::to_string(maxSealSizeMillimetres)});
     return false;
 }
 
@@ -30,8 +33,8 @@ double pixelsAlong(double millimetres, int dpi) {
 std::optional<SealSize> readSealSize(std::string_view sizeX, std::string_view sizeY,
                                      std::string& error) {
     SealSize size;
-    if (!readOneSize(sizeX, "width", size.widthMm, error) ||
-        !readOneSize(sizeY, "height", size.heightMm, error)) {
+    if (!readOneSize(sizeX, SealPictureCaptions::width.english, size.widthMm, error) ||
+        !readOneSize(sizeY, SealPictureCaptions::height.english, size.heightMm, error)) {
         return std::nullopt;
     }
     return size;
@@ -47,16 +50,17 @@ QSize picturePixels(QSizeF millimetres, int dpi) {
 
 std::string pictureResolutionError(QSizeF millimetres, int dpi) {
     if (dpi < minPictureDpi || dpi > maxPictureDpi) {
-        return "the resolution " + std::to_string(dpi) + " dpi is not from " +
-               std::to_string(minPictureDpi) + " to " + std::to_string(maxPictureDpi);
+        return fillPlaceholders(
+            SealPictureCaptions::resolutionOutOfRange.english,
+            {std::to_string(dpi), std::to_string(minPictureDpi), std::to_string(maxPictureDpi)});
     }
     const double width = pixelsAlong(millimetres.width(), dpi);
     const double height = pixelsAlong(millimetres.height(), dpi);
     if (width > maxPictureSidePixels || height > maxPictureSidePixels ||
         width * height > double(maxPicturePixels)) {
-        return "a picture of " + std::to_string(static_cast<long long>(width)) + " x " +
-               std::to_string(static_cast<long long>(height)) +
-               " pixels is too large; choose a lower resolution";
+        return fillPlaceholders(SealPictureCaptions::pictureTooLarge.english,
+                                {std::to_string(static_cast<long long>(width)),
+                                 std::to_string(static_cast<long long>(height))});
     }
     return {};
 }

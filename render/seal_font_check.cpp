@@ -1,6 +1,7 @@
 #include "render/seal_font_check.h"
 
 #include "render/seal_fonts.h"
+#include "render/seal_picture_texts.h"
 
 #include "common/interaction/prompter.h"
 
@@ -26,10 +27,9 @@ std::string missingSealFontsNotice(const SealFontAvailability& availability) {
     if (!availability.noneInstalled()) {
         return {};
     }
-    return "warning: none of the seal fonts is installed (" +
-           availability.missingFamilies.join(QStringLiteral(", ")).toStdString() +
-           "), so Japanese seal texts may show as empty boxes; install the packages "
-           "fonts-ipafont-gothic and fonts-ipafont-mincho";
+    return fillPlaceholders(
+        SealPictureCaptions::fontsMissingNotice.english,
+        {availability.missingFamilies.join(QStringLiteral(", ")).toStdString()});
 }
 
 QString missingSealFontsMessage(const SealFontAvailability& availability, Language language) {
@@ -37,21 +37,13 @@ QString missingSealFontsMessage(const SealFontAvailability& availability, Langua
         return {};
     }
     const QString families = availability.missingFamilies.join(QStringLiteral(", "));
-    const QString english =
-        QStringLiteral("None of the seal fonts is installed (%1), so Japanese seal texts may "
-                       "show as empty boxes. Install the packages fonts-ipafont-gothic and "
-                       "fonts-ipafont-mincho.")
-            .arg(families);
+    const QString english = SealPictureTexts::of(Language::English).fontsMissing.arg(families);
     if (language == Language::English) {
         return english;
     }
     // Without Japanese fonts the Japanese sentence may itself be boxes: the English
     // one follows it.
-    return QStringLiteral("印影のフォント（%1）がひとつもインストールされていないため、印影の"
-                          "日本語の文字が四角で表示されることがあります。パッケージ "
-                          "fonts-ipafont-gothic と fonts-ipafont-mincho をインストールして"
-                          "ください。")
-               .arg(families) +
+    return SealPictureTexts::of(Language::Japanese).fontsMissing.arg(families) +
            QStringLiteral("\n\n") + english;
 }
 

@@ -5,6 +5,7 @@
 
 #include "render/picture_devices.h"
 #include "render/seal_painter.h"
+#include "render/seal_picture_texts.h"
 
 #include <QFile>
 #include <QPainter>
@@ -56,7 +57,8 @@ std::error_code outputKindProblem(const std::filesystem::path& out) {
 std::string saveWhole(const std::filesystem::path& file, const QByteArray& bytes) {
     std::error_code error;
     if (!writeFileAtomically(file, std::string_view(bytes.constData(), bytes.size()), error))
-        return "cannot write " + displayName(file) + ": " + error.message();
+        return fillPlaceholders(SealPictureCaptions::cannotWrite.english,
+                                {displayName(file), error.message()});
     return {};
 }
 
@@ -82,11 +84,12 @@ std::string stampPictureProblem(std::string_view sizeX, std::string_view sizeY,
                                 const std::filesystem::path& out, int dpi) {
     const std::string extension = lowerCaseExtension(out);
     if (extension != ".svg" && extension != ".png" && extension != ".pdf") {
-        return "cannot tell the picture type of " + displayName(out) +
-               ": name it .svg, .png or .pdf";
+        return fillPlaceholders(SealPictureCaptions::unknownPictureType.english,
+                                {displayName(out)});
     }
     if (const std::error_code kind = outputKindProblem(out)) {
-        return "cannot write " + displayName(out) + ": " + kind.message();
+        return fillPlaceholders(SealPictureCaptions::cannotWrite.english,
+                                {displayName(out), kind.message()});
     }
     std::string error;
     const std::optional<SealSize> size = readSealSize(sizeX, sizeY, error);
@@ -110,13 +113,15 @@ std::string writeStampPicture(const SealDrawingInput& input, std::string_view si
     if (extension == ".pdf") {
         const QByteArray pdf = containerPicturePdf(input, size);
         if (pdf.isEmpty()) {
-            return "cannot cut the PDF page of " + displayName(out) + " to the seal size";
+            return fillPlaceholders(SealPictureCaptions::cannotCutPdfPage.english,
+                                    {displayName(out)});
         }
         return saveWhole(out, pdf);
     }
     const QImage image = containerPictureImage(input, size, dpi);
     if (image.isNull()) {
-        return "not enough memory for a picture of " + std::to_string(dpi) + " dpi";
+        return fillPlaceholders(SealPictureCaptions::noMemoryForPicture.english,
+                                {std::to_string(dpi)});
     }
     return saveWhole(out, pngBytes(image));
 }

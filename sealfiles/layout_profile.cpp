@@ -2,6 +2,7 @@
 
 #include "default_profile.h"
 #include "seal_definition.h"
+#include "seal_message_texts.h"
 
 #include "common/cp932.h"
 #include "common/interaction/prompter.h"
@@ -67,8 +68,7 @@ SealFonts fontsForNewSeal(std::string_view sealFolder, std::string_view profileN
 std::optional<std::string> readProfileText(std::string_view path, Prompter& prompter) {
     const auto text = loadProfileFile(path);
     if (!text) {
-        prompter.showMessage(QStringLiteral("Warning 425 : can't open the profile ") +
-                                 fromCp932(path) + QStringLiteral(" ."),
+        prompter.showMessage(sealMessageTexts().profileUnreadable.arg(fromCp932(path)),
                              MessageIcon::Warning);
         return std::nullopt;
     }

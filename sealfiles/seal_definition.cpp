@@ -1,5 +1,7 @@
 #include "seal_definition.h"
 
+#include "seal_message_texts.h"
+
 #include "common/cp932.h"
 #include "common/keyed_hash.h"
 #include "common/tag_text.h"
@@ -58,12 +60,12 @@ std::optional<QString> valueProblem(std::string_view what, std::string_view valu
     for (std::size_t pos = cp932FindChar(value, '<'); pos != std::string_view::npos;
          pos = cp932FindChar(value, '<', pos + 1)) {
         if (const auto tag = elementTagAt(value, pos))
-            return QStringLiteral("%1 \"%2\" にVermilファイルのタグ \"%3\" が含まれています。")
-                .arg(latin(what), fromCp932(value), QString::fromStdString(*tag));
+            return sealMessageTexts().valueHasTag.arg(latin(what), fromCp932(value),
+                                                      QString::fromStdString(*tag));
     }
     for (char c : {'\0', '\r', '\n'})
         if (value.find(c) != std::string_view::npos)
-            return QStringLiteral("%1 に改行またはNUL文字が含まれています。").arg(latin(what));
+            return sealMessageTexts().valueHasBreak.arg(latin(what));
     return std::nullopt;
 }
 
@@ -74,8 +76,8 @@ std::optional<QString> sizeProblem(std::string_view what, std::string_view size)
     const int millimetres = digitsOnly ? std::stoi(std::string(size)) : 0;
     if (millimetres >= minSealMillimetres && millimetres <= maxSealMillimetres)
         return std::nullopt;
-    return QStringLiteral("%1 \"%2\" は%3から%4までの整数(mm)でなければなりません。")
-        .arg(latin(what), fromCp932(size))
+    return sealMessageTexts()
+        .sizeOutOfRange.arg(latin(what), fromCp932(size))
         .arg(minSealMillimetres)
         .arg(maxSealMillimetres);
 }
@@ -87,9 +89,7 @@ std::optional<QString> profileProblem(std::string_view profile) {
                            profile == "." || profile == "..";
     if (!hasFolder)
         return std::nullopt;
-    return QStringLiteral("Profile \"%1\" はフォルダーを含まないファイル名でなければなりません"
-                          "（プロファイルは日付印フォルダーから読み込まれます）。")
-        .arg(fromCp932(profile));
+    return sealMessageTexts().profileHasFolder.arg(fromCp932(profile));
 }
 
 } // namespace
@@ -153,9 +153,7 @@ std::optional<QString> sealTextProblem(const SealDefinition& seal) {
         return problem;
     const std::size_t size = buildSealText(seal).size();
     if (size > maxSealTextBytes)
-        return QStringLiteral("Vermilファイルの内容が%1バイトになり、上限の%2バイトを越えます。")
-            .arg(size)
-            .arg(maxSealTextBytes);
+        return sealMessageTexts().sealTextTooLarge.arg(size).arg(maxSealTextBytes);
     return std::nullopt;
 }
 

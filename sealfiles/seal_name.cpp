@@ -1,5 +1,7 @@
 #include "seal_name.h"
 
+#include "seal_message_texts.h"
+
 #include "common/cp932.h"
 #include "common/ini/ini_syntax.h"
 
@@ -54,8 +56,8 @@ bool isWindowsDeviceName(std::string_view name) {
 
 QString characterForMessage(char c) {
     if (isControl(static_cast<unsigned char>(c)))
-        return QStringLiteral("制御文字 \\x%1")
-            .arg(static_cast<unsigned char>(c), 2, 16, QLatin1Char('0'));
+        return sealMessageTexts().controlCharacter.arg(static_cast<unsigned char>(c), 2, 16,
+                                                       QLatin1Char('0'));
     return QStringLiteral("\"") + QLatin1Char(c) + QStringLiteral("\"");
 }
 
@@ -81,30 +83,28 @@ bool namesDifferOnlyInCase(std::string_view a, std::string_view b) {
 }
 
 QString caseOnlyDifferenceMessage(std::string_view name, std::string_view registered) {
-    return QStringLiteral("日付印名 ") + displaySealName(name) +
-           QStringLiteral(" は登録済みの日付印名 ") + displaySealName(registered) +
-           QStringLiteral(" と英字の大文字・小文字だけが違います。");
+    return sealMessageTexts().nameDiffersOnlyInCase.arg(displaySealName(name),
+                                                        displaySealName(registered));
 }
 
 std::optional<QString> sealNameProblem(std::string_view name) {
-    const QString prefix = QStringLiteral("日付印名 ") + displaySealName(name);
+    const SealMessageTexts& texts = sealMessageTexts();
+    const QString shown = displaySealName(name);
     if (name.empty())
-        return QStringLiteral("日付印名が空です。");
+        return texts.nameEmpty;
     if (name == "." || name == "..")
-        return prefix + QStringLiteral(" はファイル名に使えません。");
+        return texts.nameIsFolderMark.arg(shown);
     if (const auto c = forbiddenCharacterIn(name))
-        return prefix + QStringLiteral(" には使えない文字 ") + characterForMessage(*c) +
-               QStringLiteral(" が含まれています。");
+        return texts.nameForbiddenCharacter.arg(shown, characterForMessage(*c));
     if (isWindowsDeviceName(name))
-        return prefix + QStringLiteral(" はWindowsのデバイス名のためファイル名に使えません。");
+        return texts.nameIsDevice.arg(shown);
     if (isBlank(name.front()) || isBlank(name.back()))
-        return prefix + QStringLiteral(" の先頭または末尾に空白があります。");
+        return texts.nameBlankEnds.arg(shown);
     if (name.size() > maxSealNameBytes)
-        return prefix + QStringLiteral(" は%1バイトを越えています（%2バイト）。")
-                            .arg(maxSealNameBytes)
-                            .arg(name.size());
+        return texts.nameTooLong.arg(shown, QString::number(maxSealNameBytes),
+                                     QString::number(name.size()));
     if (!isWholeCp932(name))
-        return prefix + QStringLiteral(" にShift-JIS(CP932)の文字でないバイトがあります。");
+        return texts.nameNotCp932.arg(shown);
     return std::nullopt;
 }
 

@@ -1,34 +1,31 @@
 #include "seal_verification.h"
 
 #include "seal_file.h"
+#include "seal_message_texts.h"
 
 #include "common/cp932.h"
 
 namespace vermil {
 
 QString SealVerification::message() const {
+    const SealMessageTexts& texts = sealMessageTexts();
     switch (failed) {
     case SealCheck::Passed:
         return {};
     case SealCheck::DataEmpty:
-        return QStringLiteral("Error 431 : Dataが空です。\nインデックスファイルが異常です。");
+        return texts.dataEmpty;
     case SealCheck::NoSealFileNamed:
-        return QStringLiteral("Warning 429 : Vermilファイルの指定がありません。IndexFile "
-                              "が旧バージョンです。\nVermil管理ツールを用いて再登録してください。");
+        return texts.noSealFileNamed;
     case SealCheck::SealFileUnreadable:
-        return QStringLiteral("Error 430 : Vermilファイル ") + fromCp932(sealFilePath) +
-               QStringLiteral(" が開けません。");
+        return texts.sealFileUnreadable.arg(fromCp932(sealFilePath));
     case SealCheck::PasswordCodeLength:
-        return QStringLiteral(
-            "Error 435 : Indexファイルからの押印パスワード読み込みに失敗しました。");
+        return texts.passwordCodeLength;
     case SealCheck::IndexHashMismatch:
-        return QStringLiteral("Error 428: Vermil Hash Error.\nインデックスファイルが旧バージョン"
-                              "か、あるいは改ざんされている可能性があります。");
+        return texts.indexHashMismatch;
     case SealCheck::NoVermilElement:
-        return QStringLiteral("Warning 426: インデックス ") + fromCp932(sealName) +
-               QStringLiteral(" が旧バージョンです。");
+        return texts.noVermilElement.arg(fromCp932(sealName));
     case SealCheck::SealHashMismatch:
-        return QStringLiteral("Error   424: Vermil Data Hash Error");
+        return texts.sealHashMismatch;
     }
     return {};
 }

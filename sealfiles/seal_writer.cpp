@@ -2,6 +2,7 @@
 
 #include "seal_file.h"
 #include "seal_folder.h"
+#include "seal_message_texts.h"
 #include "seal_name.h"
 
 #include "common/cp932.h"
@@ -20,12 +21,11 @@ SealWriteResult refused(SealWriteResult result, SealRefusal reason, QString refu
 } // namespace
 
 QString capacityExceededMessage() {
-    return QStringLiteral("Error 320: 最大登録数100を越えます。処理を中止します。");
+    return sealMessageTexts().capacityExceeded;
 }
 
 QString nameTakenMessage(std::string_view name) {
-    return QStringLiteral("Warning 308: 日付印名 ") + fromCp932(name) +
-           QStringLiteral(" は登録済みです。日付印名を変えてください。");
+    return sealMessageTexts().nameTaken.arg(fromCp932(name));
 }
 
 SealWriteResult writeSeal(const SealIndex& index, const SealRecord& seal, SealEntryKind kind,
@@ -36,8 +36,7 @@ SealWriteResult writeSeal(const SealIndex& index, const SealRecord& seal, SealEn
         return refused(std::move(result), SealRefusal::UnsafeName, *problem);
     if (auto problem = sealTextProblem(seal.definition))
         return refused(std::move(result), SealRefusal::UnsafeValue,
-                       QStringLiteral("日付印名 ") + displaySealName(seal.name) +
-                           QStringLiteral(": ") + *problem);
+                       sealMessageTexts().valueRefused.arg(displaySealName(seal.name), *problem));
     // A first look without the lock, so a full index prepares nothing; the check
     // that counts is made again under the lock.
     if (isNew && !index.hasRoomFor(1))

@@ -1,7 +1,12 @@
 #include "verb_call.h"
 
+#include "verb_runner_texts.h"
+
+#include "common/caption.h"
+
 #include <charconv>
 #include <ostream>
+#include <string>
 
 namespace vermil::cli {
 
@@ -26,8 +31,9 @@ std::optional<int> VerbCall::wholeNumber(std::string_view option, int fallback, 
     const char* const end = text->data() + text->size();
     const auto [stop, ec] = std::from_chars(text->data(), end, number);
     if (ec != std::errc() || stop != end || number < min || number > max) {
-        error() << option << " takes a whole number from " << min << " to " << max << ", not "
-                << *text << "\n";
+        error() << fillPlaceholders(VerbRunnerCaptions::notAWholeNumber.english,
+                                    {option, std::to_string(min), std::to_string(max), *text})
+                << "\n";
         return std::nullopt;
     }
     return number;
@@ -39,7 +45,7 @@ std::ostream& VerbCall::error() const {
 
 ExitStatus VerbCall::run() const {
     if (!verb_->run) {
-        error() << "this needs the program's window\n";
+        error() << VerbRunnerCaptions::needsWindow.english << "\n";
         return ExitStatus::UsageOrFileError;
     }
     return verb_->run(*this);

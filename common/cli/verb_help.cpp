@@ -1,5 +1,9 @@
 #include "verb_help.h"
 
+#include "verb_runner_texts.h"
+
+#include "common/caption.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -24,21 +28,24 @@ std::string optionSynopsis(const Option& option) {
 }
 
 void appendUsageLines(std::string& text, const VerbTable& table) {
-    std::string_view lead = "Usage: ";
+    const std::string_view usageLead = VerbRunnerCaptions::usageLead.english;
+    const std::string indent(usageLead.size(), ' ');
+    std::string_view lead = usageLead;
     for (const Verb& verb : table.verbs) {
         if (verb.name.empty()) {
             text.append(lead).append(table.program);
             if (!verb.operands.empty())
                 text.append(" ").append(verb.operands);
             text.append("\n");
-            lead = "       ";
+            lead = indent;
         }
     }
+    // The verb and its arguments are named as value names are: syntax, not a text.
     text.append(lead).append(table.program).append(" VERB [ARGUMENTS]\n");
 }
 
 void appendVerbs(std::string& text, const VerbTable& table) {
-    text.append("\nVerbs:\n");
+    text.append("\n").append(VerbRunnerCaptions::verbsHeading.english).append("\n");
     for (const Verb& verb : table.verbs) {
         // The row without a verb shows how the program is started for its window.
         const std::string synopsis = verbSynopsis(verb);
@@ -47,11 +54,11 @@ void appendVerbs(std::string& text, const VerbTable& table) {
             text.append(table.program).append(synopsis.empty() ? "" : " ");
         text.append(synopsis).append("\n");
         for (const std::string_view alias : verb.aliases)
-            appendIndented(text, std::string("also ").append(alias));
+            appendIndented(text, fillPlaceholders(VerbRunnerCaptions::alias.english, {alias}));
         appendIndented(text, verb.summary);
     }
     text.append("  --help, -h\n");
-    appendIndented(text, "print this text");
+    appendIndented(text, VerbRunnerCaptions::helpSummary.english);
 }
 
 // Options with a summary of their own, each once, in the order of the table.
@@ -63,7 +70,7 @@ void appendOptions(std::string& text, const VerbTable& table) {
                 std::find(listed.begin(), listed.end(), option.name) != listed.end())
                 continue;
             if (listed.empty())
-                text.append("\nOptions:\n");
+                text.append("\n").append(VerbRunnerCaptions::optionsHeading.english).append("\n");
             listed.push_back(option.name);
             std::string synopsis(option.name);
             if (!option.valueName.empty())

@@ -1,6 +1,9 @@
 #include "verb_runner.h"
 
 #include "verb_help.h"
+#include "verb_runner_texts.h"
+
+#include "common/caption.h"
 
 #include <algorithm>
 #include <limits>
@@ -110,7 +113,8 @@ Reading readArguments(const VerbTable& table, const std::vector<std::string>& ar
             optionsEnded = true;
         } else if (const Verb* verb = argument.empty() ? nullptr : findVerb(table, argument)) {
             if (reading.verb && reading.verb != verb) {
-                reading.problem = "only one of " + verbNames(table) + ": " + argument;
+                reading.problem = fillPlaceholders(VerbRunnerCaptions::onlyOneVerb.english,
+                                                   {verbNames(table), argument});
                 return reading;
             }
             reading.verb = verb;
@@ -118,14 +122,16 @@ Reading readArguments(const VerbTable& table, const std::vector<std::string>& ar
             std::string value;
             if (!option->valueName.empty()) {
                 if (i + 1 >= arguments.size()) {
-                    reading.problem = argument + " needs a value";
+                    reading.problem =
+                        fillPlaceholders(VerbRunnerCaptions::optionNeedsValue.english, {argument});
                     return reading;
                 }
                 value = arguments[++i];
             }
             reading.values.emplace_back(option->name, std::move(value));
         } else if (argument.size() > 1 && argument[0] == '-') {
-            reading.problem = "unknown verb or option " + argument;
+            reading.problem =
+                fillPlaceholders(VerbRunnerCaptions::unknownArgument.english, {argument});
             return reading;
         } else {
             reading.operands.push_back(argument);
@@ -139,24 +145,29 @@ std::string checkCall(const Verb& verb, const Reading& reading) {
     for (const auto& [name, value] : reading.values)
         if (!takesOption(verb, name))
             return verb.name.empty()
-                       ? std::string(name) + " goes with a verb"
-                       : std::string(verb.name) + " does not take " + std::string(name);
+                       ? fillPlaceholders(VerbRunnerCaptions::optionNeedsVerb.english, {name})
+                       : fillPlaceholders(VerbRunnerCaptions::verbRefusesOption.english,
+                                          {verb.name, name});
     const OperandCount count = operandCount(verb.operands);
     const std::size_t given = reading.operands.size();
     if (given < count.min || given > count.max) {
         if (!verb.name.empty())
-            return std::string(verb.name) + " takes " +
-                   (verb.operands.empty() ? std::string("no arguments")
-                                          : std::string(verb.operands));
-        return given > count.max ? "too many arguments: " + reading.operands.at(count.max)
-                                 : "needs " + std::string(verb.operands);
+            return fillPlaceholders(VerbRunnerCaptions::verbTakesOperands.english,
+                                    {verb.name, verb.operands.empty()
+                                                    ? VerbRunnerCaptions::noArguments.english
+                                                    : verb.operands});
+        return given > count.max
+                   ? fillPlaceholders(VerbRunnerCaptions::tooManyArguments.english,
+                                      {reading.operands.at(count.max)})
+                   : fillPlaceholders(VerbRunnerCaptions::needsOperands.english, {verb.operands});
     }
     for (const Option& option : verb.options) {
         if (option.required &&
             std::none_of(reading.values.begin(), reading.values.end(),
                          [&option](const auto& value) { return value.first == option.name; }))
-            return std::string(verb.name) + " needs " + std::string(option.name) + " " +
-                   std::string(option.valueName);
+            return fillPlaceholders(
+                VerbRunnerCaptions::verbNeedsOption.english,
+                {verb.name, std::string(option.name) + " " + std::string(option.valueName)});
     }
     return {};
 }
@@ -183,7 +194,10 @@ VerbChoice chooseVerb(const VerbTable& table, const std::vector<std::string>& ar
         return usageError(table, reading.problem, err);
     const Verb* verb = reading.verb ? reading.verb : findVerb(table, "");
     if (!verb)
-        return usageError(table, arguments.empty() ? std::string() : "no verb given", err);
+        return usageError(table,
+                          arguments.empty() ? std::string()
+                                            : std::string(VerbRunnerCaptions::noVerbGiven.english),
+                          err);
     if (const std::string problem = checkCall(*verb, reading); !problem.empty())
         return usageError(table, problem, err);
     VerbChoice choice;

@@ -1,5 +1,7 @@
 #include "common/files/regular_file.h"
 
+#include "common/files/file_message_texts.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -16,19 +18,19 @@ public:
     std::string message(int value) const override {
         switch (static_cast<FileKindError>(value)) {
         case FileKindError::Directory:
-            return "a directory, not a regular file";
+            return std::string(FileMessageCaptions::directory.english);
         case FileKindError::Fifo:
-            return "a FIFO, not a regular file";
+            return std::string(FileMessageCaptions::fifo.english);
         case FileKindError::Device:
-            return "a device, not a regular file";
+            return std::string(FileMessageCaptions::device.english);
         case FileKindError::Socket:
-            return "a socket, not a regular file";
+            return std::string(FileMessageCaptions::socket.english);
         case FileKindError::OtherKind:
-            return "not a regular file";
+            return std::string(FileMessageCaptions::otherKind.english);
         case FileKindError::TooLarge:
-            return "larger than the limit for this file";
+            return std::string(FileMessageCaptions::tooLarge.english);
         }
-        return "unknown problem";
+        return std::string(FileMessageCaptions::unknownProblem.english);
     }
 };
 

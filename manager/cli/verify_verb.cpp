@@ -17,7 +17,8 @@ cli::ExitStatus verifyVerb(const cli::VerbCall& call) {
     for (const std::string& name : index.names()) {
         const SealVerification verification = verifySeal(index, name);
         allPassed = allPassed && verification.passed();
-        // One line per seal: the message's own line breaks become blanks.
+        // One line per seal: the message's own line breaks become blanks. "OK" and "NG "
+        // are the line's fixed syntax, which scripts read (as trailscan's verdicts), not texts.
         const QString result =
             verification.passed()
                 ? QStringLiteral("OK")

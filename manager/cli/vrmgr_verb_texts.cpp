@@ -3,5 +3,6 @@
 namespace vermil {
 
 VERMIL_DEFINE_TEXTS(VrmgrVerbTexts, VERMIL_VRMGR_VERB_TEXTS)
+VERMIL_DEFINE_TEXTS(VrmgrHelpTexts, VERMIL_VRMGR_HELP_TEXTS)
 
 } // namespace vermil

@@ -29,6 +29,37 @@ struct VrmgrVerbTexts {
     VERMIL_TEXTS_MEMBERS(VrmgrVerbTexts, VERMIL_VRMGR_VERB_TEXTS)
 };
 
+// What vrmgr's --help says of its verbs and options (the option and value names
+// themselves are syntax and stay in the verb table). English only; the verb table is
+// built from the constants at compile time.
+#define VERMIL_VRMGR_HELP_TEXTS(TEXT, OPTIONAL_TEXT)                                               \
+    TEXT(indexOption,                                                                              \
+         Caption::same("the seal index to use for this run (default: MAIN/VermilDataFile of\n"     \
+                       "hanko.ini in the hanko folder, else vrdata/index.dat there)"))             \
+    TEXT(windowVerb, Caption::same("open the manager window on the seal index the settings name")) \
+    TEXT(importVerb, Caption::same("register one seal per row of a CSV file (Shift-JIS text)"))    \
+    TEXT(listVerb, Caption::same("print the registered seals in list order"))                      \
+    TEXT(verifyVerb,                                                                               \
+         Caption::same("check every listed seal against its index entry and seal file: one line\n" \
+                       "per seal, NAME: OK or NAME: NG and the reason"))                           \
+    TEXT(showVerb,                                                                                 \
+         Caption::same("print what the manager window shows of one seal, one field a line:\n"      \
+                       "Name, Up2, Up1, Down, DateFormat, SizeX, SizeY, Profile (NAME in UTF-8)")) \
+    TEXT(deleteVerb,                                                                               \
+         Caption::same("take a seal off the list, as Delete in the manager window does (without\n" \
+                       "its question); its seal file stays"))                                      \
+    TEXT(exitStatus,                                                                               \
+         Caption::same("Exit status: 0 done, 1 the import stopped, a seal is NG or NAME is not\n"  \
+                       "registered, 2 usage or file error.\n"))
+
+struct VrmgrHelpTexts {
+    VERMIL_TEXTS_MEMBERS(VrmgrHelpTexts, VERMIL_VRMGR_HELP_TEXTS)
+};
+
+struct VrmgrHelpCaptions {
+    VERMIL_TEXTS_CAPTIONS(VERMIL_VRMGR_HELP_TEXTS)
+};
+
 // The verbs' texts: the command line speaks English only.
 inline const VrmgrVerbTexts& vrmgrVerbTexts() {
     return VrmgrVerbTexts::of(Language::English);

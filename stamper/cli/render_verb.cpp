@@ -1,5 +1,7 @@
 #include "render_verb.h"
 
+#include "stamp_verb_texts.h"
+
 #include "common/cp932.h"
 #include "render/picture_size.h"
 #include "render/seal_font_check.h"
@@ -23,9 +25,8 @@ ExitStatus runRenderVerb(const VerbCall& call) {
     if (!stamps)
         return ExitStatus::UsageOrFileError;
     if (static_cast<std::size_t>(*number) > stamps->size()) {
-        call.error() << call.operands().at(0) << " holds " << stamps->size()
-                     << (stamps->size() == 1 ? " stamp" : " stamps") << "; there is no stamp "
-                     << *number << "\n";
+        call.error() << stampverbtexts::noSuchStamp(call.operands().at(0), stamps->size(), *number)
+                     << "\n";
         return ExitStatus::UsageOrFileError;
     }
     const StampRecord* stamp = &(*stamps)[static_cast<std::size_t>(*number - 1)].stamp;

@@ -2,6 +2,7 @@
 
 #include "common/cli/verb_call.h"
 #include "common/cli/verb_table.h"
+#include "stamper/cli/stamp_verb_texts.h"
 
 #include <array>
 #include <filesystem>
@@ -13,16 +14,16 @@ namespace vermil::cli {
 // The options --stamp and --stamp-pdf share, as the help lists them: the seal,
 // the fields, the password sources. readStampFields and readStampPassword read them.
 inline constexpr std::array<Option, 10> stampFieldOptions{{
-    {"--seal", "NAME", "the seal to use, by its exact name (default: the one used last)"},
+    {"--seal", "NAME", VermilinHelpCaptions::sealOption.english},
     {"--document-no", "TEXT", ""},
     {"--name", "TEXT", ""},
     {"--section", "TEXT", ""},
     {"--date", "TEXT", ""},
     {"--comment", "TEXT", ""},
     {"--seal-date", "TEXT", ""},
-    {"--password-stdin", "", "read the seal password from the first line of standard input"},
-    {"--save-password", "", "remember the password for the next stamp"},
-    {"--no-save-password", "", "forget a remembered password"},
+    {"--password-stdin", "", VermilinHelpCaptions::passwordStdinOption.english},
+    {"--save-password", "", VermilinHelpCaptions::savePasswordOption.english},
+    {"--no-save-password", "", VermilinHelpCaptions::noSavePasswordOption.english},
 }};
 
 // What the stamping verbs (--stamp, --stamp-pdf) take over the seal dialog's

@@ -1,6 +1,7 @@
 #include "stamp_sources.h"
 
 #include "stamp_file_reading.h"
+#include "stamp_verb_texts.h"
 
 #include "common/files/regular_file.h"
 #include "stamper/document/native_data.h"
@@ -43,8 +44,7 @@ std::optional<std::vector<FoundStamp>> stampsOfPdf(const std::filesystem::path& 
         try {
             readNativeData(found[i].nativeData, stamp.stamp);
         } catch (const NativeDataError& e) {
-            err << "vermilin: stamp " << i + 1 << " in " << file.string()
-                << " is not valid stamp data: " << e.what() << "\n";
+            err << stampverbtexts::pdfStampInvalid(i + 1, file.string(), e.what()) << "\n";
             return std::nullopt;
         }
         found[i].nativeData.clear();
@@ -95,12 +95,8 @@ std::optional<std::vector<FoundStamp>> readStamps(const std::filesystem::path& f
 std::string pdfStampHeading(std::size_t number, std::size_t count, const PdfStampFound& where,
                             Language language) {
     const std::string n = std::to_string(number) + "/" + std::to_string(count);
-    const std::string page = std::to_string(where.page);
-    if (language == Language::Japanese)
-        return "押印 " + n + ": " + page + " ページ、左から " + mm(where.xMm) + " mm、上から " +
-               mm(where.yMm) + " mm (" + where.attachmentName + ")";
-    return "Stamp " + n + ": page " + page + ", " + mm(where.xMm) + " mm from the left, " +
-           mm(where.yMm) + " mm from the top (" + where.attachmentName + ")";
+    return stampverbtexts::pdfStampHeading(language, {n, std::to_string(where.page), mm(where.xMm),
+                                                      mm(where.yMm), where.attachmentName});
 }
 
 } // namespace vermil::cli

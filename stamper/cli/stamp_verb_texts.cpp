@@ -3,5 +3,6 @@
 namespace vermil {
 
 VERMIL_DEFINE_TEXTS(StampVerbTexts, VERMIL_STAMP_VERB_TEXTS)
+VERMIL_DEFINE_TEXTS(VermilinHelpTexts, VERMIL_VERMILIN_HELP_TEXTS)
 
 } // namespace vermil

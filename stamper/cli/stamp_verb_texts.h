@@ -49,10 +49,84 @@ namespace vermil {
         Caption::same("cannot write the stamped PDF to %1: %2; nothing was logged or remembered")) \
     /* reading a stamp object file: %1 the file, %2 the reason */                                  \
     TEXT(stampFileUnreadable, Caption::same("vermilin: cannot read %1: %2"))                       \
-    TEXT(stampFileInvalid, Caption::same("vermilin: %1 is not valid stamp data: %2"))
+    TEXT(stampFileInvalid, Caption::same("vermilin: %1 is not valid stamp data: %2"))              \
+    /* %1 the stamp's number, %2 the PDF, %3 the reason */                                         \
+    TEXT(pdfStampInvalid, Caption::same("vermilin: stamp %1 in %2 is not valid stamp data: %3"))   \
+    /* --render --number: %1 the file, %2 its stamps, %3 the number asked for */                   \
+    TEXT(noSuchStamp, Caption::same("%1 holds %2 stamps; there is no stamp %3"))                   \
+    TEXT(noSuchStampOfOne, Caption::same("%1 holds %2 stamp; there is no stamp %3"))               \
+    /* --info on a stamped PDF: %1 the stamp's number/count, %2 the page, %3 and %4 the            \
+       position in millimetres, %5 the attachment's name */                                        \
+    TEXT(pdfStampHeading,                                                                          \
+         {.japanese = "押印 %1: %2 ページ、左から %3 mm、上から %4 mm (%5)",                       \
+          .english = "Stamp %1: page %2, %3 mm from the left, %4 mm from the top (%5)"})
 
 struct StampVerbTexts {
     VERMIL_TEXTS_MEMBERS(StampVerbTexts, VERMIL_STAMP_VERB_TEXTS)
+};
+
+// What vermilin's --help says of its verbs and options (the option and value names
+// themselves are syntax and stay in the verb table). English only, as the command
+// line speaks English; the verb table is built from the constants at compile time.
+#define VERMIL_VERMILIN_HELP_TEXTS(TEXT, OPTIONAL_TEXT)                                            \
+    TEXT(windowVerb, Caption::same("open the stamping program's window with a new stamp"))         \
+    TEXT(embeddingVerb,                                                                            \
+         Caption::same(                                                                            \
+             "open the stamp object kept in FILE (a new one when FILE is missing or empty);\n"     \
+             "FILE and its pictures FILE.svg and FILE.png are written after each stamp"))          \
+    TEXT(automationVerb,                                                                           \
+         Caption::same("start without a window and end (no automation server on Linux)"))          \
+    TEXT(regserverVerb, Caption::same("register the program for stamp object files (*.vrs): a "    \
+                                      "desktop entry and a MIME type"))                            \
+    TEXT(unregserverVerb, Caption::same("remove that registration"))                               \
+    TEXT(                                                                                          \
+        infoVerb,                                                                                  \
+        Caption::same("print who stamped, when, and with which fields; for a stamped PDF, every\n" \
+                      "stamp in it with its page and position"))                                   \
+    TEXT(renderVerb,                                                                               \
+         Caption::same(                                                                            \
+             "draw the stamp's picture (PNG at 600 dpi unless --dpi says otherwise); also\n"       \
+             "one of the stamps of a stamped PDF"))                                                \
+    TEXT(stampVerb,                                                                                \
+         Caption::same(                                                                            \
+             "stamp without a window: the seal's checks and password, then the stamp object\n"     \
+             "in STAMPFILE (created when missing), its picture with --picture, the stamp log\n"    \
+             "line and the remembered fields. The texts (UTF-8) replace the remembered ones.\n"    \
+             "The password is never an argument: --password-stdin, else $VERMIL_PASSWORD,\n"       \
+             "else the remembered one. A failed check or password writes nothing."))               \
+    TEXT(stampPdfVerb,                                                                             \
+         Caption::same(                                                                            \
+             "stamp a copy of a PDF: the whole stamp as --stamp makes it, the seal drawn on\n"     \
+             "the page as vector art and the stamp object attached to the copy. IN.pdf is\n"       \
+             "never changed. Refused with exit 2, writing nothing: not a PDF, damaged,\n"          \
+             "encrypted, digitally signed, no such page, the seal not wholly on the page."))       \
+    TEXT(changePasswordVerb,                                                                       \
+         Caption::same(                                                                            \
+             "change a seal's password: the old password, the new one and the new one again\n"     \
+             "as three lines of standard input"))                                                  \
+    TEXT(numberOption,                                                                             \
+         Caption::same("from a stamped PDF: the stamp numbered N by --info (default 1)"))          \
+    TEXT(pictureOption, Caption::same("also write the stamp's picture"))                           \
+    TEXT(outPdfOption, Caption::same("the stamped copy (never the input itself)"))                 \
+    TEXT(atOption,                                                                                 \
+         Caption::same("the seal's top-left corner, in mm from the page's top-left corner"))       \
+    TEXT(pageOption, Caption::same("the page to stamp (default 1)"))                               \
+    TEXT(sealOption,                                                                               \
+         Caption::same("the seal to use, by its exact name (default: the one used last)"))         \
+    TEXT(passwordStdinOption,                                                                      \
+         Caption::same("read the seal password from the first line of standard input"))            \
+    TEXT(savePasswordOption, Caption::same("remember the password for the next stamp"))            \
+    TEXT(noSavePasswordOption, Caption::same("forget a remembered password"))                      \
+    TEXT(exitStatus,                                                                               \
+         Caption::same("Exit status: 0 done, 1 a check or a password failed (nothing was "         \
+                       "written),\n2 usage or file error.\n"))
+
+struct VermilinHelpTexts {
+    VERMIL_TEXTS_MEMBERS(VermilinHelpTexts, VERMIL_VERMILIN_HELP_TEXTS)
+};
+
+struct VermilinHelpCaptions {
+    VERMIL_TEXTS_CAPTIONS(VERMIL_VERMILIN_HELP_TEXTS)
 };
 
 // The verbs' messages, UTF-8, with their places filled.
@@ -97,6 +171,18 @@ inline std::string stampFileUnreadable(std::string_view file, std::string_view r
 }
 inline std::string stampFileInvalid(std::string_view file, std::string_view reason) {
     return text(&StampVerbTexts::stampFileInvalid, {file, reason});
+}
+inline std::string pdfStampInvalid(std::size_t number, std::string_view file,
+                                   std::string_view reason) {
+    return text(&StampVerbTexts::pdfStampInvalid, {std::to_string(number), file, reason});
+}
+inline std::string noSuchStamp(std::string_view file, std::size_t count, int number) {
+    return text(count == 1 ? &StampVerbTexts::noSuchStampOfOne : &StampVerbTexts::noSuchStamp,
+                {file, std::to_string(count), std::to_string(number)});
+}
+inline std::string pdfStampHeading(Language language,
+                                   std::initializer_list<std::string_view> parts) {
+    return fillPlaceholders((StampVerbTexts::of(language).pdfStampHeading).toStdString(), parts);
 }
 
 } // namespace cli::stampverbtexts

@@ -92,7 +92,7 @@ ExitStatus VerbStamping::stamp(StampOutput& output) {
     }
     // Made, but Error434 said the log has no line for it.
     return stamping.logOutcome() == StampLogOutcome::CannotWrite ? ExitStatus::Fault
-                                                                  : ExitStatus::Done;
+                                                                 : ExitStatus::Done;
 }
 
 } // namespace vermil::cli

@@ -3,6 +3,7 @@
 #include "common/files/atomic_file.h"
 #include "stamper/document/native_data.h"
 #include "stamper/document/native_data_file.h"
+#include "stamper/document/stamp_document_texts.h"
 #include "stamper/document/vermilin_srvr_item.h"
 
 #include <system_error>
@@ -19,14 +20,16 @@ EmbeddedObjectRead readEmbeddedObject(const std::filesystem::path& file) {
     try {
         read.nativeData = readNativeDataFile(file);
     } catch (const StampFileError& e) {
-        read.error = "cannot read " + file.string() + ": " + e.what();
+        read.error =
+            stampDocumentText(StampDocumentCaptions::cannotReadFile, {file.string(), e.what()});
         return read;
     }
     if (!read.nativeData.empty()) {
         try {
             readNativeData(read.nativeData);
         } catch (const NativeDataError& e) {
-            read.error = file.string() + " is not valid stamp data: " + e.what();
+            read.error =
+                stampDocumentText(StampDocumentCaptions::notStampData, {file.string(), e.what()});
             read.nativeData.clear();
             return read;
         }
@@ -40,10 +43,11 @@ std::string writeEmbeddedObject(CVermilinSrvrItem& item, const std::filesystem::
     try {
         nativeData = item.serialize();
     } catch (const NativeDataError& e) {
-        return "cannot write " + file.string() + ": " + e.what();
+        return stampDocumentText(StampDocumentCaptions::cannotWriteFileBecause,
+                                 {file.string(), e.what()});
     }
     if (!writeFileAtomically(file, nativeData))
-        return "cannot write " + file.string();
+        return stampDocumentText(StampDocumentCaptions::cannotWriteFile, {file.string()});
     return item.writePictures(file);
 }
 

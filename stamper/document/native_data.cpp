@@ -1,5 +1,6 @@
 #include "stamper/document/native_data.h"
 
+#include "stamper/document/stamp_document_texts.h"
 #include "stamper/document/stamp_tags.h"
 #include "stamper/document/stamp_type_code.h"
 
@@ -25,27 +26,27 @@ struct NativeDataItems {
 
 NativeDataItems readItems(std::string_view bytes) {
     if (bytes.size() > maxNativeDataBytes)
-        throw NativeDataError("the data has " + std::to_string(bytes.size()) +
-                              " bytes, more than the limit of " +
-                              std::to_string(maxNativeDataBytes));
+        throw NativeDataError(
+            stampDocumentText(StampDocumentCaptions::dataTooLarge,
+                              {std::to_string(bytes.size()), std::to_string(maxNativeDataBytes)}));
     ArchiveReader in(bytes);
     NativeDataItems items;
-    items.approverName = in.readString("approver name");
-    items.section = in.readString("section");
-    items.approvalDate = in.readString("approval date");
-    items.comment = in.readString("comment");
-    items.lowerText = in.readString("lower text");
-    items.upperTextsTagged = in.readString("upper texts");
-    items.sealDateText = in.readString("seal date text");
-    items.documentNumber = in.readString("document number");
-    items.stampTypeCode = in.readInt32("stamp type code");
-    items.sealFileText = in.readString("seal file text");
-    items.fontText = in.readString("font text");
-    items.informationText = in.readString("information text");
-    items.storedProfileText = in.readString("profile text");
+    items.approverName = in.readString(StampDocumentCaptions::approverName.english);
+    items.section = in.readString(StampDocumentCaptions::section.english);
+    items.approvalDate = in.readString(StampDocumentCaptions::approvalDate.english);
+    items.comment = in.readString(StampDocumentCaptions::comment.english);
+    items.lowerText = in.readString(StampDocumentCaptions::lowerText.english);
+    items.upperTextsTagged = in.readString(StampDocumentCaptions::upperTexts.english);
+    items.sealDateText = in.readString(StampDocumentCaptions::sealDateText.english);
+    items.documentNumber = in.readString(StampDocumentCaptions::documentNumber.english);
+    items.stampTypeCode = in.readInt32(StampDocumentCaptions::stampTypeCode.english);
+    items.sealFileText = in.readString(StampDocumentCaptions::sealFileText.english);
+    items.fontText = in.readString(StampDocumentCaptions::fontText.english);
+    items.informationText = in.readString(StampDocumentCaptions::informationText.english);
+    items.storedProfileText = in.readString(StampDocumentCaptions::profileText.english);
     if (in.remaining() != 0)
-        throw NativeDataError(std::to_string(in.remaining()) +
-                              " bytes follow the last item of the stamp");
+        throw NativeDataError(stampDocumentText(StampDocumentCaptions::bytesAfterLastItem,
+                                                {std::to_string(in.remaining())}));
     return items;
 }
 
@@ -59,19 +60,19 @@ std::string writeNativeData(StampRecord& stamp) {
     stamp.stampTypeCode = stampTypeCodeOfShape(stamp.shape);
 
     ArchiveWriter out;
-    out.writeString(stamp.approverName, "approver name");
-    out.writeString(stamp.section, "section");
-    out.writeString(stamp.approvalDate, "approval date");
-    out.writeString(stamp.comment, "comment");
-    out.writeString(stamp.drawing.lowerText, "lower text");
-    out.writeString(stamp.upperTextsTagged, "upper texts");
-    out.writeString(stamp.drawing.sealDateText, "seal date text");
-    out.writeString(stamp.documentNumber, "document number");
+    out.writeString(stamp.approverName, StampDocumentCaptions::approverName.english);
+    out.writeString(stamp.section, StampDocumentCaptions::section.english);
+    out.writeString(stamp.approvalDate, StampDocumentCaptions::approvalDate.english);
+    out.writeString(stamp.comment, StampDocumentCaptions::comment.english);
+    out.writeString(stamp.drawing.lowerText, StampDocumentCaptions::lowerText.english);
+    out.writeString(stamp.upperTextsTagged, StampDocumentCaptions::upperTexts.english);
+    out.writeString(stamp.drawing.sealDateText, StampDocumentCaptions::sealDateText.english);
+    out.writeString(stamp.documentNumber, StampDocumentCaptions::documentNumber.english);
     out.writeInt32(stamp.stampTypeCode);
-    out.writeString(stamp.sealFileText, "seal file text");
-    out.writeString(stamp.fontText, "font text");
-    out.writeString(stamp.informationText, "information text");
-    out.writeString(stamp.storedProfileText, "profile text");
+    out.writeString(stamp.sealFileText, StampDocumentCaptions::sealFileText.english);
+    out.writeString(stamp.fontText, StampDocumentCaptions::fontText.english);
+    out.writeString(stamp.informationText, StampDocumentCaptions::informationText.english);
+    out.writeString(stamp.storedProfileText, StampDocumentCaptions::profileText.english);
     return out.bytes();
 }
 

@@ -1,6 +1,7 @@
 #include "stamper/document/native_data_archive.h"
 
 #include "common/cp932.h"
+#include "stamper/document/stamp_document_texts.h"
 
 #include <QString>
 
@@ -11,15 +12,15 @@ constexpr std::uint16_t wideMarker = 0xFFFE;
 constexpr std::uint16_t longestLength = 0xFFFF;
 
 std::string named(std::string_view itemName) {
-    return "the " + std::string(itemName);
+    return stampDocumentText(StampDocumentCaptions::item, {itemName});
 }
 } // namespace
 
 void ArchiveWriter::writeString(std::string_view text, std::string_view itemName) {
     if (text.size() > maxNativeTextBytes)
-        throw NativeDataError(named(itemName) + " has " + std::to_string(text.size()) +
-                              " bytes, more than the limit of " +
-                              std::to_string(maxNativeTextBytes));
+        throw NativeDataError(stampDocumentText(
+            StampDocumentCaptions::itemTooLarge,
+            {named(itemName), std::to_string(text.size()), std::to_string(maxNativeTextBytes)}));
     const std::size_t length = text.size();
     if (length < longerLength) {
         bytes_ += static_cast<char>(length);
@@ -53,9 +54,9 @@ std::string ArchiveReader::readString(std::string_view itemName) {
     if (prefix.wide)
         return readWideText(prefix.length, itemName);
     if (prefix.length > maxNativeTextBytes)
-        throw NativeDataError(named(itemName) + " declares " + std::to_string(prefix.length) +
-                              " bytes, more than the limit of " +
-                              std::to_string(maxNativeTextBytes));
+        throw NativeDataError(stampDocumentText(
+            StampDocumentCaptions::itemDeclaresTooMany,
+            {named(itemName), std::to_string(prefix.length), std::to_string(maxNativeTextBytes)}));
     require(prefix.length, itemName);
     std::string text(bytes_.substr(position_, static_cast<std::size_t>(prefix.length)));
     position_ += static_cast<std::size_t>(prefix.length);
@@ -77,7 +78,8 @@ ArchiveReader::LengthPrefix ArchiveReader::readLengthPrefix(std::string_view ite
             return {length8, true};
         length16 = readUint16(itemName);
         if (length16 == wideMarker)
-            throw NativeDataError(named(itemName) + " is marked wide twice");
+            throw NativeDataError(
+                stampDocumentText(StampDocumentCaptions::itemMarkedWideTwice, {named(itemName)}));
     }
     prefix.length = length16 == longestLength ? readUint32(itemName) : length16;
     return prefix;
@@ -85,9 +87,9 @@ ArchiveReader::LengthPrefix ArchiveReader::readLengthPrefix(std::string_view ite
 
 std::string ArchiveReader::readWideText(std::uint64_t characters, std::string_view itemName) {
     if (characters > maxNativeTextBytes)
-        throw NativeDataError(named(itemName) + " declares " + std::to_string(characters) +
-                              " wide characters, more than the limit of " +
-                              std::to_string(maxNativeTextBytes));
+        throw NativeDataError(stampDocumentText(
+            StampDocumentCaptions::itemDeclaresTooManyWide,
+            {named(itemName), std::to_string(characters), std::to_string(maxNativeTextBytes)}));
     require(characters * 2, itemName);
     std::u16string units(static_cast<std::size_t>(characters), u'\0');
     for (char16_t& unit : units) {
@@ -98,10 +100,12 @@ std::string ArchiveReader::readWideText(std::uint64_t characters, std::string_vi
     const QString text = QString::fromUtf16(units.data(), static_cast<qsizetype>(units.size()));
     auto converted = text.isValidUtf16() ? toCp932(text) : std::nullopt;
     if (!converted)
-        throw NativeDataError(named(itemName) + " holds a character without a Shift-JIS form");
+        throw NativeDataError(
+            stampDocumentText(StampDocumentCaptions::itemNotCp932, {named(itemName)}));
     if (converted->size() > maxNativeTextBytes)
-        throw NativeDataError(named(itemName) + " is longer than the limit of " +
-                              std::to_string(maxNativeTextBytes) + " bytes");
+        throw NativeDataError(
+            stampDocumentText(StampDocumentCaptions::itemLongerThanLimit,
+                              {named(itemName), std::to_string(maxNativeTextBytes)}));
     return std::move(*converted);
 }
 
@@ -111,8 +115,9 @@ std::int32_t ArchiveReader::readInt32(std::string_view itemName) {
 
 void ArchiveReader::require(std::uint64_t count, std::string_view itemName) const {
     if (count > remaining())
-        throw NativeDataError(named(itemName) + " needs " + std::to_string(count) +
-                              " bytes, but only " + std::to_string(remaining()) + " follow");
+        throw NativeDataError(stampDocumentText(
+            StampDocumentCaptions::itemCutShort,
+            {named(itemName), std::to_string(count), std::to_string(remaining())}));
 }
 
 std::uint8_t ArchiveReader::readUint8(std::string_view itemName) {

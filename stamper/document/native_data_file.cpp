@@ -1,6 +1,7 @@
 #include "stamper/document/native_data_file.h"
 
 #include "stamper/document/native_data_archive.h"
+#include "stamper/document/stamp_document_texts.h"
 
 #include <cerrno>
 #include <cstring>
@@ -14,14 +15,14 @@ std::string readNativeDataFile(const std::filesystem::path& file) {
     if (ec)
         throw StampFileError(ec.message());
     if (!std::filesystem::is_regular_file(status))
-        throw StampFileError("not a regular file");
+        throw StampFileError(stampDocumentText(StampDocumentCaptions::notRegularFile));
     const std::uintmax_t size = std::filesystem::file_size(file, ec);
     if (ec)
         throw StampFileError(ec.message());
     if (size > maxNativeDataBytes)
-        throw StampFileError("the file has " + std::to_string(size) +
-                             " bytes, more than the limit of " +
-                             std::to_string(maxNativeDataBytes) + " for stamp data");
+        throw StampFileError(
+            stampDocumentText(StampDocumentCaptions::fileTooLarge,
+                              {std::to_string(size), std::to_string(maxNativeDataBytes)}));
 
     std::ifstream in(file, std::ios::binary);
     if (!in)
@@ -31,10 +32,10 @@ std::string readNativeDataFile(const std::filesystem::path& file) {
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     bytes.resize(static_cast<std::size_t>(in.gcount()));
     if (in.bad())
-        throw StampFileError("read error");
+        throw StampFileError(stampDocumentText(StampDocumentCaptions::readError));
     char extra;
     if (in.get(extra))
-        throw StampFileError("the file changed while it was read");
+        throw StampFileError(stampDocumentText(StampDocumentCaptions::fileChanged));
     return bytes;
 }
 

@@ -1,6 +1,7 @@
 #include "stamper/document/server_registration.h"
 
 #include "common/files/atomic_file.h"
+#include "stamper/document/stamp_document_texts.h"
 
 #include <QProcess>
 #include <QStandardPaths>
@@ -30,7 +31,7 @@ bool writeWhenDifferent(const std::filesystem::path& file, const std::string& te
     std::error_code ec;
     std::filesystem::create_directories(file.parent_path(), ec);
     if (!writeFileAtomically(file, text)) {
-        result.error = "cannot write " + file.string();
+        result.error = stampDocumentText(StampDocumentCaptions::cannotWriteFile, {file.string()});
         return false;
     }
     result.changed = true;
@@ -44,7 +45,8 @@ bool removeFile(const std::filesystem::path& file, RegistrationResult& result) {
         return true;
     }
     if (ec) {
-        result.error = "cannot remove " + file.string() + ": " + ec.message();
+        result.error = stampDocumentText(StampDocumentCaptions::cannotRemoveFile,
+                                         {file.string(), ec.message()});
         return false;
     }
     return true;
@@ -72,7 +74,7 @@ void refreshDesktopCaches(const std::filesystem::path& dataHome) {
 } // namespace
 
 std::string registryTypeName(Language language) {
-    return language == Language::Japanese ? "Ombrel Sarne 日付印Vermil" : "Ombrel Sarne Vermil";
+    return std::string(StampDocumentCaptions::registryTypeName.utf8(language));
 }
 
 std::string desktopEntryText(Language language) {
@@ -82,7 +84,9 @@ std::string desktopEntryText(Language language) {
                        "Name=") +
            registryTypeName(language) +
            "\n"
-           "Comment=Date seal (hanko) stamp object\n"
+           "Comment=" +
+           std::string(StampDocumentCaptions::desktopComment.english) +
+           "\n"
            "Exec=vermilin -Embedding %f\n"
            "Terminal=false\n"
            "NoDisplay=true\n"
@@ -107,9 +111,11 @@ std::string mimePackageText() {
            registration::mimeType +
            "\">\n"
            "    <comment>" +
-           registration::typeName +
+           std::string(StampDocumentCaptions::fileTypeComment.english) +
            "</comment>\n"
-           "    <comment xml:lang=\"ja\">日付印Vermil</comment>\n"
+           "    <comment xml:lang=\"ja\">" +
+           std::string(StampDocumentCaptions::fileTypeComment.japanese) +
+           "</comment>\n"
            "    <glob pattern=\"*.vrs\"/>\n"
            "  </mime-type>\n"
            "</mime-info>\n";

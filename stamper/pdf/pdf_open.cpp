@@ -1,5 +1,6 @@
 #include "stamper/pdf/pdf_open.h"
 
+#include "stamper/pdf/pdf_problem_texts.h"
 #include "stamper/pdf/pdf_signature.h"
 #include "stamper/pdf/pdf_stamp_reading.h"
 #include "stamper/pdf/pdf_stamping.h"
@@ -25,11 +26,13 @@ std::string reasonOf(const std::exception& e) {
 std::optional<PdfProblem> pageTreeProblem(QPDF& document) {
     const std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(document).getAllPages();
     if (pages.empty())
-        return pdfProblem(PdfRefusal::Damaged, "it has no pages");
+        return pdfProblem(PdfRefusal::Damaged, std::string(PdfDamageCaptions::noPages.english));
     for (std::size_t i = 0; i < pages.size(); ++i) {
         QPDFObjectHandle page = pages[i].getObjectHandle();
         if (!page.isDictionary() || !QPDFPageObjectHelper(page).getMediaBox().isRectangle())
-            return pdfProblem(PdfRefusal::Damaged, "page " + std::to_string(i + 1) + " is missing");
+            return pdfProblem(
+                PdfRefusal::Damaged,
+                fillPlaceholders(PdfDamageCaptions::pageMissing.english, {std::to_string(i + 1)}));
     }
     return std::nullopt;
 }

@@ -44,6 +44,7 @@ const QString& patternOf(const PdfProblem& p, const PdfProblemTexts& texts) {
 } // namespace
 
 VERMIL_DEFINE_TEXTS(PdfProblemTexts, VERMIL_PDF_PROBLEM_TEXTS)
+VERMIL_DEFINE_TEXTS(PdfDamageTexts, VERMIL_PDF_DAMAGE_TEXTS)
 
 std::string pdfProblemMessage(const PdfProblem& problem, const std::string& fileUtf8,
                               Language language) {

@@ -39,8 +39,33 @@ namespace vermil {
     /* %1 x %2 in millimetres */                                                                                                  \
     TEXT(size, Caption::same("%1 x %2 mm"))
 
+// What is damaged in a PDF that cannot be stamped or read, in English only: the
+// detail in damaged's brackets, as qpdf's own reasons are.
+#define VERMIL_PDF_DAMAGE_TEXTS(TEXT, OPTIONAL_TEXT)                                               \
+    TEXT(noPages, Caption::same("it has no pages"))                                                \
+    /* %1 the page */                                                                              \
+    TEXT(pageMissing, Caption::same("page %1 is missing"))                                         \
+    TEXT(tooManyAttachedStamps, Caption::same("it has too many attached stamps"))                  \
+    TEXT(attachedStampTooLarge, Caption::same("an attached stamp is too large"))                   \
+    TEXT(attachedStampUndecodable, Caption::same("an attached stamp cannot be decoded"))           \
+    TEXT(copyNotReadBack, Caption::same("its stamped copy would not read back whole"))             \
+    TEXT(earlierStampFailed, Caption::same("an earlier stamp on it failed"))                       \
+    TEXT(stampObjectTooLarge, Caption::same("the stamp object is too large"))                      \
+    TEXT(sealPictureNotMade, Caption::same("the seal's picture could not be made"))                \
+    TEXT(sealPictureNotOnePage, Caption::same("the seal's picture is not a one-page PDF"))         \
+    TEXT(sealPictureUnreadable, Caption::same("the seal's picture cannot be read"))
+
 struct PdfProblemTexts {
     VERMIL_TEXTS_MEMBERS(PdfProblemTexts, VERMIL_PDF_PROBLEM_TEXTS)
+};
+
+struct PdfDamageTexts {
+    VERMIL_TEXTS_MEMBERS(PdfDamageTexts, VERMIL_PDF_DAMAGE_TEXTS)
+};
+
+// The same rows as constants: a detail travels inside a PdfProblem as UTF-8.
+struct PdfDamageCaptions {
+    VERMIL_TEXTS_CAPTIONS(VERMIL_PDF_DAMAGE_TEXTS)
 };
 
 } // namespace vermil

@@ -4,6 +4,8 @@
 #include "render/picture_size.h"
 #include "render/stamp_picture.h"
 #include "stamper/document/stamp_document.h"
+#include "stamper/pdf/pdf_problem_texts.h"
+#include "stamper/pdf/pdf_stamp_view_texts.h"
 
 #include <ctime>
 
@@ -42,8 +44,8 @@ PdfSeal pdfSealOf(CVermilinDoc& document, std::chrono::system_clock::time_point 
         throw PdfStampFailure{pdfProblem(PdfRefusal::Damaged, sizeError)};
     const QByteArray picture = containerPicturePdf(stamp.drawing, *size);
     if (picture.isEmpty())
-        throw PdfStampFailure{
-            pdfProblem(PdfRefusal::Damaged, "the seal's picture could not be made")};
+        throw PdfStampFailure{pdfProblem(
+            PdfRefusal::Damaged, std::string(PdfDamageCaptions::sealPictureNotMade.english))};
 
     PdfSeal seal;
     seal.picturePdf = picture.toStdString();
@@ -57,9 +59,9 @@ PdfSeal pdfSealOf(CVermilinDoc& document, std::chrono::system_clock::time_point 
 
 std::filesystem::path proposedStampedPdfPath(const std::filesystem::path& input,
                                              Language language) {
-    const char* suffix = language == Language::Japanese ? "-承認.pdf" : "-stamped.pdf";
+    const std::string_view suffix = StampedCopyCaptions::nameSuffix.utf8(language);
     std::filesystem::path proposed = input;
-    proposed.replace_filename(input.stem().string() + suffix);
+    proposed.replace_filename(input.stem().string() + std::string(suffix) + ".pdf");
     return proposed;
 }
 

@@ -1,6 +1,8 @@
 #include "stamper/pdf/pdf_stamp_attachment.h"
 
 #include "stamper/document/native_data_archive.h"
+#include "stamper/pdf/pdf_problem_texts.h"
+#include "stamper/pdf/pdf_stamp_view_texts.h"
 
 #include <qpdf/Pipeline.hh>
 #include <qpdf/QPDFEFStreamObjectHelper.hh>
@@ -41,8 +43,8 @@ std::string millimetres(double value) {
 }
 
 std::string descriptionOf(const PdfPlacement& at) {
-    return "Vermil stamp, page " + std::to_string(at.page) + ", " + millimetres(at.xMm) +
-           " mm from the left, " + millimetres(at.yMm) + " mm from the top";
+    return fillPlaceholders(StampedCopyCaptions::attachmentDescription.english,
+                            {std::to_string(at.page), millimetres(at.xMm), millimetres(at.yMm)});
 }
 
 // Decoded stream data, refused once it grows past a stamp object's limit: a
@@ -53,7 +55,8 @@ public:
     void write(unsigned char const* data, size_t length) override {
         if (length > maxNativeDataBytes - bytes_.size())
             throw PdfStampFailure{
-                pdfProblem(PdfRefusal::Damaged, "an attached stamp is too large")};
+                pdfProblem(PdfRefusal::Damaged,
+                           std::string(PdfDamageCaptions::attachedStampTooLarge.english))};
         bytes_.append(reinterpret_cast<const char*>(data), length);
     }
     void finish() override {}
@@ -83,8 +86,8 @@ bool readPosition(QPDFObjectHandle dictionary, PdfStampFound& stamp) {
 std::string streamBytes(QPDFObjectHandle stream) {
     BoundedSink sink;
     if (!stream.pipeStreamData(&sink, 0, qpdf_dl_all, true))
-        throw PdfStampFailure{
-            pdfProblem(PdfRefusal::Damaged, "an attached stamp cannot be decoded")};
+        throw PdfStampFailure{pdfProblem(
+            PdfRefusal::Damaged, std::string(PdfDamageCaptions::attachedStampUndecodable.english))};
     return std::move(sink.bytes());
 }
 
@@ -119,7 +122,8 @@ std::vector<NumberedStamp> numberedStamps(QPDF& document) {
     for (auto& [key, file] : files.getEmbeddedFiles()) {
         if (stamps.size() == maxAttachedStamps)
             throw PdfStampFailure{
-                pdfProblem(PdfRefusal::Damaged, "it has too many attached stamps")};
+                pdfProblem(PdfRefusal::Damaged,
+                           std::string(PdfDamageCaptions::tooManyAttachedStamps.english))};
         if (auto stamp = stampOf(*file))
             stamps.push_back(std::move(*stamp));
     }

@@ -10,6 +10,7 @@ QString millimetres(double value) {
 } // namespace
 
 VERMIL_DEFINE_TEXTS(PdfStampViewTexts, VERMIL_PDF_STAMP_VIEW_TEXTS)
+VERMIL_DEFINE_TEXTS(StampedCopyTexts, VERMIL_STAMPED_COPY_TEXTS)
 
 QString PdfStampViewTexts::pageOf(int page, int count) const {
     return pageOfPattern.arg(page).arg(count);

@@ -52,6 +52,23 @@ namespace vermil {
           .english = "The seal you chose has not been placed on the PDF, so nothing has been "                                     \
                      "stamped or logged. Close all the same?"})
 
+// The words of a stamped copy: the suffix of the name proposed for it (before
+// ".pdf"), and the description of the stamp object attached to it, which a PDF
+// reader lists (English only: the attachment is the same for every reader).
+#define VERMIL_STAMPED_COPY_TEXTS(TEXT, OPTIONAL_TEXT)                                             \
+    TEXT(nameSuffix, {.japanese = "-承認", .english = "-stamped"})                                 \
+    /* %1 the page, %2 and %3 the position in millimetres */                                       \
+    TEXT(attachmentDescription,                                                                    \
+         Caption::same("Vermil stamp, page %1, %2 mm from the left, %3 mm from the top"))
+
+struct StampedCopyTexts {
+    VERMIL_TEXTS_MEMBERS(StampedCopyTexts, VERMIL_STAMPED_COPY_TEXTS)
+};
+
+struct StampedCopyCaptions {
+    VERMIL_TEXTS_CAPTIONS(VERMIL_STAMPED_COPY_TEXTS)
+};
+
 struct PdfStampViewTexts {
     VERMIL_TEXTS_MEMBERS(PdfStampViewTexts, VERMIL_PDF_STAMP_VIEW_TEXTS)
 

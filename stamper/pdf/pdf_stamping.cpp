@@ -3,6 +3,7 @@
 #include "stamper/document/native_data_archive.h"
 #include "stamper/pdf/pdf_open.h"
 #include "stamper/pdf/pdf_page_geometry.h"
+#include "stamper/pdf/pdf_problem_texts.h"
 #include "stamper/pdf/pdf_stamp_attachment.h"
 
 #include <qpdf/Buffer.hh>
@@ -68,8 +69,8 @@ QPDFObjectHandle resourcesForSeal(QPDFPageObjectHelper& page) {
 QPDFObjectHandle sealForm(QPDF& document, OpenedPdf& seal) {
     std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(*seal.document).getAllPages();
     if (pages.size() != 1)
-        throw PdfStampFailure{
-            pdfProblem(PdfRefusal::Damaged, "the seal's picture is not a one-page PDF")};
+        throw PdfStampFailure{pdfProblem(
+            PdfRefusal::Damaged, std::string(PdfDamageCaptions::sealPictureNotOnePage.english))};
     return document.copyForeignObject(pages.front().getFormXObjectForPage(false));
 }
 
@@ -99,8 +100,8 @@ void requireReadable(const std::string& stamped, const PdfSeal& seal, int pageCo
         }
     }
     if (!whole)
-        throw PdfStampFailure{
-            pdfProblem(PdfRefusal::Damaged, "its stamped copy would not read back whole")};
+        throw PdfStampFailure{pdfProblem(PdfRefusal::Damaged,
+                                         std::string(PdfDamageCaptions::copyNotReadBack.english))};
 }
 
 } // namespace
@@ -163,14 +164,17 @@ std::string PdfToStamp::stamp(const PdfSeal& seal, const PdfPlacement& at) {
     if (auto problem = placementProblem(at, seal.widthMm, seal.heightMm))
         throw PdfStampFailure{std::move(*problem)};
     if (document_->spoilt)
-        throw PdfStampFailure{pdfProblem(PdfRefusal::Damaged, "an earlier stamp on it failed")};
+        throw PdfStampFailure{pdfProblem(
+            PdfRefusal::Damaged, std::string(PdfDamageCaptions::earlierStampFailed.english))};
     // What could not be read back is not written.
     if (seal.nativeData.size() > maxNativeDataBytes)
-        throw PdfStampFailure{pdfProblem(PdfRefusal::Damaged, "the stamp object is too large")};
+        throw PdfStampFailure{pdfProblem(
+            PdfRefusal::Damaged, std::string(PdfDamageCaptions::stampObjectTooLarge.english))};
     std::variant<OpenedPdf, PdfProblem> sealPdf =
         pdf::openPdf(seal.picturePdf, pdf::Signatures::Accept);
     if (std::holds_alternative<PdfProblem>(sealPdf))
-        throw PdfStampFailure{pdfProblem(PdfRefusal::Damaged, "the seal's picture cannot be read")};
+        throw PdfStampFailure{pdfProblem(
+            PdfRefusal::Damaged, std::string(PdfDamageCaptions::sealPictureUnreadable.english))};
     try {
         QPDF& document = *document_->input.document;
         document_->seals.push_back(std::move(std::get<OpenedPdf>(sealPdf)));

@@ -1,5 +1,8 @@
+#include "common/cli/verb_runner_texts.h"
+#include "common/files/file_message_texts.h"
 #include "common/files/write_failure_texts.h"
 #include "logcheck/checker_dialog_texts.h"
+#include "logcheck/trailscan_verb_texts.h"
 #include "manager/cli/vrmgr_verb_texts.h"
 #include "manager/import/csv_import_texts.h"
 #include "manager/import/import_dialog_texts.h"
@@ -7,7 +10,10 @@
 #include "manager/manager_setting_texts.h"
 #include "manager/sealform/font_detail_texts.h"
 #include "manager/sealform/seal_form_texts.h"
+#include "render/seal_picture_texts.h"
+#include "sealfiles/seal_message_texts.h"
 #include "stamper/cli/stamp_verb_texts.h"
+#include "stamper/document/stamp_document_texts.h"
 #include "stamper/document/stamp_information_label_texts.h"
 #include "stamper/pdf/pdf_problem_texts.h"
 #include "stamper/pdf/pdf_stamp_view_texts.h"
@@ -42,8 +48,12 @@ struct Table {
 // EveryTextsFileIsWalked fails on one that has no table here.
 const Table tables[] = {
     {"common/files/write_failure_texts", "WriteFailureTexts", &WriteFailureTexts::rows},
+    {"common/cli/verb_runner_texts", "VerbRunnerTexts", &VerbRunnerTexts::rows},
+    {"common/files/file_message_texts", "FileMessageTexts", &FileMessageTexts::rows},
     {"logcheck/checker_dialog_texts", "CheckerDialogTexts", &CheckerDialogTexts::rows},
+    {"logcheck/trailscan_verb_texts", "TrailscanVerbTexts", &TrailscanVerbTexts::rows},
     {"manager/cli/vrmgr_verb_texts", "VrmgrVerbTexts", &VrmgrVerbTexts::rows},
+    {"manager/cli/vrmgr_verb_texts", "VrmgrHelpTexts", &VrmgrHelpTexts::rows},
     {"manager/import/csv_import_texts", "CsvImportTexts", &CsvImportTexts::rows},
     {"manager/import/import_dialog_texts", "ImportDialogTexts", &ImportDialogTexts::rows},
     {"manager/manager_dialog_texts", "ManagerDialogTexts", &ManagerDialogTexts::rows},
@@ -54,11 +64,17 @@ const Table tables[] = {
     {"manager/sealform/seal_form_texts", "SealFormTexts (register)", &SealFormTexts::registerRows},
     {"manager/sealform/seal_form_texts", "SealFormTexts (edit)", &SealFormTexts::editRows},
     {"manager/sealform/seal_form_texts", "SealFormMessages", &SealFormMessages::rows},
+    {"render/seal_picture_texts", "SealPictureTexts", &SealPictureTexts::rows},
+    {"sealfiles/seal_message_texts", "SealMessageTexts", &SealMessageTexts::rows},
     {"stamper/cli/stamp_verb_texts", "StampVerbTexts", &StampVerbTexts::rows},
+    {"stamper/cli/stamp_verb_texts", "VermilinHelpTexts", &VermilinHelpTexts::rows},
+    {"stamper/document/stamp_document_texts", "StampDocumentTexts", &StampDocumentTexts::rows},
     {"stamper/document/stamp_information_label_texts", "StampInformationLabelTexts",
      &StampInformationLabelTexts::rows},
     {"stamper/pdf/pdf_problem_texts", "PdfProblemTexts", &PdfProblemTexts::rows},
+    {"stamper/pdf/pdf_problem_texts", "PdfDamageTexts", &PdfDamageTexts::rows},
     {"stamper/pdf/pdf_stamp_view_texts", "PdfStampViewTexts", &PdfStampViewTexts::rows},
+    {"stamper/pdf/pdf_stamp_view_texts", "StampedCopyTexts", &StampedCopyTexts::rows},
     {"stamper/sealdialog/password_change_texts", "PasswordChangeTexts", &PasswordChangeTexts::rows},
     {"stamper/sealdialog/seal_dialog_texts", "SealDialogTexts", &SealDialogTexts::rows},
     {"stamper/settings/language_dialog_texts", "LanguageDialogTexts", &LanguageDialogTexts::rows},

@@ -71,18 +71,22 @@ CVermilinApp::CVermilinApp(int& argc, char** argv) : application_(argc, argv) {
     language_ = programStartLanguage();
 }
 
+// A message on stderr starts with the program's name, as every verb's does
+// (VerbCall::error()): the prefix is the message's syntax, not a text.
+constexpr std::string_view stderrPrefix = "vermilin: ";
+
 int CVermilinApp::runStandAlone() {
     // A failed registration does not stop the program; the terminal is told.
     const RegistrationResult registration = registerServer(userDataHome(), languageOf(language_));
     if (!registration.error.empty())
-        std::cerr << "vermilin: " << registration.error << "\n";
+        std::cerr << stderrPrefix << registration.error << "\n";
     return runWindow(std::nullopt, {});
 }
 
 int CVermilinApp::runEmbedded(const std::filesystem::path& file) {
     const EmbeddedObjectRead read = readEmbeddedObject(file);
     if (!read.ok) {
-        std::cerr << "vermilin: " << read.error << "\n";
+        std::cerr << stderrPrefix << read.error << "\n";
         if (hasScreen()) {
             const Language language = languageOf(language_);
             MessageBoxPrompter(MainFrameTexts::of(MenuSet::Embedded, language).windowTitle)
