@@ -37,7 +37,7 @@ QString missingSealFontsMessage(const SealFontAvailability& availability, Langua
         return {};
     }
     const QString families = availability.missingFamilies.join(QStringLiteral(", "));
-    const QString english = SealPictureTexts::of(Language::English).fontsMissing.arg(families);
+    QString english = SealPictureTexts::of(Language::English).fontsMissing.arg(families);
     if (language == Language::English) {
         return english;
     }

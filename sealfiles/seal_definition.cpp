@@ -8,6 +8,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 namespace vermil {
 namespace {
@@ -36,7 +37,7 @@ std::string fontElement(std::string_view line, const SealFont& font) {
 }
 
 std::string orDefault(std::string value, std::string_view fallback) {
-    return value.empty() ? std::string(fallback) : value;
+    return value.empty() ? std::string(fallback) : std::move(value);
 }
 
 SealFont readFont(std::string_view fontBlock, std::string_view line) {
