@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdint>
 
 namespace vermil {
 
@@ -40,16 +39,6 @@ std::string lowerCaseExtension(const std::filesystem::path& file) {
 
 std::string displayName(const std::filesystem::path& file) {
     return file.string();
-}
-
-// Why `out` can never take a picture: something other than a regular file is
-// there already (a link is followed). Nothing when it is missing or regular.
-std::error_code outputKindProblem(const std::filesystem::path& out) {
-    std::error_code ignored;
-    const std::filesystem::file_status status = std::filesystem::status(out, ignored);
-    if (!std::filesystem::exists(status) || std::filesystem::is_regular_file(status))
-        return {};
-    return regularFileProblem(out, UINTMAX_MAX);
 }
 
 // Written like every other output of the suite: whole or not at all, never over a

@@ -1,5 +1,7 @@
 #include "common/files/regular_file.h"
 
+#include <cstdint>
+
 #include "common/files/file_message_texts.h"
 
 #include <cerrno>
@@ -80,6 +82,14 @@ std::error_code regularFileProblem(const std::filesystem::path& file, std::uintm
     if (::stat(file.c_str(), &st) != 0)
         return lastError();
     return kindProblem(st, maxBytes);
+}
+
+std::error_code outputKindProblem(const std::filesystem::path& file) {
+    std::error_code ignored;
+    const std::filesystem::file_status status = std::filesystem::status(file, ignored);
+    if (!std::filesystem::exists(status) || std::filesystem::is_regular_file(status))
+        return {};
+    return regularFileProblem(file, UINTMAX_MAX);
 }
 
 bool isNotRegularFile(std::error_code error) {

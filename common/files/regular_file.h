@@ -21,6 +21,11 @@ std::error_code make_error_code(FileKindError error);
 // The file is looked at, never opened.
 std::error_code regularFileProblem(const std::filesystem::path& file, std::uintmax_t maxBytes);
 
+// Why nothing may be written to `file`: something other than a regular file is
+// there already (a link is followed), such as a device or a FIFO that a replacement
+// would take away. Nothing when it is missing or a regular file.
+std::error_code outputKindProblem(const std::filesystem::path& file);
+
 // True for the kinds that are never read (a directory, a FIFO, a device, a
 // socket, another kind); false for a size over the limit and for the system's errors.
 bool isNotRegularFile(std::error_code error);

@@ -7,7 +7,6 @@
 
 #include <QByteArray>
 
-#include <cstdint>
 #include <ostream>
 
 namespace vermil::cli {
@@ -46,7 +45,7 @@ bool readStampPassword(const VerbCall& call, StampFields& fields) {
     return true;
 }
 
-bool requireFolder(const VerbCall& call, const std::filesystem::path& file) {
+bool requireOutputPlace(const VerbCall& call, const std::filesystem::path& file) {
     const std::filesystem::path folder = file.parent_path();
     std::error_code ec;
     if (!folder.empty() && !std::filesystem::is_directory(folder, ec)) {
@@ -54,11 +53,8 @@ bool requireFolder(const VerbCall& call, const std::filesystem::path& file) {
         return false;
     }
     // An output replaces only a regular file: never a device or a FIFO.
-    const std::filesystem::file_status there = std::filesystem::status(file, ec);
-    if (std::filesystem::exists(there) && !std::filesystem::is_regular_file(there)) {
-        call.error() << t::notAFileToWrite(file.string(),
-                                           regularFileProblem(file, UINTMAX_MAX).message())
-                     << "\n";
+    if (const std::error_code kind = outputKindProblem(file)) {
+        call.error() << t::notAFileToWrite(file.string(), kind.message()) << "\n";
         return false;
     }
     return true;

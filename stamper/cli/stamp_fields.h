@@ -50,6 +50,6 @@ bool readStampPassword(const VerbCall& call, StampFields& fields);
 
 // False after a message when the folder that would hold `file` does not exist, or
 // when something other than a regular file is at `file` (a device, a FIFO).
-bool requireFolder(const VerbCall& call, const std::filesystem::path& file);
+bool requireOutputPlace(const VerbCall& call, const std::filesystem::path& file);
 
 } // namespace vermil::cli

@@ -79,7 +79,7 @@ std::optional<PdfStampRequest> readRequest(const VerbCall& call) {
         call.error() << t::outIsIn << "\n";
         return std::nullopt;
     }
-    if (!requireFolder(call, r.out) || !readStampPassword(call, r.fields))
+    if (!requireOutputPlace(call, r.out) || !readStampPassword(call, r.fields))
         return std::nullopt;
     return r;
 }

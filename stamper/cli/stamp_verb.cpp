@@ -47,7 +47,8 @@ std::optional<StampRequest> readRequest(const VerbCall& call) {
     if (!dpi)
         return std::nullopt;
     r.dpi = *dpi;
-    if (!requireFolder(call, r.stampFile) || (r.picture && !requireFolder(call, *r.picture)))
+    if (!requireOutputPlace(call, r.stampFile) ||
+        (r.picture && !requireOutputPlace(call, *r.picture)))
         return std::nullopt;
     if (!readStampPassword(call, r.fields))
         return std::nullopt;
