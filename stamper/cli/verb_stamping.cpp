@@ -39,7 +39,12 @@ VerbStamping::VerbStamping(const VerbCall& call, StampFields fields)
       profile_(QString::fromLatin1(stamperProfileTitle)) {}
 
 bool VerbStamping::chooseSeal() {
-    model_.emplace(sealDialogInputsOf(*document_), prompter_, profile_);
+    SealDialogInputs inputs = sealDialogInputsOf(*document_);
+    // A named seal is the only one checked: preselecting the last one as well would
+    // show its messages for a seal nobody asked for, or the same ones twice.
+    if (fields_.seal)
+        inputs.lastSeal.clear();
+    model_.emplace(std::move(inputs), prompter_, profile_);
     model_->start();
     bool chosen = model_->okEnabled();
     if (fields_.seal) {

@@ -182,6 +182,25 @@ TEST_F(VermilinStamp, AFailedPasswordOrCheckWritesNothingAnywhere) {
     EXPECT_EQ(filesOf(home.path()), tampered);
 }
 
+// The seal used last is preselected; naming a seal checks that one seal once,
+// and a broken last seal says nothing when another one is named.
+TEST_F(VermilinStamp, ANamedSealIsCheckedOnceAndAloneEvenWhenItWasUsedLast) {
+    ASSERT_EQ(stamp({"a.vrs", "--seal", "経理部長"}, {}, "keiri").exitCode, 0);
+    const std::filesystem::path sealFile = documents() / "vrdata" / "経理部長.vrm";
+    writeFile(sealFile, readFile(sealFile) + " ");
+    const std::string hashError = "Error 428: Vermil Hash Error.";
+
+    const VerbRun same = stamp({"b.vrs", "--seal", "経理部長"}, {}, "keiri");
+    EXPECT_EQ(same.exitCode, 1);
+    const auto first = same.err.find(hashError);
+    ASSERT_NE(first, std::string::npos) << same.err;
+    EXPECT_EQ(same.err.find(hashError, first + 1), std::string::npos) << same.err;
+
+    const VerbRun other = stamp({"c.vrs", "--seal", "総務課長"}, {}, "soumu");
+    EXPECT_EQ(other.exitCode, 0) << other.err;
+    EXPECT_EQ(other.err, "");
+}
+
 // A log that cannot take the line (here a FIFO in its place) does not undo the
 // stamp, but the exit status tells a script that the log has no line for it.
 TEST_F(VermilinStamp, AStampWhoseLogLineIsMissingExitsWithOne) {
