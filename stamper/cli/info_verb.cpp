@@ -37,16 +37,24 @@ ExitStatus runInfoVerb(const VerbCall& call) {
     if (!stamps)
         return ExitStatus::UsageOrFileError;
     const std::string language = settingsLanguage();
+    bool damaged = false;
     for (std::size_t i = 0; i < stamps->size(); ++i) {
         const FoundStamp& found = (*stamps)[i];
         if (found.inPdf)
             call.out() << (i > 0 ? "\n" : "")
                        << pdfStampHeading(i + 1, stamps->size(), *found.inPdf, languageOf(language))
                        << "\n";
+        if (!found.damage.empty()) {
+            // The heading keeps the numbering; the reason goes where errors go.
+            call.out().flush();
+            call.err() << found.damage << "\n";
+            damaged = true;
+            continue;
+        }
         call.out() << terminalText(stampInformationText(found.stamp, language));
     }
     call.out().flush();
-    return ExitStatus::Done;
+    return damaged ? ExitStatus::Fault : ExitStatus::Done;
 }
 
 } // namespace vermil::cli

@@ -29,7 +29,12 @@ ExitStatus runRenderVerb(const VerbCall& call) {
                      << "\n";
         return ExitStatus::UsageOrFileError;
     }
-    const StampRecord* stamp = &(*stamps)[static_cast<std::size_t>(*number - 1)].stamp;
+    const FoundStamp& found = (*stamps)[static_cast<std::size_t>(*number - 1)];
+    if (!found.damage.empty()) {
+        call.err() << found.damage << "\n";
+        return ExitStatus::UsageOrFileError;
+    }
+    const StampRecord* stamp = &found.stamp;
     // The sizes are stored CP932 text and may show in the message: UTF-8 on the terminal.
     const std::string error =
         writeStampPicture(stamp->drawing, cp932ToUtf8(stamp->sizeX), cp932ToUtf8(stamp->sizeY),

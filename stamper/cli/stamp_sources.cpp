@@ -44,8 +44,8 @@ std::optional<std::vector<FoundStamp>> stampsOfPdf(const std::filesystem::path& 
         try {
             readNativeData(found[i].nativeData, stamp.stamp);
         } catch (const NativeDataError& e) {
-            err << stampverbtexts::pdfStampInvalid(i + 1, file.string(), e.what()) << "\n";
-            return std::nullopt;
+            stamp.stamp = StampRecord{};
+            stamp.damage = stampverbtexts::pdfStampInvalid(i + 1, file.string(), e.what());
         }
         found[i].nativeData.clear();
         stamp.inPdf = std::move(found[i]);
@@ -80,7 +80,8 @@ std::optional<std::vector<FoundStamp>> readStamps(const std::filesystem::path& f
         }
         if (bytes->size() <= maxNativeDataBytes) {
             try {
-                return std::vector<FoundStamp>{FoundStamp{readNativeData(*bytes), std::nullopt}};
+                return std::vector<FoundStamp>{
+                    FoundStamp{readNativeData(*bytes), std::nullopt, {}}};
             } catch (const NativeDataError&) {
             }
         }
@@ -89,7 +90,7 @@ std::optional<std::vector<FoundStamp>> readStamps(const std::filesystem::path& f
     std::optional<StampRecord> stamp = readStampFile(file, err);
     if (!stamp)
         return std::nullopt;
-    return std::vector<FoundStamp>{FoundStamp{std::move(*stamp), std::nullopt}};
+    return std::vector<FoundStamp>{FoundStamp{std::move(*stamp), std::nullopt, {}}};
 }
 
 std::string pdfStampHeading(std::size_t number, std::size_t count, const PdfStampFound& where,

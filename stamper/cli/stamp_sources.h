@@ -17,10 +17,14 @@ namespace vermil::cli {
 struct FoundStamp {
     StampRecord stamp;
     std::optional<PdfStampFound> inPdf; // its nativeData left empty
+    // Why an attached stamp could not be read (the whole message, UTF-8); its
+    // record is then empty. Empty for a stamp that was read.
+    std::string damage;
 };
 
 // The stamp of a stamp object file, or every stamp of a stamped PDF in the
-// order they were made; nullopt after a message to `err` naming the file.
+// order they were made, a damaged one among them kept with its damage so that
+// the others still show; nullopt after a message to `err` naming the file.
 std::optional<std::vector<FoundStamp>> readStamps(const std::filesystem::path& file,
                                                   std::ostream& err);
 

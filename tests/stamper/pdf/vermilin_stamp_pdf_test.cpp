@@ -10,6 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFEmbeddedFileDocumentHelper.hh>
+#include <qpdf/QPDFWriter.hh>
+
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
@@ -28,6 +32,22 @@ using vermil::test::writeFile;
 namespace {
 
 constexpr double toleranceMm = 0.3;
+
+// The stamped copy with two bytes after the end of every attached stamp, as a
+// tool that rewrote the attachments might leave it.
+void damageAttachedStamps(const std::filesystem::path& from, const std::filesystem::path& to) {
+    QPDF pdf;
+    pdf.processFile(from.c_str());
+    for (auto& [key, file] : QPDFEmbeddedFileDocumentHelper(pdf).getEmbeddedFiles()) {
+        QPDFObjectHandle stream = file->getEmbeddedFileStream();
+        const auto data = stream.getStreamData();
+        std::string bytes(reinterpret_cast<const char*>(data->getBuffer()), data->getSize());
+        stream.replaceStreamData(bytes + std::string(2, '\0'), QPDFObjectHandle::newNull(),
+                                 QPDFObjectHandle::newNull());
+    }
+    QPDFWriter writer(pdf, to.c_str());
+    writer.write();
+}
 
 class VermilinStampPdf : public ::testing::Test {
 protected:
@@ -196,6 +216,38 @@ TEST_F(VermilinStampPdf, NoOutputReplacesADeviceOrAFifo) {
             std::filesystem::remove(home / (special + extension));
         EXPECT_EQ(filesOf(home.path()), before) << special;
     }
+}
+
+// A damaged attached stamp is named and skipped: the others still show, and the
+// next approver's stamp goes on the copy and reads back.
+TEST_F(VermilinStampPdf, ADamagedAttachedStampIsNamedAndTheOthersStillRead) {
+    ASSERT_EQ(
+        stampPdf({"in.pdf", "--out", "once.pdf", "--at", "20,30", "--seal", "経理部長"}).exitCode,
+        0);
+    damageAttachedStamps(home / "once.pdf", home / "damaged.pdf");
+    const std::string damage = "vermilin: stamp 1 in damaged.pdf is not valid stamp data: 2 "
+                               "bytes follow the last item of the stamp\n";
+
+    const VerbRun info = vermilin({"--info", "damaged.pdf"});
+    EXPECT_EQ(info.exitCode, 1);
+    EXPECT_EQ(info.err, damage);
+    EXPECT_EQ(info.out.rfind("Stamp 1/1: page 1, 20.0 mm", 0), 0u) << info.out;
+
+    const VerbRun again = stampPdf({"damaged.pdf", "--out", "twice.pdf", "--at", "150,250"});
+    ASSERT_EQ(again.exitCode, 0) << again.err;
+    EXPECT_EQ(vermil::test::qpdfCheck(home / "twice.pdf").exitCode, 0);
+    const VerbRun both = vermilin({"--info", "twice.pdf"});
+    EXPECT_EQ(both.exitCode, 1);
+    EXPECT_EQ(both.err, "vermilin: stamp 1 in twice.pdf is not valid stamp data: 2 bytes follow "
+                        "the last item of the stamp\n");
+    EXPECT_NE(both.out.find("\nStamp 2/2: page 1, 150.0 mm"), std::string::npos) << both.out;
+    EXPECT_NE(both.out.find("Name : "), std::string::npos) << both.out;
+
+    EXPECT_EQ(vermilin({"--render", "twice.pdf", "--out", "2.svg", "--number", "2"}).exitCode, 0);
+    const VerbRun first = vermilin({"--render", "twice.pdf", "--out", "1.svg"});
+    EXPECT_EQ(first.exitCode, 2);
+    EXPECT_EQ(first.err, both.err);
+    EXPECT_FALSE(std::filesystem::exists(home / "1.svg"));
 }
 
 TEST_F(VermilinStampPdf, InfoOnAPdfWithoutStampsSaysSo) {
