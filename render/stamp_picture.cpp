@@ -46,8 +46,7 @@ std::string displayName(const std::filesystem::path& file) {
 std::string saveWhole(const std::filesystem::path& file, const QByteArray& bytes) {
     std::error_code error;
     if (!writeFileAtomically(file, std::string_view(bytes.constData(), bytes.size()), error))
-        return fillPlaceholders(SealPictureCaptions::cannotWrite.english,
-                                {displayName(file), error.message()});
+        return pictureWriteProblem(file, error);
     return {};
 }
 
@@ -88,31 +87,46 @@ std::string stampPictureProblem(std::string_view sizeX, std::string_view sizeY,
     return extension == ".png" ? pictureResolutionError(millimetres(*size), dpi) : std::string();
 }
 
-std::string writeStampPicture(const SealDrawingInput& input, std::string_view sizeX,
-                              std::string_view sizeY, const std::filesystem::path& out, int dpi) {
-    if (std::string problem = stampPictureProblem(sizeX, sizeY, out, dpi); !problem.empty()) {
-        return problem;
+std::optional<QByteArray> stampPictureBytes(const SealDrawingInput& input, std::string_view sizeX,
+                                            std::string_view sizeY,
+                                            const std::filesystem::path& out, int dpi,
+                                            std::string& error) {
+    if (error = stampPictureProblem(sizeX, sizeY, out, dpi); !error.empty()) {
+        return std::nullopt;
     }
-    std::string error;
     const SealSize size = *readSealSize(sizeX, sizeY, error);
     const std::string extension = lowerCaseExtension(out);
     if (extension == ".svg") {
-        return saveWhole(out, containerPictureSvg(input, size));
+        return containerPictureSvg(input, size);
     }
     if (extension == ".pdf") {
-        const QByteArray pdf = containerPicturePdf(input, size);
+        QByteArray pdf = containerPicturePdf(input, size);
         if (pdf.isEmpty()) {
-            return fillPlaceholders(SealPictureCaptions::cannotCutPdfPage.english,
-                                    {displayName(out)});
+            error =
+                fillPlaceholders(SealPictureCaptions::cannotCutPdfPage.english, {displayName(out)});
+            return std::nullopt;
         }
-        return saveWhole(out, pdf);
+        return pdf;
     }
     const QImage image = containerPictureImage(input, size, dpi);
     if (image.isNull()) {
-        return fillPlaceholders(SealPictureCaptions::noMemoryForPicture.english,
-                                {std::to_string(dpi)});
+        error = fillPlaceholders(SealPictureCaptions::noMemoryForPicture.english,
+                                 {std::to_string(dpi)});
+        return std::nullopt;
     }
-    return saveWhole(out, pngBytes(image));
+    return pngBytes(image);
+}
+
+std::string pictureWriteProblem(const std::filesystem::path& out, std::error_code error) {
+    return fillPlaceholders(SealPictureCaptions::cannotWrite.english,
+                            {displayName(out), error.message()});
+}
+
+std::string writeStampPicture(const SealDrawingInput& input, std::string_view sizeX,
+                              std::string_view sizeY, const std::filesystem::path& out, int dpi) {
+    std::string error;
+    const std::optional<QByteArray> bytes = stampPictureBytes(input, sizeX, sizeY, out, dpi, error);
+    return bytes ? saveWhole(out, *bytes) : error;
 }
 
 } // namespace vermil

@@ -7,8 +7,10 @@
 #include <QImage>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace vermil {
 
@@ -42,6 +44,16 @@ QByteArray containerPicturePdf(const SealDrawingInput& input, SealSize size);
 std::string writeStampPicture(const SealDrawingInput& input, std::string_view sizeX,
                               std::string_view sizeY, const std::filesystem::path& out,
                               int dpi = defaultPictureDpi);
+
+// The picture writeStampPicture would write to `out`, made in memory; nullopt
+// with the message in `error` (the problems of stampPictureProblem among them).
+std::optional<QByteArray> stampPictureBytes(const SealDrawingInput& input, std::string_view sizeX,
+                                            std::string_view sizeY,
+                                            const std::filesystem::path& out, int dpi,
+                                            std::string& error);
+
+// The message for a picture that could not be written to `out` for `error`.
+std::string pictureWriteProblem(const std::filesystem::path& out, std::error_code error);
 
 // Why writeStampPicture would make no picture of that name, seal size and
 // resolution, found without drawing or writing anything; empty when it would.

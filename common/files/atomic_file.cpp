@@ -10,6 +10,7 @@
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace vermil {
 namespace {
@@ -55,21 +56,33 @@ bool writeFileAtomically(const std::filesystem::path& file, std::string_view byt
 
 bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes,
                          std::error_code& error) {
-    const std::filesystem::path target = finalLinkTarget(file);
+    std::optional<PreparedReplacement> prepared = PreparedReplacement::prepare(file, bytes, error);
+    return prepared && prepared->commit(error);
+}
+
+std::optional<PreparedReplacement> PreparedReplacement::prepare(const std::filesystem::path& file,
+                                                                std::string_view bytes,
+                                                                std::error_code& error) {
+    std::filesystem::path target = finalLinkTarget(file);
     struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;
-    // A rename over a device or a FIFO would take the node away, not write to it.
-    // (A folder there makes the rename fail with EISDIR, as callers expect.)
-    if (exists && !S_ISREG(existing.st_mode) && !S_ISDIR(existing.st_mode)) {
+    // A rename over a device or a FIFO would take the node away, not write to it;
+    // over a folder it fails, but only once the other files of a change may be in
+    // place: both are refused before anything is written.
+    if (exists && S_ISDIR(existing.st_mode)) {
+        error = std::make_error_code(std::errc::is_a_directory);
+        return std::nullopt;
+    }
+    if (exists && !S_ISREG(existing.st_mode)) {
         error = regularFileProblem(target, UINTMAX_MAX);
-        return false;
+        return std::nullopt;
     }
     removeStaleTemporaries(target.has_parent_path() ? target.parent_path() : ".",
                            target.filename().string());
     std::string temporary;
     std::optional<RegularFile> written = createTemporary(target, temporary, error);
     if (!written)
-        return false;
+        return std::nullopt;
     const int fd = written->descriptor();
     bool ok = true;
     if (exists) {
@@ -77,18 +90,50 @@ bool writeFileAtomically(const std::filesystem::path& file, std::string_view byt
         ok = ::fchmod(fd, existing.st_mode & 07777) == 0;
     }
     ok = ok && writeAll(fd, bytes) && ::fsync(fd) == 0;
-    if (!ok)
+    if (!ok) {
         error = lastError();
-    // Renamed while its lock is still held, so no sweep can take it away first.
-    if (ok && ::rename(temporary.c_str(), target.c_str()) != 0) {
-        error = lastError();
-        ok = false;
-    }
-    if (!ok)
         ::unlink(temporary.c_str());
-    if (ok)
-        error.clear();
-    return ok;
+        return std::nullopt;
+    }
+    error.clear();
+    return PreparedReplacement(std::move(target), std::move(temporary), std::move(*written));
+}
+
+PreparedReplacement::PreparedReplacement(PreparedReplacement&& other) noexcept
+    : target_(std::move(other.target_)), temporary_(std::exchange(other.temporary_, {})),
+      file_(std::move(other.file_)) {}
+
+PreparedReplacement& PreparedReplacement::operator=(PreparedReplacement&& other) noexcept {
+    if (this != &other) {
+        discard();
+        target_ = std::move(other.target_);
+        temporary_ = std::exchange(other.temporary_, {});
+        file_ = std::move(other.file_);
+    }
+    return *this;
+}
+
+PreparedReplacement::~PreparedReplacement() {
+    discard();
+}
+
+void PreparedReplacement::discard() {
+    if (!temporary_.empty())
+        ::unlink(temporary_.c_str());
+    temporary_.clear();
+}
+
+bool PreparedReplacement::commit(std::error_code& error) {
+    // Renamed while its lock is still held, so no sweep can take it away first.
+    if (temporary_.empty() || ::rename(temporary_.c_str(), target_.c_str()) != 0) {
+        error =
+            temporary_.empty() ? std::make_error_code(std::errc::invalid_argument) : lastError();
+        return false;
+    }
+    temporary_.clear();
+    file_ = RegularFile();
+    error.clear();
+    return true;
 }
 
 } // namespace vermil

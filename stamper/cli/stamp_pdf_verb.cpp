@@ -5,7 +5,6 @@
 #include "verb_stamping.h"
 
 #include "common/files/atomic_file.h"
-#include "common/files/write_failure.h"
 #include "render/picture_size.h"
 #include "render/seal_font_check.h"
 #include "stamper/document/native_data_archive.h"
@@ -120,8 +119,8 @@ private:
         std::error_code error;
         if (writeFileAtomically(r_.out, bytes, error))
             return true;
-        const std::string cause =
-            error ? writeFailureCause(error).toStdString() : std::string(t::cannotReplace);
+        // The verb speaks English throughout, the system's reason included.
+        const std::string cause = error ? error.message() : std::string(t::cannotReplace);
         call_.error() << t::pdfNotWritten(r_.out.string(), cause) << "\n";
         return false;
     }

@@ -55,36 +55,62 @@ std::optional<StampRequest> readRequest(const VerbCall& call) {
     return r;
 }
 
-// The stamp object, then its picture; false after a message.
+// The stamp object and its picture, both or neither: each is made and flushed
+// beside its old file before either takes the old one's place. False after a
+// message.
 class StampFileOutput : public StampOutput {
 public:
     StampFileOutput(const VerbCall& call, const StampRequest& request, CVermilinDoc& document)
         : call_(call), r_(request), document_(document) {}
 
     bool write() override {
-        std::string bytes;
+        std::string object;
         try {
-            bytes = document_.saveNativeData();
+            object = document_.saveNativeData();
         } catch (const NativeDataError& e) {
             call_.error() << t::stampNotWritten(r_.stampFile.string(), e.what()) << "\n";
             return false;
         }
-        if (!writeFileAtomically(r_.stampFile, bytes)) {
-            call_.error() << t::stampNotWritten(r_.stampFile.string(), t::cannotReplace) << "\n";
+        std::optional<PreparedReplacement> picture;
+        if (r_.picture && !preparePicture(picture))
+            return false;
+        std::error_code error;
+        std::optional<PreparedReplacement> stamp =
+            PreparedReplacement::prepare(r_.stampFile, object, error);
+        if (!stamp || !stamp->commit(error)) {
+            call_.error() << t::stampNotWritten(r_.stampFile.string(), reasonOf(error)) << "\n";
             return false;
         }
-        return !r_.picture || writePicture();
+        // Only a rename in the picture's own folder is left to fail here.
+        if (picture && !picture->commit(error)) {
+            call_.error() << t::pictureNotWritten(r_.stampFile.string(),
+                                                  pictureWriteProblem(*r_.picture, error))
+                          << "\n";
+            return false;
+        }
+        return true;
     }
 
 private:
-    bool writePicture() {
+    bool preparePicture(std::optional<PreparedReplacement>& prepared) {
         const StampRecord& stamp = document_.stamp();
-        const std::string error =
-            writeStampPicture(stamp.drawing, stamp.sizeX, stamp.sizeY, *r_.picture, r_.dpi);
-        if (error.empty())
+        std::string problem;
+        const std::optional<QByteArray> bytes = stampPictureBytes(
+            stamp.drawing, stamp.sizeX, stamp.sizeY, *r_.picture, r_.dpi, problem);
+        std::error_code error;
+        if (bytes)
+            prepared = PreparedReplacement::prepare(
+                *r_.picture, std::string_view(bytes->constData(), bytes->size()), error);
+        if (prepared)
             return true;
-        call_.error() << t::pictureNotWritten(r_.stampFile.string(), error) << "\n";
+        if (bytes)
+            problem = pictureWriteProblem(*r_.picture, error);
+        call_.error() << t::stampNotWritten(r_.stampFile.string(), problem) << "\n";
         return false;
+    }
+
+    static std::string reasonOf(std::error_code error) {
+        return error ? error.message() : std::string(t::cannotReplace);
     }
 
     const VerbCall& call_;

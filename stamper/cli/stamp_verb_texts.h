@@ -33,8 +33,8 @@ namespace vermil {
          Caption::same("cannot write the stamp to %1: %2; nothing was logged or remembered"))      \
     /* %1 the stamp file, %2 the reason */                                                         \
     TEXT(pictureNotWritten,                                                                        \
-         Caption::same("the stamp is in %1, but its picture was not written: %2; nothing was "     \
-                       "logged or remembered"))                                                    \
+         Caption::same("the stamp is in %1, but its picture was not put in place: %2; nothing "    \
+                       "was logged or remembered"))                                                \
     TEXT(cannotReplace, Caption::same("the file could not be replaced"))                           \
     /* --stamp-pdf */                                                                              \
     TEXT(badPosition,                                                                              \

@@ -7,6 +7,7 @@
 #include "stamper/document/vermilin_srvr_item.h"
 
 #include <system_error>
+#include <vector>
 
 namespace vermil {
 
@@ -46,9 +47,21 @@ std::string writeEmbeddedObject(CVermilinSrvrItem& item, const std::filesystem::
         return stampDocumentText(StampDocumentCaptions::cannotWriteFileBecause,
                                  {file.string(), e.what()});
     }
-    if (!writeFileAtomically(file, nativeData))
+    // The object and its pictures change together: all three are on the disk
+    // beside the old ones before any of them is put in place.
+    std::vector<PreparedReplacement> prepared;
+    std::error_code error;
+    std::optional<PreparedReplacement> object =
+        PreparedReplacement::prepare(file, nativeData, error);
+    if (!object)
         return stampDocumentText(StampDocumentCaptions::cannotWriteFile, {file.string()});
-    return item.writePictures(file);
+    prepared.push_back(std::move(*object));
+    if (std::string problem = item.preparePictures(file, prepared); !problem.empty())
+        return problem;
+    for (PreparedReplacement& replacement : prepared)
+        if (!replacement.commit(error))
+            return stampDocumentText(StampDocumentCaptions::cannotWriteFile, {file.string()});
+    return {};
 }
 
 } // namespace vermil

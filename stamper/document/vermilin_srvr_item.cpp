@@ -1,5 +1,6 @@
 #include "stamper/document/vermilin_srvr_item.h"
 
+#include "render/picture_size.h"
 #include "render/seal_painter.h"
 #include "render/stamp_picture.h"
 #include "stamper/document/stamp_document.h"
@@ -68,12 +69,21 @@ bool CVermilinSrvrItem::draw(QPainter& painter, const QRect& target) const {
     return true;
 }
 
-std::string CVermilinSrvrItem::writePictures(const std::filesystem::path& objectFile) const {
+std::string CVermilinSrvrItem::preparePictures(const std::filesystem::path& objectFile,
+                                               std::vector<PreparedReplacement>& prepared) const {
     const StampRecord& stamp = document_.stamp();
     for (const auto& picture : {svgPictureOf(objectFile), pngPictureOf(objectFile)}) {
-        std::string error = writeStampPicture(stamp.drawing, stamp.sizeX, stamp.sizeY, picture);
-        if (!error.empty())
-            return error;
+        std::string problem;
+        const std::optional<QByteArray> bytes = stampPictureBytes(
+            stamp.drawing, stamp.sizeX, stamp.sizeY, picture, defaultPictureDpi, problem);
+        if (!bytes)
+            return problem;
+        std::error_code error;
+        std::optional<PreparedReplacement> made = PreparedReplacement::prepare(
+            picture, std::string_view(bytes->constData(), bytes->size()), error);
+        if (!made)
+            return pictureWriteProblem(picture, error);
+        prepared.push_back(std::move(*made));
     }
     return {};
 }

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "common/files/atomic_file.h"
+
 #include <QRect>
 #include <QSize>
 
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QPainter;
 
@@ -38,9 +41,11 @@ public:
     bool draw(QPainter& painter, const QRect& target) const;
 
     // The presentation pictures beside an object file: FILE.svg (the seal size in
-    // millimetres) and FILE.png (at print resolution). An empty text on success,
-    // else what went wrong, naming the file.
-    std::string writePictures(const std::filesystem::path& objectFile) const;
+    // millimetres) and FILE.png (at print resolution), made and flushed beside the
+    // old ones and added to `prepared` for the caller to put in place. An empty
+    // text on success, else what went wrong, naming the file.
+    std::string preparePictures(const std::filesystem::path& objectFile,
+                                std::vector<PreparedReplacement>& prepared) const;
 
 private:
     CVermilinDoc& document_;

@@ -16,6 +16,7 @@
 #include <sstream>
 
 using namespace vermil;
+using vermil::test::fillUp;
 using vermil::test::inSmallFilesystem;
 using vermil::test::readFile;
 using vermil::test::TempDir;
@@ -34,17 +35,6 @@ std::string rows(const std::string& prefix, int count) {
 }
 
 // Takes every free byte of the file system that holds `folder`.
-void fillUp(const std::filesystem::path& folder, const std::string& name) {
-    const int fd = ::open((folder / name).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    const std::string block(4096, 'f');
-    while (::write(fd, block.data(), block.size()) > 0) {
-    }
-    const std::string byte(1, 'f');
-    while (::write(fd, byte.data(), 1) > 0) {
-    }
-    ::close(fd);
-}
-
 // What a scenario saw, as lines "key=value" (line breaks of values as "|").
 class Report {
 public:

@@ -364,21 +364,6 @@ TEST(RegisterSealModel, ImportAndRegisterStoreOneCodeForALowerCasePassword) {
     EXPECT_EQ(f.indexValue("Typed", "Password2"), hash6("KEIRI01", "VRMMGR"));
 }
 
-namespace {
-
-// Takes every free byte of the file system that holds `folder`.
-void fillUp(const std::filesystem::path& folder) {
-    const int fd = ::open((folder / "filler").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    const std::string block(4096, 'f');
-    while (::write(fd, block.data(), block.size()) > 0) {
-    }
-    while (::write(fd, "f", 1) > 0) {
-    }
-    ::close(fd);
-}
-
-} // namespace
-
 TEST(RegisterSealModel, AFullDiskIsNamedAfterTheSystemsMessage) {
     const auto report =
         vermil::test::inSmallFilesystem(64 * 1024, [](const std::filesystem::path& folder) {
@@ -391,7 +376,7 @@ TEST(RegisterSealModel, AFullDiskIsNamedAfterTheSystemsMessage) {
             first.setDown(QStringLiteral("DOWN"));
             if (first.accept() != SealFormOutcome::Ok)
                 return std::string("the first seal was not written");
-            fillUp(folder);
+            vermil::test::fillUp(folder);
             const std::string indexBefore = readFile(folder / "vrdata/index.dat");
             RegisterSealModel second(prompter, HankoSettings(folder / "hanko.ini"), index, "5.6.4");
             second.setName(QStringLiteral("Second"));

@@ -256,6 +256,30 @@ TEST_F(StampView, AStampIsLoggedOnlyOnceItsObjectFileIsWritten) {
     EXPECT_EQ(prompter.messages.size(), 1);
 }
 
+// The object file and its two pictures change together: when the last of them
+// cannot be written (a folder holds its name), none of them changes.
+TEST_F(StampView, AnObjectAndItsPicturesAreWrittenAllOrNone) {
+    const std::filesystem::path object = fixture.hanko / "object.vrs";
+    model.setObjectFile(object);
+    taker.answer = keiriStamp();
+    ASSERT_TRUE(model.stamp());
+    const std::string objectBefore = readFile(object);
+    const std::string svgBefore = readFile(svgPictureOf(object));
+    std::filesystem::remove(pngPictureOf(object));
+    std::filesystem::create_directory(pngPictureOf(object));
+
+    taker.answer = keiriStamp();
+    taker.answer->lowerText = sjis("鈴木");
+    EXPECT_FALSE(model.stamp());
+    EXPECT_EQ(readFile(object), objectBefore);
+    EXPECT_EQ(readFile(svgPictureOf(object)), svgBefore);
+    EXPECT_TRUE(std::filesystem::is_directory(pngPictureOf(object)));
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_TRUE(prompter.messages.front().contains(
+        QStringLiteral("object.vrs.png: a directory, not a regular file")))
+        << prompter.messages.front().toStdString();
+}
+
 // A stand-alone window's stamp has no file to write: it is logged at once.
 TEST_F(StampView, AStandAloneStampIsLoggedAndMarksTheDocumentModified) {
     taker.answer = keiriStamp();

@@ -4,6 +4,7 @@
 #include "home_files.h"
 #include "suite_verbs.h"
 #include "tests/support/scoped_environment.h"
+#include "tests/support/small_filesystem.h"
 #include "tests/support/test_environment.h"
 #include "tests/support/verb_home.h"
 
@@ -180,6 +181,38 @@ TEST_F(VermilinStamp, AFailedPasswordOrCheckWritesNothingAnywhere) {
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find("Error 428: Vermil Hash Error."), std::string::npos) << run.err;
     EXPECT_EQ(filesOf(home.path()), tampered);
+}
+
+// A picture that does not fit on the disk stops the stamp before anything is
+// replaced: the stamp object and picture of the previous stamp stay together,
+// the log has no line for it, and the message names the full disk.
+TEST_F(VermilinStamp, APictureThatCannotBeWrittenLeavesThePreviousStampWhole) {
+    const auto report = vermil::test::inSmallFilesystem(64 * 1024, [&](const auto& root) {
+        const std::string picture = (root / "stamp.svg").string();
+        const VerbRun first =
+            stamp({"stamp.vrs", "--seal", "経理部長", "--picture", picture}, {}, "keiri");
+        if (first.exitCode != 0)
+            return "first stamp: " + first.err;
+        const std::string object = readFile(home / "stamp.vrs");
+        const std::string drawn = readFile(picture);
+        const std::string logged = log();
+        vermil::test::fillUp(root);
+        const VerbRun second =
+            stamp({"stamp.vrs", "--name", "鈴木一郎", "--picture", picture}, {}, "keiri");
+        std::string err = second.err;
+        if (const auto at = err.find(picture); at != std::string::npos)
+            err.replace(at, picture.size(), "PICTURE");
+        return std::to_string(second.exitCode) + "|" + err + "|" +
+               (readFile(home / "stamp.vrs") == object ? "object kept" : "object replaced") + "|" +
+               (readFile(picture) == drawn ? "picture kept" : "picture replaced") + "|" +
+               (log() == logged ? "no line" : "a line");
+    });
+    if (!report)
+        GTEST_SKIP() << "no private mount on this machine";
+    EXPECT_EQ(*report, "2|vermilin: cannot write the stamp to stamp.vrs: cannot write PICTURE: "
+                       "No space left on device; nothing was logged or remembered\n|"
+                       "object kept|picture kept|no line")
+        << *report;
 }
 
 // The seal used last is preselected; naming a seal checks that one seal once,

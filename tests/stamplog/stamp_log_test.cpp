@@ -210,13 +210,7 @@ TEST(StampLog, AFullDiskLeavesNoPartOfTheLine) {
         // 19 bytes left in the log's last page, then not a byte more on the disk.
         const std::string earlier = std::string(4096 - 19 - 2, 'x') + "\r\n";
         writeFile(root / "hanko.log", earlier);
-        const int filler = ::open((root / "filler").c_str(), O_WRONLY | O_CREAT, 0644);
-        const std::string block(4096, 'f');
-        while (::write(filler, block.data(), block.size()) > 0) {
-        }
-        while (::write(filler, block.data(), 1) > 0) {
-        }
-        ::close(filler);
+        vermil::test::fillUp(root);
         StampLogTarget target;
         target.path = (root / "hanko.log").string();
         std::string out;

@@ -93,4 +93,16 @@ inSmallFilesystem(std::size_t bytes,
     return text;
 }
 
+// Takes every free byte of the file system that holds `folder`, in a file `name`
+// there: whole blocks first, then single bytes up to the last one.
+inline void fillUp(const std::filesystem::path& folder, const std::string& name = "filler") {
+    const int fd = ::open((folder / name).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    const std::string block(4096, 'f');
+    while (::write(fd, block.data(), block.size()) > 0) {
+    }
+    while (::write(fd, block.data(), 1) > 0) {
+    }
+    ::close(fd);
+}
+
 } // namespace vermil::test

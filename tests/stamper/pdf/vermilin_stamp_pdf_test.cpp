@@ -6,6 +6,7 @@
 #include "test_pdfs.h"
 #include "tests/stamper/home_files.h"
 #include "tests/stamper/suite_verbs.h"
+#include "tests/support/small_filesystem.h"
 #include "tests/support/verb_home.h"
 
 #include <gtest/gtest.h>
@@ -248,6 +249,25 @@ TEST_F(VermilinStampPdf, ADamagedAttachedStampIsNamedAndTheOthersStillRead) {
     EXPECT_EQ(first.exitCode, 2);
     EXPECT_EQ(first.err, both.err);
     EXPECT_FALSE(std::filesystem::exists(home / "1.svg"));
+}
+
+// A copy that does not fit on the disk: nothing written or logged, and the
+// reason in the verb's own language.
+TEST_F(VermilinStampPdf, ACopyOnAFullDiskIsRefusedInOneLanguage) {
+    const auto report = vermil::test::inSmallFilesystem(64 * 1024, [&](const auto& root) {
+        vermil::test::fillUp(root);
+        const std::string out = (root / "out.pdf").string();
+        const VerbRun run =
+            stampPdf({"in.pdf", "--out", out, "--at", "20,30", "--seal", "経理部長"});
+        return std::to_string(run.exitCode) + "|" + run.err + "|" +
+               (std::filesystem::exists(out) ? "written" : "absent") + "|" + log();
+    });
+    if (!report)
+        GTEST_SKIP() << "no private mount on this machine";
+    EXPECT_TRUE(report->starts_with("2|vermilin: ")) << *report;
+    EXPECT_TRUE(report->ends_with(": No space left on device; nothing was logged or "
+                                  "remembered\n|absent|"))
+        << *report;
 }
 
 TEST_F(VermilinStampPdf, InfoOnAPdfWithoutStampsSaysSo) {
