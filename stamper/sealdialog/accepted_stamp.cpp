@@ -11,12 +11,12 @@
 namespace vermil {
 namespace {
 
-void rememberFields(const AcceptedStamp& stamp) {
+bool rememberFields(const AcceptedStamp& stamp) {
     const SealDialogOutputs& out = stamp.outputs;
     const auto seal = [&out](const char* key, const std::string& value) {
         return IniWrite{out.sealName, key, value};
     };
-    HankoSettings(nativePath(stamp.settingsFilePath))
+    return HankoSettings(nativePath(stamp.settingsFilePath))
         .writeAll({
             seal("Date", out.approvalDate),
             seal("DateIn", out.sealDateText),
@@ -31,16 +31,20 @@ void rememberFields(const AcceptedStamp& stamp) {
             {std::string(hankokeys::listBox.section), std::string(hankokeys::listBox.key),
              out.sealName},
         });
-    ColourFile(stamp.colourFile).setColour(out.sealName, static_cast<int>(out.colour));
 }
 
-void rememberPassword(const AcceptedStamp& stamp, UserProfile& profile) {
+bool rememberColour(const AcceptedStamp& stamp) {
+    return ColourFile(stamp.colourFile)
+        .setColour(stamp.outputs.sealName, static_cast<int>(stamp.outputs.colour));
+}
+
+bool rememberPassword(const AcceptedStamp& stamp, UserProfile& profile) {
     using namespace rememberedpassword;
     if (stamp.savePassword)
-        profile.setUserValues({{codeKey, QString::fromStdString(encodePairs(stamp.password))},
-                               {keptKey, QStringLiteral("1")}});
-    else
-        profile.setUserValues({{codeKey, QString()}, {keptKey, QStringLiteral("0")}});
+        return profile.setUserValues(
+            {{codeKey, QString::fromStdString(encodePairs(stamp.password))},
+             {keptKey, QStringLiteral("1")}});
+    return profile.setUserValues({{codeKey, QString()}, {keptKey, QStringLiteral("0")}});
 }
 
 } // namespace
@@ -49,9 +53,16 @@ StampLogOutcome logAcceptedStamp(const AcceptedStamp& stamp, Prompter& prompter)
     return appendStampLog(stamp.logEntry, stamp.log, prompter, stamp.language);
 }
 
-void rememberAcceptedStamp(const AcceptedStamp& stamp, UserProfile& profile) {
-    rememberFields(stamp);
-    rememberPassword(stamp, profile);
+std::vector<std::filesystem::path> rememberAcceptedStamp(const AcceptedStamp& stamp,
+                                                         UserProfile& profile) {
+    std::vector<std::filesystem::path> notWritten;
+    if (!rememberFields(stamp))
+        notWritten.push_back(nativePath(stamp.settingsFilePath));
+    if (!rememberColour(stamp))
+        notWritten.push_back(stamp.colourFile);
+    if (!rememberPassword(stamp, profile))
+        notWritten.push_back(profile.fileName().toStdString());
+    return notWritten;
 }
 
 } // namespace vermil

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace vermil {
 
@@ -30,7 +31,9 @@ StampLogOutcome logAcceptedStamp(const AcceptedStamp& stamp, Prompter& prompter)
 
 // The fields in one replacement of hanko.ini (all of them or, when the write
 // fails, none), the colour, then the password kept or forgotten in the user's
-// profile. A failed write of a remembered value does not undo the stamp.
-void rememberAcceptedStamp(const AcceptedStamp& stamp, UserProfile& profile);
+// profile. A failed write of a remembered value does not undo the stamp; the
+// files that could not be written are given back for the caller to tell.
+std::vector<std::filesystem::path> rememberAcceptedStamp(const AcceptedStamp& stamp,
+                                                         UserProfile& profile);
 
 } // namespace vermil

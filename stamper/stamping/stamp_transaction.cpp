@@ -4,6 +4,11 @@
 #include "stamper/sealdialog/seal_dialog_document.h"
 #include "stamper/sealdialog/stamp_taker.h"
 #include "stamper/stamping/stamp_output.h"
+#include "stamper/stamping/stamp_transaction_texts.h"
+
+#include "common/interaction/prompter.h"
+
+#include <QStringList>
 
 namespace vermil {
 
@@ -35,7 +40,15 @@ StampTransaction::Outcome StampTransaction::complete(StampOutput& output) {
     const AcceptedStamp stamp = std::move(*taken_);
     taken_.reset();
     logOutcome_ = logAcceptedStamp(stamp, prompter_);
-    rememberAcceptedStamp(stamp, profile_);
+    const std::vector<std::filesystem::path> notWritten = rememberAcceptedStamp(stamp, profile_);
+    if (!notWritten.empty()) {
+        QStringList files;
+        for (const std::filesystem::path& file : notWritten)
+            files << QString::fromStdString(file.string());
+        prompter_.showMessage(
+            StampTransactionTexts::of(stamp.language).notRemembered.arg(files.join('\n')),
+            MessageIcon::Warning);
+    }
     return Outcome::Made;
 }
 

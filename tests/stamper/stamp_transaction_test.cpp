@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace vermil;
 using namespace vermil::test;
 
@@ -24,9 +26,14 @@ public:
         logsSeen.push_back(std::filesystem::exists(log) ? readFile(log) : "");
         settingsSeen.push_back(readFile(fixture_.ini()));
         lowerTextsSeen.push_back(document_.stamp().drawing.lowerText);
+        if (settingsBecomeFifo) {
+            std::filesystem::remove(fixture_.ini());
+            ::mkfifo(fixture_.ini().c_str(), 0644);
+        }
         return writes;
     }
     bool writes = true;
+    bool settingsBecomeFifo = false; // then no remembered field can be written
     std::vector<std::string> logsSeen;
     std::vector<std::string> settingsSeen;
     std::vector<std::string> lowerTextsSeen;
@@ -106,4 +113,19 @@ TEST_F(StampTransactionTest, AStampNotWrittenCancelledOrLeftUnfinishedLeavesNoth
     }
     expectUntouched(settings);
     EXPECT_TRUE(prompter.messages.isEmpty());
+}
+
+// Remembered fields that cannot be written do not undo a stamp that is written
+// and logged, but the user learns that the next stamp will not offer them.
+TEST_F(StampTransactionTest, FieldsThatCannotBeRememberedAreToldAndTheStampStays) {
+    output.settingsBecomeFifo = true;
+    StampTransaction stamping(*document, prompter, profile);
+    EXPECT_EQ(stamping.run(taker, output), StampTransaction::Outcome::Made);
+    EXPECT_TRUE(log().starts_with("A-0042|2026/12/10|10:00|")) << log();
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_EQ(prompter.messages.front().toStdString(),
+              "押印は完了しましたが、次回のための入力内容を保存できませんでした。\n"
+              "書き込めなかったファイル:\n" +
+                  fixture.ini().string())
+        << prompter.messages.front().toStdString();
 }

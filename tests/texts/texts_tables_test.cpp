@@ -22,6 +22,7 @@
 #include "stamper/settings/language_dialog_texts.h"
 #include "stamper/settings/log_path_dialog_texts.h"
 #include "stamper/settings/settings_dialog_texts.h"
+#include "stamper/stamping/stamp_transaction_texts.h"
 #include "stamper/view/main_frame_texts.h"
 #include "stamper/view/stamp_information_texts.h"
 #include "stamper/view/stamp_view_texts.h"
@@ -80,6 +81,8 @@ const Table tables[] = {
     {"stamper/settings/language_dialog_texts", "LanguageDialogTexts", &LanguageDialogTexts::rows},
     {"stamper/settings/log_path_dialog_texts", "LogPathDialogTexts", &LogPathDialogTexts::rows},
     {"stamper/settings/settings_dialog_texts", "SettingsDialogTexts", &SettingsDialogTexts::rows},
+    {"stamper/stamping/stamp_transaction_texts", "StampTransactionTexts",
+     &StampTransactionTexts::rows},
     {"stamper/view/main_frame_texts", "MainFrameTexts", &MainFrameTexts::rows},
     {"stamper/view/main_frame_texts", "AboutTexts", &AboutTexts::rows},
     {"stamper/view/stamp_information_texts", "StampInformationTexts", &StampInformationTexts::rows},
