@@ -56,6 +56,22 @@ QString readFailureCause(const std::filesystem::path& csvFile, const std::error_
     return texts.otherReadFailure.arg(fileText(csvFile), QString::fromStdString(error.message()));
 }
 
+// A byte no one can type into the dialogs' boxes (below 0x20, or 0x7F): a seal whose
+// password holds one could never be stamped. A CP932 character's second byte is
+// 0x40 or more, so each such byte is a character of its own. A tab never gets here:
+// it separates fields.
+std::optional<QString> controlCharacterProblem(const std::vector<std::string>& fields) {
+    for (std::size_t field = 0; field < fields.size(); ++field)
+        for (const char c : fields[field]) {
+            const auto byte = static_cast<unsigned char>(c);
+            if (byte < 0x20 || byte == 0x7F)
+                return csvImportTexts().controlCharacter.arg(
+                    number(field + 1),
+                    QString::number(byte, 16).rightJustified(2, QLatin1Char('0')));
+        }
+    return std::nullopt;
+}
+
 // The first row before `row` whose name differs from its name only in letter case.
 const CsvImport::RowName* caseTwin(const std::vector<CsvImport::RowName>& before,
                                    std::string_view name) {
@@ -94,6 +110,8 @@ CsvImport::Row CsvImport::readRow(const CsvLine& line, const std::filesystem::pa
                                   texts.fieldCount.arg(number(fields.size()), number(minCsvFields),
                                                        number(maxCsvFields)) +
                                   texts.readStopped};
+    if (auto problem = controlCharacterProblem(fields))
+        return {std::nullopt, rowRefusal(csvFile, line.number, *problem)};
     if (auto problem = sealNameProblem(fields[Name]))
         return {std::nullopt, rowRefusal(csvFile, line.number, *problem)};
     SealRecord seal;
