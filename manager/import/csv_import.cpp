@@ -192,7 +192,7 @@ CsvImport::FileCheck CsvImport::checkFile(const std::filesystem::path& csvFile) 
     return {static_cast<int>(rowNames.size()), std::nullopt};
 }
 
-bool CsvImport::importRow(const SealRecord& seal) {
+bool CsvImport::importRow(const SealRecord& seal, int imported) {
     const CsvImportTexts& texts = csvImportTexts();
     const SealWriteResult written = writeSeal(index_, seal, SealEntryKind::New, versionText_);
     switch (written.status) {
@@ -204,7 +204,10 @@ bool CsvImport::importRow(const SealRecord& seal) {
             prompter_.showMessage(texts.duplicateName.arg(fromCp932(seal.name)),
                                   MessageIcon::Error);
         else if (written.reason == SealRefusal::IndexFull)
-            prompter_.showMessage(texts.tooManySeals, MessageIcon::Error);
+            // The rows before stay registered, and no completion message will count them.
+            prompter_.showMessage(texts.tooManySeals + QLatin1Char('\n') +
+                                      texts.importedBeforeStop.arg(imported),
+                                  MessageIcon::Error);
         else
             prompter_.showMessage(written.refusal, MessageIcon::Error);
         return false;
@@ -245,7 +248,7 @@ ImportResult CsvImport::importRows(const std::filesystem::path& csvFile, int row
         const Row row = readRow(line, csvFile);
         if (!row.seal)
             return stop(ImportStatus::Stopped, row.problem, imported);
-        if (!importRow(*row.seal))
+        if (!importRow(*row.seal, imported))
             return {ImportStatus::Stopped, imported, result.passwordsUpperCased};
         ++imported;
         result.passwordsUpperCased += row.passwordUpperCased ? 1 : 0;

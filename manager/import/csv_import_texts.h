@@ -39,6 +39,8 @@ namespace vermil {
     TEXT(completed, Caption::same("インポート処理が完了しました。\n登録数：%1"))                                   \
     /* The messages of this program. %1 rows imported */                                                           \
     TEXT(cancelled, Caption::same("インポート処理を中止しました。\n登録数：%1"))                                   \
+    /* on a line of its own after a message that stopped the import part way: %1 rows imported */                  \
+    TEXT(importedBeforeStop, {.japanese = "登録数：%1", .english = "Seals registered: %1"})                        \
     /* %1 CSV path, %2 line number */                                                                              \
     TEXT(atLine, Caption::same("CSVファイル %1 の%2行目"))                                                         \
     /* ends every refusal of a row */                                                                              \

@@ -161,6 +161,50 @@ TEST(CsvImport, RowsMustFitTheIndex) {
     EXPECT_EQ(f.prompter.messages, QStringList{completed.arg(5)});
 }
 
+TEST(CsvImport, ALimitReachedWhileImportingSaysHowManyRowsWereRegistered) {
+    // Another program registers seals while the rows are written, until the index
+    // is full: pass 1 found room, pass 2 runs out of it.
+    struct Case {
+        const char* what;
+        int registered; // before the import
+        int rows;
+        int othersAfter; // rows written when the other program fills the index
+    } const cases[] = {
+        {"after some rows", 90, 10, 7},
+        {"before the first row", 97, 3, 0},
+    };
+    for (const Case& c : cases) {
+        ImportFixture f;
+        std::filesystem::create_directories(f.folder);
+        writeFile(f.indexFile, "[MAIN_VRM]\r\nNumber=" + std::to_string(c.registered) + "\r\n");
+        std::string csv;
+        for (int i = 0; i < c.rows; ++i)
+            csv += row("row" + std::to_string(i));
+        writeFile(f.dir / "in.csv", csv);
+        CsvImport csvImport(SealIndex(f.indexFile.string()), f.prompter);
+        csvImport.setProgress([&](int done, int) {
+            const SealIndex other(f.indexFile.string());
+            for (int i = 0; done == c.othersAfter && other.hasRoomFor(1); ++i) {
+                SealRecord seal;
+                seal.name = "other" + std::to_string(i);
+                seal.password = "PW";
+                EXPECT_EQ(writeSeal(other, seal, SealEntryKind::New).status,
+                          SealWriteStatus::Written);
+            }
+            return true;
+        });
+        const ImportResult result = csvImport.run(f.dir / "in.csv");
+        EXPECT_EQ(result.status, ImportStatus::Stopped) << c.what;
+        EXPECT_EQ(result.imported, c.othersAfter) << c.what;
+        EXPECT_EQ(f.prompter.messages,
+                  QStringList{QStringLiteral("Error351: 最大登録数100を越える可能性があります。"
+                                             "読み込み処理を中止します。\n登録数：%1")
+                                  .arg(c.othersAfter)})
+            << c.what;
+        EXPECT_EQ(f.value("MAIN_VRM", "Number"), "100") << c.what;
+    }
+}
+
 TEST(CsvImport, ADuplicateNameStopsAfterTheRowsBeforeIt) {
     ImportFixture f;
     const ImportResult result = f.run(dataFile("manager/DuplicateName.csv"));
