@@ -123,7 +123,6 @@ LineBlockReader::Fill LineBlockReader::skipRestOfLongLine() {
             static_cast<const char*>(std::memchr(rest.data(), '\n', rest.size()));
         if (lineFeed) {
             start_ += static_cast<std::size_t>(lineFeed - rest.data()) + 1;
-            skipping_ = false;
             return Fill::Data;
         }
         pending_.clear();
@@ -152,15 +151,8 @@ void LineBlockReader::handOver(ByteBuffer& out, std::size_t length) {
 
 LineBlockReader::Piece LineBlockReader::next(ByteBuffer& out) {
     if (ended_)
-        return Piece::End;
+        return std::exchange(failed_, false) ? Piece::Error : Piece::End;
     for (;;) {
-        if (skipping_) {
-            const Fill skipped = skipRestOfLongLine();
-            if (skipped != Fill::Data) {
-                ended_ = true;
-                return skipped == Fill::Error ? Piece::Error : Piece::End;
-            }
-        }
         const std::string_view bytes = held();
         if (const std::size_t end = endOfWholeLines(bytes, limits_.maxLines); end != 0) {
             handOver(out, end);
@@ -169,7 +161,13 @@ LineBlockReader::Piece LineBlockReader::next(ByteBuffer& out) {
         // One byte more than the limit: a carriage return may still stand before its line feed.
         if (bytes.size() > limits_.maxLineBytes + 1) {
             handOver(out, limits_.maxLineBytes + 1);
-            skipping_ = true;
+            // The rest of the line is read before the piece goes, so that bytesRead()
+            // counts it with the piece: a long last line is read to the end of the file.
+            const Fill skipped = skipRestOfLongLine();
+            if (skipped != Fill::Data) {
+                ended_ = true;
+                failed_ = skipped == Fill::Error;
+            }
             return Piece::LongLine;
         }
         const Fill fill = readMore();

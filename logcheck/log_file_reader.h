@@ -58,7 +58,7 @@ class LineBlockReader {
 public:
     enum class Piece {
         Lines,    // whole lines; the last one may lack its line feed at the end
-        LongLine, // the first bytes of a line longer than the limit; the rest is skipped
+        LongLine, // the first bytes of a line longer than the limit; the rest is read and skipped
         End,
         Error,
     };
@@ -69,6 +69,7 @@ public:
     // again for reading, so handing back used buffers saves allocations.
     Piece next(ByteBuffer& out);
 
+    // Bytes read so far, the skipped rest of a long line included.
     std::uint64_t bytesRead() const { return bytesRead_; }
 
 private:
@@ -83,8 +84,8 @@ private:
     LineBlockLimits limits_;
     ByteBuffer pending_; // bytes read and not handed on start at start_
     std::size_t start_ = 0;
-    bool skipping_ = false;
     bool ended_ = false;
+    bool failed_ = false; // a read failed while the rest of a long line was skipped
     std::uint64_t bytesRead_ = 0;
 };
 

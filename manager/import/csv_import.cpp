@@ -56,6 +56,22 @@ QString readFailureCause(const std::filesystem::path& csvFile, const std::error_
     return texts.otherReadFailure.arg(fileText(csvFile), QString::fromStdString(error.message()));
 }
 
+// A byte no one can type into the dialogs' boxes (below 0x20, or 0x7F): a seal whose
+// password holds one could never be stamped. A CP932 character's second byte is
+// 0x40 or more, so each such byte is a character of its own. A tab never gets here:
+// it separates fields.
+std::optional<QString> controlCharacterProblem(const std::vector<std::string>& fields) {
+    for (std::size_t field = 0; field < fields.size(); ++field)
+        for (const char c : fields[field]) {
+            const auto byte = static_cast<unsigned char>(c);
+            if (byte < 0x20 || byte == 0x7F)
+                return csvImportTexts().controlCharacter.arg(
+                    number(field + 1),
+                    QString::number(byte, 16).rightJustified(2, QLatin1Char('0')));
+        }
+    return std::nullopt;
+}
+
 // The first row before `row` whose name differs from its name only in letter case.
 const CsvImport::RowName* caseTwin(const std::vector<CsvImport::RowName>& before,
                                    std::string_view name) {
@@ -94,6 +110,8 @@ CsvImport::Row CsvImport::readRow(const CsvLine& line, const std::filesystem::pa
                                   texts.fieldCount.arg(number(fields.size()), number(minCsvFields),
                                                        number(maxCsvFields)) +
                                   texts.readStopped};
+    if (auto problem = controlCharacterProblem(fields))
+        return {std::nullopt, rowRefusal(csvFile, line.number, *problem)};
     if (auto problem = sealNameProblem(fields[Name]))
         return {std::nullopt, rowRefusal(csvFile, line.number, *problem)};
     SealRecord seal;
@@ -174,7 +192,7 @@ CsvImport::FileCheck CsvImport::checkFile(const std::filesystem::path& csvFile) 
     return {static_cast<int>(rowNames.size()), std::nullopt};
 }
 
-bool CsvImport::importRow(const SealRecord& seal) {
+bool CsvImport::importRow(const SealRecord& seal, int imported) {
     const CsvImportTexts& texts = csvImportTexts();
     const SealWriteResult written = writeSeal(index_, seal, SealEntryKind::New, versionText_);
     switch (written.status) {
@@ -186,7 +204,10 @@ bool CsvImport::importRow(const SealRecord& seal) {
             prompter_.showMessage(texts.duplicateName.arg(fromCp932(seal.name)),
                                   MessageIcon::Error);
         else if (written.reason == SealRefusal::IndexFull)
-            prompter_.showMessage(texts.tooManySeals, MessageIcon::Error);
+            // The rows before stay registered, and no completion message will count them.
+            prompter_.showMessage(texts.tooManySeals + QLatin1Char('\n') +
+                                      texts.importedBeforeStop.arg(imported),
+                                  MessageIcon::Error);
         else
             prompter_.showMessage(written.refusal, MessageIcon::Error);
         return false;
@@ -227,7 +248,7 @@ ImportResult CsvImport::importRows(const std::filesystem::path& csvFile, int row
         const Row row = readRow(line, csvFile);
         if (!row.seal)
             return stop(ImportStatus::Stopped, row.problem, imported);
-        if (!importRow(*row.seal))
+        if (!importRow(*row.seal, imported))
             return {ImportStatus::Stopped, imported, result.passwordsUpperCased};
         ++imported;
         result.passwordsUpperCased += row.passwordUpperCased ? 1 : 0;

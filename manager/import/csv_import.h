@@ -77,7 +77,8 @@ private:
                                        const std::filesystem::path& csvFile) const;
     FileCheck checkFile(const std::filesystem::path& csvFile);
     ImportResult importRows(const std::filesystem::path& csvFile, int rows);
-    bool importRow(const SealRecord& seal);
+    // False after the message that stops the import; `imported` rows are written before it.
+    bool importRow(const SealRecord& seal, int imported);
     ImportResult stop(ImportStatus status, const QString& message, int imported);
 
     SealIndex index_;

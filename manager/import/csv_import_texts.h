@@ -4,10 +4,11 @@
 
 namespace vermil {
 
-// Every message of the CSV import. The import speaks Japanese only, whatever the
-// language setting, so every text is the same in both sets: the system's messages
-// keep their exact texts (spacing of the codes included); the rest name the file,
-// the line and the problem in the same style. "%1"-style places are filled with
+// Every message of the CSV import. The import speaks Japanese, whatever the
+// language setting: the system's messages keep their exact texts (spacing of the
+// codes included) and are the same in both sets; the rest name the file, the line
+// and the problem in the same style, and the newer ones have an English form
+// beside the Japanese one that is shown. "%1"-style places are filled with
 // QString::arg in the order given.
 #define VERMIL_CSV_IMPORT_TEXTS(TEXT, OPTIONAL_TEXT)                                                               \
     /* no path given */                                                                                            \
@@ -38,12 +39,17 @@ namespace vermil {
     TEXT(completed, Caption::same("インポート処理が完了しました。\n登録数：%1"))                                   \
     /* The messages of this program. %1 rows imported */                                                           \
     TEXT(cancelled, Caption::same("インポート処理を中止しました。\n登録数：%1"))                                   \
+    /* on a line of its own after a message that stopped the import part way: %1 rows imported */                  \
+    TEXT(importedBeforeStop, {.japanese = "登録数：%1", .english = "Seals registered: %1"})                        \
     /* %1 CSV path, %2 line number */                                                                              \
     TEXT(atLine, Caption::same("CSVファイル %1 の%2行目"))                                                         \
     /* ends every refusal of a row */                                                                              \
     TEXT(readStopped, Caption::same("読み込み処理を中止します。"))                                                 \
     /* %1 limit, %2 bytes of the line */                                                                           \
     TEXT(lineTooLong, Caption::same("が%1バイトを越えています（%2バイト）。"))                                     \
+    /* %1 the field's place in the row, from 1; %2 the byte, two hexadecimal digits */                             \
+    TEXT(controlCharacter, {.japanese = "%1番目の項目に制御文字 \\x%2 が含まれています。",                         \
+                            .english = "Field %1 holds the control character \\x%2."})                             \
     /* %1 fields, %2 fewest, %3 most */                                                                            \
     TEXT(fieldCount, Caption::same("の項目数が%1です。%2から%3の項目が必要です。"))                                \
     /* %1 name, %2 line of the other row, %3 the other name */                                                     \

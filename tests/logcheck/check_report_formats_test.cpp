@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 using namespace vermil;
@@ -222,4 +223,40 @@ TEST(CheckReportFormats, JsonOfAMultiMegabyteLogHasAnObjectPerLine) {
     }
     EXPECT_EQ(ng, log.ng);
     EXPECT_EQ(objects.back().value("bytes").toInteger(), static_cast<qint64>(log.bytes.size()));
+}
+
+TEST(CheckReportFormats, BytesIsTheLogsSizeWhenALineIsOverTheLimit) {
+    TempDir dir;
+    const StampLine good = stampLine("A-001");
+    // Only the first bytes of such a line are checked, but every byte is counted.
+    const std::string tooLong(3 * maxLogLineBytes, 'x');
+    struct Case {
+        const char* what;
+        std::string log;
+        CheckCounts counts;
+    } const cases[] = {
+        {"the last line, without a line feed", good.good + tooLong, {2, 1, 1}},
+        {"the last line, with its line feed", good.good + tooLong + "\r\n", {2, 1, 1}},
+        {"a line before the last", good.good + tooLong + "\n" + good.good, {3, 2, 1}},
+    };
+    for (const Case& c : cases) {
+        writeFile(dir / "hanko.log", c.log);
+        const std::string size = std::to_string(c.log.size());
+
+        const CommandResult text = runCommand(dir / "hanko.log", false, ReportFormat::Text);
+        const std::string totals =
+            "Total: " + std::to_string(c.counts.total) + "  OK: " + std::to_string(c.counts.ok) +
+            "  NG: " + std::to_string(c.counts.ng) + "  Bytes: " + size + "\n";
+        EXPECT_TRUE(text.out.ends_with("\n" + totals))
+            << c.what << ": "
+            << text.out.substr(text.out.size() - std::min<std::size_t>(80, text.out.size()));
+
+        const CommandResult json = runCommand(dir / "hanko.log", false, ReportFormat::Json);
+        const std::vector<QJsonObject> objects = jsonLines(json.out);
+        ASSERT_EQ(objects.size(), c.counts.total + 1) << c.what;
+        EXPECT_EQ(objects.back().value("ng").toInteger(), static_cast<qint64>(c.counts.ng))
+            << c.what;
+        EXPECT_EQ(objects.back().value("bytes").toInteger(), static_cast<qint64>(c.log.size()))
+            << c.what;
+    }
 }

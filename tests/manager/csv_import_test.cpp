@@ -11,7 +11,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
 #include <sys/stat.h>
+#include <vector>
 
 using namespace vermil;
 using vermil::test::dataFile;
@@ -157,6 +159,50 @@ TEST(CsvImport, RowsMustFitTheIndex) {
     EXPECT_EQ(f.run(f.dir / "five.csv").imported, 5);
     EXPECT_EQ(f.value("MAIN_VRM", "Number"), "100");
     EXPECT_EQ(f.prompter.messages, QStringList{completed.arg(5)});
+}
+
+TEST(CsvImport, ALimitReachedWhileImportingSaysHowManyRowsWereRegistered) {
+    // Another program registers seals while the rows are written, until the index
+    // is full: pass 1 found room, pass 2 runs out of it.
+    struct Case {
+        const char* what;
+        int registered; // before the import
+        int rows;
+        int othersAfter; // rows written when the other program fills the index
+    } const cases[] = {
+        {"after some rows", 90, 10, 7},
+        {"before the first row", 97, 3, 0},
+    };
+    for (const Case& c : cases) {
+        ImportFixture f;
+        std::filesystem::create_directories(f.folder);
+        writeFile(f.indexFile, "[MAIN_VRM]\r\nNumber=" + std::to_string(c.registered) + "\r\n");
+        std::string csv;
+        for (int i = 0; i < c.rows; ++i)
+            csv += row("row" + std::to_string(i));
+        writeFile(f.dir / "in.csv", csv);
+        CsvImport csvImport(SealIndex(f.indexFile.string()), f.prompter);
+        csvImport.setProgress([&](int done, int) {
+            const SealIndex other(f.indexFile.string());
+            for (int i = 0; done == c.othersAfter && other.hasRoomFor(1); ++i) {
+                SealRecord seal;
+                seal.name = "other" + std::to_string(i);
+                seal.password = "PW";
+                EXPECT_EQ(writeSeal(other, seal, SealEntryKind::New).status,
+                          SealWriteStatus::Written);
+            }
+            return true;
+        });
+        const ImportResult result = csvImport.run(f.dir / "in.csv");
+        EXPECT_EQ(result.status, ImportStatus::Stopped) << c.what;
+        EXPECT_EQ(result.imported, c.othersAfter) << c.what;
+        EXPECT_EQ(f.prompter.messages,
+                  QStringList{QStringLiteral("Error351: 最大登録数100を越える可能性があります。"
+                                             "読み込み処理を中止します。\n登録数：%1")
+                                  .arg(c.othersAfter)})
+            << c.what;
+        EXPECT_EQ(f.value("MAIN_VRM", "Number"), "100") << c.what;
+    }
 }
 
 TEST(CsvImport, ADuplicateNameStopsAfterTheRowsBeforeIt) {
@@ -353,4 +399,34 @@ TEST(CsvImport, LowerCasePasswordsAreStoredAsThePasswordBoxTypesThem) {
     writeFile(upper.dir / "upper.csv", row("U1"));
     upper.run(upper.dir / "upper.csv");
     EXPECT_EQ(upper.prompter.messages, QStringList{completed.arg(1)});
+}
+
+TEST(CsvImport, AControlCharacterInAnyFieldRefusesTheFileBeforeAnyWrite) {
+    // A tab is not among them: it separates fields, so no field holds one.
+    const std::vector<std::string> fields = {
+        "ctl", "PW", "UP",         "U2",    "DOWN", "osprf_vrm_default.xml",
+        "19",  "19", "YYYY.MM.DD", "unused"};
+    for (std::size_t field = 0; field < fields.size(); ++field) {
+        for (const int byte : {0x00, 0x01, 0x0B, 0x0D, 0x1B, 0x1F, 0x7F}) {
+            std::vector<std::string> values = fields;
+            values[field].insert(1, 1, static_cast<char>(byte));
+            std::string line = values[0];
+            for (std::size_t i = 1; i < values.size(); ++i)
+                line += "," + values[i];
+            ImportFixture f;
+            writeFile(f.dir / "in.csv", row("ok") + line + "\r\n");
+            const std::string what =
+                "field " + std::to_string(field + 1) + ", byte " + std::to_string(byte);
+            EXPECT_EQ(f.run(f.dir / "in.csv").status, ImportStatus::Stopped) << what;
+            EXPECT_EQ(f.prompter.messages,
+                      QStringList{QStringLiteral("CSVファイル ") +
+                                  QString::fromStdString((f.dir / "in.csv").string()) +
+                                  QStringLiteral(" の2行目: %1番目の項目に制御文字 \\x%2 が含まれて"
+                                                 "います。読み込み処理を中止します。")
+                                      .arg(field + 1)
+                                      .arg(byte, 2, 16, QLatin1Char('0'))})
+                << what;
+            EXPECT_TRUE(f.untouched()) << what;
+        }
+    }
 }

@@ -3,6 +3,7 @@
 
 #include "sealfiles/seal_verification.h"
 
+#include <QCoreApplication>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -102,6 +103,28 @@ TEST(ImportDialogModel, CancelStopsBetweenRowsAndKeepsWhatWasWritten) {
         f.prompter.messages,
         QStringList{
             QStringLiteral("インポート処理を中止しました。\n登録数：%1").arg(model.imported())});
+}
+
+TEST(ImportDialogModel, ALimitReachedWhileImportingIsShownWithTheRowsRegistered) {
+    ManagerFixture f;
+    ImportDialogModel model(f.prompter, f.index(), "5.6.4");
+    model.setCsvPath(qpath(writeRows(f.dir / "seals.csv", 3)));
+    IndexLock lock(f.indexFile);
+    ASSERT_TRUE(model.startImport());
+    // The first progress comes after the file and the room were checked; the
+    // worker waits for the lock at its first seal.
+    while (model.rowsTotal() == 0)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    // Meanwhile another program fills the index.
+    writeFile(f.indexFile, "[MAIN_VRM]\r\nNumber=100\r\n");
+    lock.release();
+    model.waitForImport();
+
+    EXPECT_EQ(model.state(), ImportDialogModel::State::Stopped);
+    EXPECT_EQ(model.imported(), 0);
+    EXPECT_EQ(f.prompter.messages,
+              QStringList{QStringLiteral("Error351: 最大登録数100を越える可能性があります。"
+                                         "読み込み処理を中止します。\n登録数：0")});
 }
 
 TEST(ImportDialogModel, MessagesOfAStoppedImportComeOnTheUserInterfaceThread) {
