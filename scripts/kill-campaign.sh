@@ -14,7 +14,7 @@
 #            whole PDF (qpdf --check)
 # and in each the stamp log holds only whole lines that trailscan --check verifies.
 # Each scenario first times a normal run; every delay before the kill is drawn
-# uniformly from [0, that time]. Set KILL_CAMPAIGN_SEED to repeat a campaign.
+# uniformly from [0, that time]. KILL_CAMPAIGN_SEED draws the same fractions again.
 # Prints per scenario the kills, where they landed (before anything was written,
 # during the writes, after the last one, as the files tell), the violations and the
 # time taken. Exit status 1 when any invariant was violated, 2 for usage errors.
