@@ -10,6 +10,8 @@ UserProfile::UserProfile(const QString& programTitle)
     : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
                                             QStringLiteral("Ombrel"), programTitle)) {}
 
+UserProfile::UserProfile(std::unique_ptr<QSettings> settings) : settings_(std::move(settings)) {}
+
 UserProfile::~UserProfile() = default;
 
 QString UserProfile::value(const QString& section, const QString& key,

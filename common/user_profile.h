@@ -16,6 +16,8 @@ namespace vermil {
 class UserProfile {
 public:
     explicit UserProfile(const QString& programTitle);
+    // Over a store the caller made: lets a test count the saves behind a write.
+    explicit UserProfile(std::unique_ptr<QSettings> settings);
     ~UserProfile();
     UserProfile(const UserProfile&) = delete;
     UserProfile& operator=(const UserProfile&) = delete;

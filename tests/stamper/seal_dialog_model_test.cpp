@@ -4,20 +4,27 @@
 #include "stamper/sealdialog/seal_dialog_model.h"
 #include "tests/stamper/stamping_folder.h"
 
+#include "common/platform_identity.h"
 #include "common/tag_text.h"
 #include "sealfiles/seal_definition.h"
 #include "stamplog/stamp_log.h"
 #include "tests/support/recording_choosers.h"
 
+#include <QDataStream>
+#include <QSettings>
+
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
+#include <vector>
 
 using namespace vermil;
 using vermil::test::readFile;
 using vermil::test::SealDialogUnderTest;
 using vermil::test::sjis;
 using vermil::test::StampingFolder;
+using vermil::test::TempDir;
 using vermil::test::writeFile;
 
 namespace {
@@ -40,6 +47,26 @@ protected:
 
 QString q(const char* utf8) {
     return QString::fromUtf8(utf8);
+}
+
+// A profile store that keeps every map it saves, so a test sees how many saves a
+// write took and what each one left on disk.
+std::vector<QSettings::SettingsMap>& profileSaves() {
+    static std::vector<QSettings::SettingsMap> saves;
+    return saves;
+}
+
+bool readCountedProfile(QIODevice& device, QSettings::SettingsMap& map) {
+    QDataStream in(&device);
+    in >> map;
+    return in.status() == QDataStream::Ok;
+}
+
+bool writeCountedProfile(QIODevice& device, const QSettings::SettingsMap& map) {
+    profileSaves().push_back(map);
+    QDataStream out(&device);
+    out << map;
+    return out.status() == QDataStream::Ok;
 }
 
 const QString indexHashError =
@@ -413,6 +440,50 @@ TEST_F(SealDialog, SavePasswordKeepsItsCodeAndTheNextDialogTakesItBack) {
     EXPECT_EQ(t.prompter.messages, QStringList{q("Warning 432: can't find kept password.")});
     EXPECT_EQ(t.model.password(), "");
     EXPECT_TRUE(t.model.savePassword());
+}
+
+// The password's code and its flag go to the profile in one save: a stamp killed
+// between two saves would leave cpw=1 without its drowssap (Warning 432 next time).
+TEST_F(SealDialog, TheRememberedPasswordAndItsFlagGoToTheProfileInOneSave) {
+    static const QSettings::Format counted = QSettings::registerFormat(
+        QStringLiteral("counted"), readCountedProfile, writeCountedProfile);
+    const QString code = QString::fromStdString(encodePairs("KEIRI"));
+    const QString section = QString::fromStdString(userName()) + QLatin1Char('/');
+    struct Case {
+        bool keptBefore;
+        bool save;
+        const char* cpw;
+        bool codeKept;
+    };
+    for (const Case& c : {Case{false, true, "1", true}, Case{true, false, "0", false},
+                          Case{true, true, "1", true}, Case{false, false, "0", false}}) {
+        SCOPED_TRACE(testing::Message() << "kept before " << c.keptBefore << ", save " << c.save);
+        TempDir store;
+        UserProfile profile(std::make_unique<QSettings>(
+            QString::fromStdString((store / "vermilin.counted").string()), counted));
+        if (c.keptBefore) {
+            ASSERT_TRUE(profile.setUserValues({{"drowssap", code}, {"cpw", "1"}}));
+        }
+        profileSaves().clear();
+
+        RecordingPrompter prompter;
+        SealDialogInputs in = folder.inputs();
+        in.rememberPassword = c.keptBefore;
+        SealDialogModel model(in, prompter, profile, ColourFile(folder.colourFile), 0,
+                              vermil::test::march7th);
+        model.start();
+        ASSERT_TRUE(model.selectSeal(0));
+        model.setPassword("KEIRI");
+        model.setSavePassword(c.save);
+        ASSERT_EQ(model.accept(), Outcome::Accepted);
+        rememberAcceptedStamp(model.accepted(), profile);
+
+        ASSERT_EQ(profileSaves().size(), 1U);
+        const QSettings::SettingsMap& saved = profileSaves().front();
+        EXPECT_EQ(saved.value(section + "cpw").toString(), QString::fromLatin1(c.cpw));
+        EXPECT_EQ(saved.value(section + "drowssap").toString(), c.codeKept ? code : QString());
+        EXPECT_TRUE(prompter.messages.isEmpty());
+    }
 }
 
 TEST_F(SealDialog, AutoStampWithARememberedPasswordStampsWithoutTheUser) {
