@@ -100,6 +100,8 @@ void CtrailscanDlg::buildControls() {
     resultView_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     resultView_->setSelectionBehavior(QAbstractItemView::SelectRows);
     resultView_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Tab leaves the report for the buttons; the arrows move within it.
+    resultView_->setTabKeyNavigation(false);
     resultView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     addShortcut(resultView_, QKeySequence::Copy, Qt::WidgetShortcut, &CtrailscanDlg::copySelection);
     addShortcut(resultView_, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), Qt::WidgetShortcut,

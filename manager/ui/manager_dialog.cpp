@@ -130,14 +130,15 @@ void CVrmgrDlg::buildControls() {
     addAction(versionAction_);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
-    setTabOrder(list_, addButton_);
+    // In reading order: the index's Ref stands above the row of buttons.
+    setTabOrder(list_, chooseIndexButton_);
+    setTabOrder(chooseIndexButton_, addButton_);
     setTabOrder(addButton_, editButton_);
     setTabOrder(editButton_, deleteButton_);
     setTabOrder(deleteButton_, importButton_);
     setTabOrder(importButton_, settingButton_);
     setTabOrder(settingButton_, versionButton_);
-    setTabOrder(versionButton_, chooseIndexButton_);
-    setTabOrder(chooseIndexButton_, closeButton_);
+    setTabOrder(versionButton_, closeButton_);
     list_->setFocus();
 }
 

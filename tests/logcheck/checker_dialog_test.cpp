@@ -4,6 +4,7 @@
 #include "common/user_profile.h"
 #include "tests/support/recording_choosers.h"
 #include "tests/support/recording_prompter.h"
+#include "tests/support/tab_cycle.h"
 #include "tests/support/test_environment.h"
 
 #include <QApplication>
@@ -273,4 +274,10 @@ TEST(CtrailscanDlg, ADeviceAsTheLogIsRefusedAndTheWindowStaysReady) {
     EXPECT_TRUE(t.dialog.checkButton()->isEnabled());
     EXPECT_EQ(t.dialog.totalBox()->text(), QStringLiteral("0"));
     EXPECT_EQ(t.dialog.summaryLabel()->text(), QString());
+}
+
+TEST(CtrailscanDlg, TabGoesOnceRoundItsControlsInReadingOrder) {
+    DialogUnderTest t;
+    t.check(qpath(dataFile("logcheck/IndependentAltered.log")));
+    test::expectOneTabRoundInReadingOrder(t.dialog, "log checker");
 }

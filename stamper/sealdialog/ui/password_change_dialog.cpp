@@ -73,8 +73,10 @@ void CPasswdDlg::buildControls() {
     layout->addLayout(indexRow);
     layout->addWidget(buttons);
 
+    // The button box orders its own buttons; naming them here as well closes
+    // the chain into a loop between OK and Cancel.
     QWidget* order[] = {sealList_, oldPasswordEdit_, newPasswordEdit_, newPasswordAgainEdit_,
-                        okButton_, cancelButton_};
+                        buttons};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }

@@ -153,10 +153,12 @@ void CShouninDialog::buildControls() {
     layout->addLayout(top, 1);
     layout->addLayout(footer);
 
+    // The button box orders its own buttons; naming them here as well closes
+    // the chain into a loop between OK and Cancel.
     QWidget* order[] = {
         sealList_,    documentNoEdit_,      nameEdit_,     sectionEdit_,  dateEdit_,
         commentEdit_, preview_->dateEdit(), colourButton_, passwordEdit_, savePasswordBox_,
-        okButton_,    cancelButton_};
+        buttons};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }

@@ -22,6 +22,7 @@ void CKakuninDialog::buildControls() {
     text_ = new QPlainTextEdit(this);
     text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    text_->setTabChangesFocus(true); // Tab goes on to Close
     auto* buttons = new QDialogButtonBox(this);
     close_ = buttons->addButton(QDialogButtonBox::Close);
     close_->setDefault(true);

@@ -7,6 +7,7 @@
 #include "stamper/pdf/pdf_stamp_reading.h"
 #include "stamper/pdf/pdf_stamp_view_model.h"
 #include "tests/stamper/pdf/pdf_stamping_fixture.h"
+#include "tests/support/tab_cycle.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -120,6 +121,12 @@ TEST(CPdfStampView, AClickOnThePageStampsWhereItWasAndShowsTheStampedPdf) {
     EXPECT_EQ(stamps[0].page, 2);
     EXPECT_NEAR(stamps[0].xMm, click.x() / pixelsPerMm - 10.5, 0.3);
     EXPECT_NEAR(stamps[0].yMm, click.y() / pixelsPerMm - 7.5, 0.3);
+}
+
+TEST(CPdfStampView, TabGoesOnceRoundItsControlsInReadingOrder) {
+    ViewUnderTest t({{}, {100, 200, 0, {}}, {}});
+    QTest::keyClick(&*t.view, Qt::Key_PageDown); // every page button enabled
+    test::expectOneTabRoundInReadingOrder(*t.view, "PDF page view");
 }
 
 } // namespace
