@@ -152,6 +152,13 @@ void CheckerDialogModel::cancelCheck() {
     deliveredChanged_.notify_all();
 }
 
+bool CheckerDialogModel::cancelRunningCheck() {
+    if (!isChecking())
+        return false;
+    cancelCheck();
+    return true;
+}
+
 void CheckerDialogModel::stopWorker() {
     cancelCheck();
     if (worker_.joinable())

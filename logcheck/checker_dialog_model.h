@@ -49,6 +49,9 @@ public:
     // Starts a check of the current path; false when none started (the reason was told).
     bool startCheck();
     void cancelCheck();
+    // Escape: cancels a running check as Cancel does; false when none runs, so
+    // that Escape closes the window as in any dialog.
+    bool cancelRunningCheck();
     // Blocks until a running check has ended and everything it found is in the report.
     void waitForCheck();
 

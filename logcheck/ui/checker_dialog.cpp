@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -311,6 +312,14 @@ void CtrailscanDlg::goToNextNg() {
 
 void CtrailscanDlg::goToPreviousNg() {
     model_.goToPreviousNg();
+}
+
+void CtrailscanDlg::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Cancel) && model_.cancelRunningCheck()) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void CtrailscanDlg::reject() {

@@ -49,6 +49,9 @@ public:
 
     void reject() override;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void buildControls();
     void applyTexts(const CheckerDialogTexts& texts);

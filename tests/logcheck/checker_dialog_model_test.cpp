@@ -148,6 +148,24 @@ TEST(CheckerDialogModel, ACancelledCheckKeepsWhatItFoundButNotThePath) {
     EXPECT_TRUE(t.prompter.messages.isEmpty());
 }
 
+TEST(CheckerDialogModel, EscapeCancelsARunningCheckAndOtherwiseLeavesTheWindowToClose) {
+    TempDir dir;
+    writeFile(dir / "big.log", test::generateLog(4u << 20, 0).bytes);
+    ModelUnderTest t;
+    CheckerDialogModel& model = t.model;
+    EXPECT_FALSE(model.cancelRunningCheck());
+    // Small blocks: the worker waits for the window long before the end of the log.
+    CheckOptions tuning;
+    tuning.blockBytes = 4096;
+    model.setTuning(tuning);
+    model.setLogPath(qpath(dir / "big.log"));
+    ASSERT_TRUE(model.startCheck());
+    EXPECT_TRUE(model.cancelRunningCheck());
+    model.waitForCheck();
+    EXPECT_EQ(model.state(), CheckerDialogModel::State::Cancelled);
+    EXPECT_FALSE(model.cancelRunningCheck());
+}
+
 TEST(CheckerDialogModel, BeepsAtMostOncePerTenthOfASecond) {
     TempDir dir;
     std::string bad;

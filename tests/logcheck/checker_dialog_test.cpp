@@ -122,6 +122,32 @@ TEST(CtrailscanDlg, ALogOfManyBlocksIsShownWhole) {
     EXPECT_TRUE(t.prompter.messages.isEmpty());
 }
 
+TEST(CtrailscanDlg, EscapeCancelsARunningCheckAndASecondEscapeCloses) {
+    TempDir dir;
+    const test::GeneratedLog log = test::generateLog(4u << 20, 0);
+    writeFile(dir / "big.log", log.bytes);
+    DialogUnderTest t;
+    // Small blocks: the worker waits for the window long before the end of the log.
+    CheckOptions tuning;
+    tuning.blockBytes = 4096;
+    t.model.setTuning(tuning);
+    t.dialog.pathEdit()->clear();
+    QTest::keyClicks(t.dialog.pathEdit(), qpath(dir / "big.log"));
+    QTest::mouseClick(t.dialog.checkButton(), Qt::LeftButton);
+    ASSERT_TRUE(t.model.isChecking());
+
+    QTest::keyClick(&t.dialog, Qt::Key_Escape);
+    EXPECT_TRUE(t.dialog.isVisible());
+    t.model.waitForCheck();
+    EXPECT_EQ(t.model.state(), CheckerDialogModel::State::Cancelled);
+    EXPECT_LT(t.model.counts().total, log.lines);
+    EXPECT_TRUE(t.dialog.statusLabel()->isVisible());
+
+    QTest::keyClick(&t.dialog, Qt::Key_Escape);
+    EXPECT_FALSE(t.dialog.isVisible());
+    EXPECT_EQ(t.dialog.result(), QDialog::Rejected);
+}
+
 TEST(CtrailscanDlg, RefTakesTheChosenLogAndAnUnreadableOneIsTold) {
     DialogUnderTest t;
     t.chooser.answers = {QStringLiteral("/nowhere/missing.log")};
