@@ -25,6 +25,7 @@ int CtrailscanApp::run(const std::optional<std::string>& logPath) {
     // The checker finds its hanko folder without a message, like the manager.
     const std::string hankoFolder = findHankoFolder(nullptr);
     const Language language = checkerLanguage(hankoFolder);
+    qtTranslation_.follow(language);
 
     MessageBoxPrompter prompter(CheckerDialogTexts::of(language).windowTitle);
     DialogFileChooser chooser;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/qt_translation.h"
+
 #include <QApplication>
 
 #include <optional>
@@ -16,6 +18,7 @@ public:
 
 private:
     QApplication application_;
+    QtTranslation qtTranslation_;
 };
 
 } // namespace vermil

@@ -250,6 +250,7 @@ void CVrmgrDlg::changeSettings() {
         return;
     model_.settingChosen(setting.chosen());
     applyTexts(ManagerDialogTexts::of(model_.language()));
+    emit languageChanged(model_.language());
 }
 
 void CVrmgrDlg::chooseIndex() {

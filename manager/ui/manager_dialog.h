@@ -51,6 +51,10 @@ public:
     QPushButton* chooseIndexButton() const { return chooseIndexButton_; }
     QAction* versionAction() const { return versionAction_; }
 
+signals:
+    // The settings chose another language; the dialog shows it already.
+    void languageChanged(vermil::Language language);
+
 private:
     void buildControls();
     void applyTexts(const ManagerDialogTexts& texts);

@@ -34,8 +34,11 @@ int VrmgrApp::run() {
     // The manager finds its hanko folder without a message.
     ManagerDialogModel model(prompter, findHankoFolder(nullptr));
     model.start(fileChooser);
+    qtTranslation_.follow(model.language());
     DialogWindows windows(fileChooser, fontChooser);
     CVrmgrDlg dialog(model, windows, fileChooser);
+    QObject::connect(&dialog, &CVrmgrDlg::languageChanged, &dialog,
+                     [this](Language language) { qtTranslation_.follow(language); });
     windows.setParentWidget(&dialog);
     // Once the window is up: the manager's messages are Japanese.
     QTimer::singleShot(0, &dialog, [&prompter] {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/qt_translation.h"
+
 #include <QApplication>
 
 namespace vermil {
@@ -13,6 +15,7 @@ public:
 
 private:
     QApplication application_;
+    QtTranslation qtTranslation_;
 };
 
 } // namespace vermil

@@ -164,7 +164,12 @@ TEST(CVrmgrDlg, RefSettingAndVersionReachTheModel) {
     EXPECT_EQ(dialog.indexPathField()->text().toStdString(), otherIndex.string());
     EXPECT_EQ(listed(dialog.sealList()), QStringList{"Z"});
 
+    // The program follows the chosen language with Qt's own texts.
+    std::vector<Language> languages;
+    QObject::connect(&dialog, &CVrmgrDlg::languageChanged, &dialog,
+                     [&languages](Language language) { languages.push_back(language); });
     QTest::mouseClick(dialog.settingButton(), Qt::LeftButton);
+    EXPECT_EQ(languages, std::vector<Language>{Language::Japanese});
     EXPECT_EQ(dialog.addButton()->text(), QStringLiteral("追加"));
     EXPECT_EQ(dialog.chooseIndexButton()->text(), QStringLiteral("参照"));
     EXPECT_EQ(dialog.findChild<QGroupBox*>()->title(), QStringLiteral("Vermil名"));

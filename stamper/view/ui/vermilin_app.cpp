@@ -69,6 +69,7 @@ CVermilinApp::CVermilinApp(int& argc, char** argv) : application_(argc, argv) {
     QApplication::setOrganizationName(QStringLiteral("Ombrel"));
     installSealFontSubstitutions();
     language_ = programStartLanguage();
+    qtTranslation_.follow(languageOf(language_));
 }
 
 // A message on stderr starts with the program's name, as every verb's does
@@ -115,6 +116,7 @@ int CVermilinApp::runWindow(const std::optional<std::filesystem::path>& file,
     if (file)
         model.setObjectFile(*file);
 
+    qtTranslation_.follow(frameLanguage(document, language_));
     CMainFrame frame(set, frameLanguage(document, language_));
     auto* view = new CVermilinView(model, &frame);
     frame.setCentralWidget(view);
@@ -162,6 +164,7 @@ int CVermilinApp::runWindow(const std::optional<std::filesystem::path>& file,
             break;
         case FrameCommand::Settings:
             dialogs.editIndexSettings(document);
+            qtTranslation_.follow(frameLanguage(document, language_));
             frame.applyTexts(frameLanguage(document, language_));
             break;
         case FrameCommand::ChangePassword:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/qt_translation.h"
+
 #include <QApplication>
 
 #include <filesystem>
@@ -37,6 +39,7 @@ private:
     int runWindow(const std::optional<std::filesystem::path>& file, const std::string& nativeData);
 
     QApplication application_;
+    QtTranslation qtTranslation_;
     std::string language_;
     StampTaker* taker_ = nullptr;
     PasswordChanger* changer_ = nullptr;
