@@ -10,6 +10,9 @@ UserProfile::UserProfile(const QString& programTitle)
     : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
                                             QStringLiteral("Ombrel"), programTitle)) {}
 
+UserProfile::UserProfile(const AtFile& file)
+    : settings_(std::make_unique<QSettings>(file.fileName, QSettings::IniFormat)) {}
+
 UserProfile::~UserProfile() = default;
 
 QString UserProfile::value(const QString& section, const QString& key,

@@ -16,6 +16,11 @@ namespace vermil {
 class UserProfile {
 public:
     explicit UserProfile(const QString& programTitle);
+    // The store in one given INI file, for a reader that is handed the file.
+    struct AtFile {
+        QString fileName;
+    };
+    explicit UserProfile(const AtFile& file);
     ~UserProfile();
     UserProfile(const UserProfile&) = delete;
     UserProfile& operator=(const UserProfile&) = delete;
