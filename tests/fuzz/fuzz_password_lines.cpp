@@ -45,10 +45,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Old, new, new again, as the password change reads them; then what is left.
     std::size_t consumed = 0;
     for (int i = 0; i < 4; ++i) {
-        const std::string line = vermil::cli::inputLine(in);
-        require(line.find('\n') == std::string::npos);
-        // The line is the input's next bytes, followed by its line end or the input's end.
         const std::string_view rest = bytes.substr(consumed);
+        const std::optional<std::string> read = vermil::cli::inputLine(in);
+        if (!read) {
+            // Refused only when the line, without its line end, is longer than the limit.
+            const std::string_view line = rest.substr(0, rest.find('\n'));
+            require(line.size() > vermil::cli::maxInputLineBytes &&
+                    !(line.size() == vermil::cli::maxInputLineBytes + 1 && line.ends_with('\r')));
+            break;
+        }
+        const std::string& line = *read;
+        require(line.find('\n') == std::string::npos &&
+                line.size() <= vermil::cli::maxInputLineBytes);
+        // The line is the input's next bytes, followed by its line end or the input's end.
         require(rest.starts_with(line));
         const std::string_view end = rest.substr(line.size());
         std::size_t lineEnd = 0;
