@@ -7,7 +7,9 @@
 
 #include "common/ini/ini_syntax.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,12 +34,11 @@ std::optional<IniSnapshot> applied(const IniSnapshot& index,
 void checkList(const IniSnapshot& index) {
     const int count = vermil::indexCount(index);
     require(count >= 0);
-    for (const std::size_t room :
-         {std::size_t{0}, std::size_t{1}, std::size_t{49}, vermil::indexWholeValueRoom}) {
+    for (const std::size_t room : {std::size_t{1}, vermil::indexWholeValueRoom}) {
         const std::vector<std::string> names = vermil::indexNames(index, room);
         require(names.size() == static_cast<std::size_t>(std::min(count, vermil::maxSealCount)));
         for (const std::string& name : names)
-            require(name.size() + 1 <= std::max(room, std::size_t{1}));
+            require(name.size() < room);
     }
 }
 
@@ -96,10 +97,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const IniSnapshot index(std::string(reinterpret_cast<const char*>(data), size));
     checkList(index);
     const auto names = vermil::indexNames(index, vermil::indexWholeValueRoom);
-    for (const std::string& name : names)
+    // Every lookup reads the whole text again: the entries of a few seals are enough.
+    for (std::size_t i = 0; i < std::min(names.size(), std::size_t{3}); ++i)
         for (const auto reader :
-             {vermil::IndexReader::Manager, vermil::IndexReader::StampingProgram})
-            (void)vermil::indexEntry(index, name, reader);
+             {vermil::IndexReader::Manager, vermil::IndexReader::StampingProgram}) {
+            // Each reader takes Data into its own room: 1023 bytes, or 511.
+            const vermil::SealIndexEntry entry = vermil::indexEntry(index, names[i], reader);
+            require(entry.data.size() < (reader == vermil::IndexReader::Manager ? 1023u : 511u));
+            require(entry.vrmfile.size() < entry.data.size() || entry.vrmfile.empty());
+        }
     // A fixed new name, one in the other letter case of a listed one, and a listed one.
     std::vector<std::string> candidates{"NEWSEAL", "\x88\xf3"};
     if (!names.empty()) {
@@ -116,8 +122,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!vermil::sealNameProblem(name))
             checkRegistration(index, name);
     checkRemoval(index, 0);
-    checkRemoval(index, names.size() / 2);
-    if (!names.empty())
+    if (names.size() > 1)
         checkRemoval(index, names.size() - 1);
     return 0;
 }
