@@ -339,6 +339,15 @@ std::string decodePairs(std::string_view code) {
     }
     if (bytes.size() < 3)
         return {};
+    // The prefix is the length in at least three digits: a password of 1000 bytes
+    // or more has a longer one, which is taken when it states the length of what
+    // follows it. Any other code keeps the three digits' reading.
+    for (std::size_t digits = 4; digits <= 20 && digits <= bytes.size(); ++digits) {
+        char length[24];
+        std::snprintf(length, sizeof length, "%zu", bytes.size() - digits);
+        if (std::string_view(bytes).substr(0, digits) == length)
+            return bytes.substr(digits);
+    }
     return bytes.substr(3);
 }
 

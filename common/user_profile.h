@@ -16,7 +16,7 @@ namespace vermil {
 class UserProfile {
 public:
     explicit UserProfile(const QString& programTitle);
-    // Over a store the caller made: lets a test count the saves behind a write.
+    // Over a store the caller made: a test's own store, or one given INI file.
     explicit UserProfile(std::unique_ptr<QSettings> settings);
     ~UserProfile();
     UserProfile(const UserProfile&) = delete;

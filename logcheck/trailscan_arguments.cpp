@@ -17,12 +17,13 @@ namespace {
 
 std::optional<ReportFormat> reportFormat(const cli::VerbCall& call) {
     const std::optional<std::string> format = call.value("--format");
-    if (!format || *format == "text")
+    if (!format)
         return ReportFormat::Text;
-    if (*format == "json")
-        return ReportFormat::Json;
-    call.error() << fillPlaceholders(TrailscanVerbCaptions::badFormat.english, {*format}) << "\n";
-    return std::nullopt;
+    const std::optional<ReportFormat> named = reportFormatNamed(*format);
+    if (!named)
+        call.error() << fillPlaceholders(TrailscanVerbCaptions::badFormat.english, {*format})
+                     << "\n";
+    return named;
 }
 
 cli::ExitStatus checkVerb(const cli::VerbCall& call) {
@@ -57,6 +58,14 @@ constexpr cli::VerbTable table{"trailscan", verbs, TrailscanVerbCaptions::about.
                                TrailscanVerbCaptions::exitStatus.english};
 
 } // namespace
+
+std::optional<ReportFormat> reportFormatNamed(std::string_view name) {
+    if (name == "text")
+        return ReportFormat::Text;
+    if (name == "json")
+        return ReportFormat::Json;
+    return std::nullopt;
+}
 
 const cli::VerbTable& trailscanVerbs() {
     return table;

@@ -1,10 +1,10 @@
 #include "verb_call.h"
 
 #include "verb_runner_texts.h"
+#include "whole_number.h"
 
 #include "common/caption.h"
 
-#include <charconv>
 #include <ostream>
 #include <string>
 
@@ -27,15 +27,11 @@ std::optional<int> VerbCall::wholeNumber(std::string_view option, int fallback, 
     const auto text = value(option);
     if (!text)
         return fallback;
-    int number = 0;
-    const char* const end = text->data() + text->size();
-    const auto [stop, ec] = std::from_chars(text->data(), end, number);
-    if (ec != std::errc() || stop != end || number < min || number > max) {
+    const std::optional<int> number = wholeNumberIn(*text, min, max);
+    if (!number)
         error() << fillPlaceholders(VerbRunnerCaptions::notAWholeNumber.english,
                                     {option, std::to_string(min), std::to_string(max), *text})
                 << "\n";
-        return std::nullopt;
-    }
     return number;
 }
 

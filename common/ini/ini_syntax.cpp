@@ -138,6 +138,19 @@ bool fitsOnOneLine(std::string_view s) {
     return s.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
 }
 
+// True when the name's last byte starts a double-byte character: written before
+// "]" or "=", it would take that byte as its second one, and the line would read
+// as another name.
+bool endsInLeadByte(std::string_view name) {
+    for (std::size_t pos = 0; pos < name.size();) {
+        const std::size_t length = cp932CharLength(name, pos);
+        if (pos + length == name.size())
+            return length == 1 && isCp932LeadByte(static_cast<unsigned char>(name[pos]));
+        pos += length;
+    }
+    return false;
+}
+
 std::string_view lineEndOf(std::string_view content) {
     const std::size_t lf = content.find('\n');
     if (lf != std::string_view::npos && (lf == 0 || content[lf - 1] != '\r'))
@@ -185,7 +198,8 @@ std::optional<std::string> iniReplace(std::string_view content, std::string_view
     if (!fitsOnOneLine(section) || !fitsOnOneLine(key) || !fitsOnOneLine(value) ||
         cp932FindChar(section, ']') != std::string_view::npos ||
         cp932FindChar(key, '=') != std::string_view::npos || trimBlanks(key) != key ||
-        trimBlanks(section) != section || key.empty())
+        trimBlanks(section) != section || key.empty() || endsInLeadByte(section) ||
+        endsInLeadByte(key))
         return std::nullopt;
     const std::string encoded = iniEncodeValue(value);
     const Location loc = locate(content, section, key);

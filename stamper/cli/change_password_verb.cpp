@@ -20,7 +20,7 @@ ExitStatus runChangePasswordVerb(const VerbCall& call) {
     // Old, new, new again: all three are read before anything is checked.
     std::array<std::string, 3> passwords;
     for (std::string& password : passwords) {
-        const auto typed = passwordInput(call, inputLine(call.in()));
+        const auto typed = passwordLine(call);
         if (!typed)
             return ExitStatus::UsageOrFileError;
         password = *typed;

@@ -35,7 +35,7 @@ std::optional<StampFields> readStampFields(const VerbCall& call) {
 
 bool readStampPassword(const VerbCall& call, StampFields& fields) {
     if (call.has("--password-stdin")) {
-        fields.password = passwordInput(call, inputLine(call.in()));
+        fields.password = passwordLine(call);
         return fields.password.has_value();
     }
     if (qEnvironmentVariableIsSet("VERMIL_PASSWORD")) {

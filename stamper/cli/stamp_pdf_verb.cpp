@@ -1,5 +1,6 @@
 #include "stamp_pdf_verb.h"
 
+#include "page_point.h"
 #include "stamp_fields.h"
 #include "stamp_verb_texts.h"
 #include "verb_stamping.h"
@@ -12,16 +13,12 @@
 #include "stamper/pdf/pdf_stamping.h"
 #include "stamper/stamping/stamp_output.h"
 
-#include <charconv>
-#include <cmath>
 #include <ostream>
 
 namespace vermil::cli {
 namespace {
 
 namespace t = stampverbtexts;
-
-constexpr int maxPageNumber = 1'000'000;
 
 struct PdfStampRequest {
     std::filesystem::path in;
@@ -30,27 +27,15 @@ struct PdfStampRequest {
     StampFields fields;
 };
 
-std::optional<double> millimetresOf(std::string_view text) {
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
-
 // "X,Y" in millimetres.
 bool readPosition(const VerbCall& call, PdfPlacement& at) {
-    const std::string text = call.value("--at").value_or("");
-    const std::size_t comma = text.find(',');
-    const auto x = comma == std::string::npos ? std::nullopt : millimetresOf(text.substr(0, comma));
-    const auto y =
-        comma == std::string::npos ? std::nullopt : millimetresOf(text.substr(comma + 1));
-    if (!x || !y) {
+    const std::optional<PagePoint> point = pagePointIn(call.value("--at").value_or(""));
+    if (!point) {
         call.error() << t::badPosition << "\n";
         return false;
     }
-    at.xMm = *x;
-    at.yMm = *y;
+    at.xMm = point->xMm;
+    at.yMm = point->yMm;
     return true;
 }
 

@@ -16,6 +16,9 @@ namespace vermil {
     TEXT(noShiftJisForm,                                                                           \
          Caption::same("%1 has a character without a Shift-JIS form; it cannot be stored"))        \
     TEXT(thePassword, Caption::same("the password"))                                               \
+    /* %1 the longest line in bytes */                                                             \
+    TEXT(inputLineTooLong,                                                                         \
+         Caption::same("a line of standard input is longer than %1 bytes; it is not read"))        \
     TEXT(saveFlagsExcludeEachOther,                                                                \
          Caption::same("--save-password and --no-save-password exclude each other"))               \
     TEXT(dpiNeedsPicture, Caption::same("--dpi goes with --picture"))                              \
@@ -141,6 +144,9 @@ inline std::string noShiftJisForm(std::string_view what) {
     return text(&StampVerbTexts::noShiftJisForm, {what});
 }
 inline const std::string thePassword = text(&StampVerbTexts::thePassword);
+inline std::string inputLineTooLong(std::size_t bytes) {
+    return text(&StampVerbTexts::inputLineTooLong, {std::to_string(bytes)});
+}
 inline const std::string saveFlagsExcludeEachOther =
     text(&StampVerbTexts::saveFlagsExcludeEachOther);
 inline const std::string dpiNeedsPicture = text(&StampVerbTexts::dpiNeedsPicture);

@@ -28,11 +28,19 @@ bool cp932Option(const VerbCall& call, std::string_view option, std::optional<st
     return value.has_value();
 }
 
-std::string inputLine(std::istream& in) {
+std::optional<std::string> inputLine(std::istream& in) {
     std::string line;
-    std::getline(in, line);
+    char c = 0;
+    while (in.get(c) && c != '\n') {
+        // Room for the longest line and its CR; a byte more is a line too long.
+        if (line.size() > maxInputLineBytes)
+            return std::nullopt;
+        line += c;
+    }
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
+    if (line.size() > maxInputLineBytes)
+        return std::nullopt;
     return line;
 }
 
@@ -40,6 +48,15 @@ std::optional<std::string> passwordInput(const VerbCall& call, std::string_view 
     const QString typed =
         passwordAsTyped(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
     return cp932Input(call, stampverbtexts::thePassword, typed.toUtf8().toStdString());
+}
+
+std::optional<std::string> passwordLine(const VerbCall& call) {
+    const std::optional<std::string> line = inputLine(call.in());
+    if (!line) {
+        call.error() << stampverbtexts::inputLineTooLong(maxInputLineBytes) << "\n";
+        return std::nullopt;
+    }
+    return passwordInput(call, *line);
 }
 
 } // namespace vermil::cli

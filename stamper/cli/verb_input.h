@@ -2,6 +2,7 @@
 
 #include "common/cli/verb_call.h"
 
+#include <cstddef>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -21,11 +22,19 @@ std::optional<std::string> cp932Input(const VerbCall& call, std::string_view wha
 // false after the message when it has no CP932 form.
 bool cp932Option(const VerbCall& call, std::string_view option, std::optional<std::string>& value);
 
-// A line of `in` without its line end (LF or CR LF); empty at the end of the input.
-std::string inputLine(std::istream& in);
+// The longest line read from standard input: a password, never a document.
+inline constexpr std::size_t maxInputLineBytes = 4096;
+
+// A line of `in` without its line end (LF or CR LF); empty at the end of the input;
+// nullopt for a line longer than maxInputLineBytes, of which no more is read.
+std::optional<std::string> inputLine(std::istream& in);
 
 // A password as the password boxes take it (letters in capitals), in CP932;
 // nullopt after a message when it has no CP932 form.
 std::optional<std::string> passwordInput(const VerbCall& call, std::string_view utf8);
+
+// The next line of standard input as a password (passwordInput); nullopt after a
+// message when the line is too long or has no CP932 form.
+std::optional<std::string> passwordLine(const VerbCall& call);
 
 } // namespace vermil::cli

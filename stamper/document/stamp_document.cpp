@@ -7,6 +7,7 @@
 #include "common/user_profile.h"
 #include "stamper/document/document_start_dialogs.h"
 #include "stamper/document/native_data.h"
+#include "stamper/document/stamper_user_values.h"
 
 namespace vermil {
 
@@ -53,12 +54,11 @@ CVermilinDoc::WrittenBack CVermilinDoc::writtenBack() const {
 }
 
 void CVermilinDoc::readUserValues() {
-    const UserProfile profile(QString::fromLatin1(stamperProfileTitle));
-    rememberPassword_ = profile.userValue(QStringLiteral("cpw"), QStringLiteral("0")) == "1";
-    const QString autoStamp = profile.userValue(QStringLiteral("AutoStamp"), QStringLiteral("0"));
-    autoStamp_ = autoStamp == "1" ? 1 : autoStamp == "2" ? 2 : 0;
-    stamp_.drawing.copyToClipboard =
-        profile.userValue(QStringLiteral("Clipboard"), QStringLiteral("0")) == "1";
+    const StamperUserValues values =
+        readStamperUserValues(UserProfile(QString::fromLatin1(stamperProfileTitle)));
+    rememberPassword_ = values.rememberPassword;
+    autoStamp_ = values.autoStamp;
+    stamp_.drawing.copyToClipboard = values.clipboard;
 }
 
 // A key is written when its value changed since it was read, or when the file

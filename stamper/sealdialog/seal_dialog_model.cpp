@@ -7,7 +7,6 @@
 #include "common/cp932.h"
 #include "common/interaction/colour_chooser.h"
 #include "common/interaction/prompter.h"
-#include "common/keyed_hash.h"
 #include "common/user_profile.h"
 #include "render/date_formatting.h"
 #include "sealfiles/layout_profile.h"
@@ -99,13 +98,13 @@ void SealDialogModel::formDateTexts() {
 
 void SealDialogModel::takeRememberedPassword() {
     savePassword_ = true;
-    const QString kept = profile_.userValue(rememberedpassword::codeKey, QString());
-    if (kept.isEmpty()) {
+    std::optional<std::string> kept = rememberedpassword::readFrom(profile_);
+    if (!kept) {
         prompter_.showMessage(texts().keptPasswordMissing, MessageIcon::Warning);
         password_.clear();
         return;
     }
-    password_ = decodePairs(kept.toStdString());
+    password_ = std::move(*kept);
 }
 
 bool SealDialogModel::pressOkAtStart() {

@@ -7,27 +7,21 @@
 #include "common/interaction/prompter.h"
 #include "common/user_profile.h"
 #include "stamper/document/stamp_document.h"
+#include "stamper/document/stamper_user_values.h"
 #include "stamper/settings/settings_dialog_texts.h"
 
 #include <QFileInfo>
 
 namespace vermil {
-namespace {
-
-const QString autoStampKey = QStringLiteral("AutoStamp");
-const QString clipboardKey = QStringLiteral("Clipboard");
-
-} // namespace
-
 SettingsDialogModel::SettingsDialogModel(Prompter& prompter, UserProfile& profile,
                                          const HankoSettings& settings, CVermilinDoc& document)
     : prompter_(prompter), profile_(profile), settings_(settings), document_(document),
       language_(languageOf(document.language())), hankoFolder_(document.hankoFolder()),
       indexPath_(fromCp932(document.indexPath())), languages_{QStringLiteral("English"),
                                                               QStringLiteral("Japanese")} {
-    const QString mode = profile_.userValue(autoStampKey, QStringLiteral("0"));
-    autoStamp_ = mode == QLatin1String("1") ? 1 : mode == QLatin1String("2") ? 2 : 0;
-    clipboard_ = profile_.userValue(clipboardKey, QStringLiteral("0")) == QLatin1String("1");
+    const StamperUserValues values = readStamperUserValues(profile_);
+    autoStamp_ = values.autoStamp;
+    clipboard_ = values.clipboard;
     languageRow_ = static_cast<int>(languages_.indexOf(fromCp932(document.language())));
 }
 
@@ -62,8 +56,8 @@ SettingsDialogModel::Outcome SettingsDialogModel::accept() {
     }
     const QString mode = QString::number(autoStamp_);
     const QString clipboard = clipboard_ ? QStringLiteral("1") : QStringLiteral("0");
-    if (!profile_.setUserValue(autoStampKey, mode) ||
-        !profile_.setUserValue(clipboardKey, clipboard)) {
+    if (!profile_.setUserValue(stamperuserkeys::autoStamp, mode) ||
+        !profile_.setUserValue(stamperuserkeys::clipboard, clipboard)) {
         prompter_.showMessage(messages.cannotWrite.arg(profile_.fileName()), MessageIcon::Error);
         return Outcome::NotWritten;
     }

@@ -129,6 +129,29 @@ TEST(IniStore, ValuesRoundTripByteForByte) {
     }
 }
 
+TEST(IniStore, NamesThatWouldReadAsOthersAreNotWritten) {
+    // A name that ends in a lead byte would swallow the "]" or "=" after it.
+    struct Case {
+        const char* what;
+        std::string_view section, key;
+    } const cases[] = {
+        {"a section ending in a lead byte", "MAI\x97", "Color"},
+        {"a section of one lead byte", "\x83", "Color"},
+        {"a key ending in a lead byte", "seal", "Hash\x88"},
+        {"a section with a closing bracket", "a]b", "Color"},
+        {"a key with an equals sign", "seal", "a=b"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_FALSE(iniReplace("[seal]\r\nHash=1\r\n", c.section, c.key, "1")) << c.what;
+        TempDir dir;
+        EXPECT_FALSE(writeIniString(dir / "hanko.ini", c.section, c.key, "1")) << c.what;
+    }
+    // A whole double-byte character at the end is a name like any other.
+    TempDir dir;
+    ASSERT_TRUE(writeIniString(dir / "hanko.ini", "\x88\xf3", "Hash\x83\x5D", "1"));
+    EXPECT_EQ(readIniValue(dir / "hanko.ini", "\x88\xf3", "Hash\x83\x5D").value_or(""), "1");
+}
+
 TEST(IniStore, WriteKeepsPermissions) {
     TempDir dir;
     const auto file = dir / "hanko.ini";

@@ -14,6 +14,17 @@ TEST(KeyedHash, LetterPairExampleRoundTrips) {
     EXPECT_EQ(decodePairs(encodePairs(sjisPassword)), sjisPassword);
 }
 
+TEST(KeyedHash, LetterPairsOfLongPasswordsRoundTrip) {
+    // The length prefix grows past three digits at 1000 bytes; a password that
+    // starts with digits must not be read as part of it.
+    for (const std::size_t length : {999u, 1000u, 1001u, 12345u}) {
+        for (const char first : {'P', '7'}) {
+            const std::string password = first + std::string(length - 1, '0');
+            EXPECT_EQ(decodePairs(encodePairs(password)), password) << length << first;
+        }
+    }
+}
+
 TEST(KeyedHash, LetterPairDecodingOfBadCharacters) {
     // A bad first character counts as 255 in the high nibble, a bad or missing
     // second character makes the byte 255; the length prefix is not checked.

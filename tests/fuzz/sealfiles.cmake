@@ -6,3 +6,6 @@ vermil_add_fuzz_target(layout_profile
   SEEDS tests/data/sealfiles/*.xml tests/data/render/*.xml data/*.xml)
 vermil_add_fuzz_target(csv_import ${PROJECT_SOURCE_DIR}/tests/manager/fuzz_csv_import.cpp
   vermil_manager SEEDS tests/data/manager/*.csv data/demo/*.csv)
+# The seal index's meaning over its INI text: count, list, entries, and the keys a change writes.
+vermil_add_fuzz_target(seal_index ${PROJECT_SOURCE_DIR}/tests/sealfiles/fuzz_seal_index.cpp
+  vermil_sealfiles)

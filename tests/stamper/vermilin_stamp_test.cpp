@@ -9,6 +9,7 @@
 #include "tests/support/verb_home.h"
 
 #include "common/platform_identity.h"
+#include "stamper/cli/verb_input.h"
 
 #include <gtest/gtest.h>
 
@@ -115,6 +116,19 @@ TEST_F(VermilinStamp, AFailedPasswordOrCheckWritesNothingAnywhere) {
          {},
          1,
          "Error 1315: Password is incorrect.\n"},
+        {"the longest password line, a wrong password",
+         {"s.vrs", "--seal", "経理部長", "--password-stdin"},
+         std::string(vermil::cli::maxInputLineBytes, 'K') + "\r\n",
+         {},
+         1,
+         "Error 1315: Password is incorrect.\n"},
+        {"a password line longer than standard input's lines",
+         {"s.vrs", "--seal", "経理部長", "--password-stdin"},
+         std::string(vermil::cli::maxInputLineBytes + 1, 'K') + "\n",
+         {},
+         2,
+         "vermilin: a line of standard input is longer than " +
+             std::to_string(vermil::cli::maxInputLineBytes) + " bytes; it is not read\n"},
         {"wrong password from the environment",
          {"s.vrs", "--seal", "総務課長", "--picture", "s.png"},
          "",
