@@ -9,10 +9,13 @@
 #include "stamper/sealdialog/remembered_password.h"
 #include "tests/fuzz/fuzz_temporary.h"
 
+#include <QSettings>
+
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <string_view>
 
