@@ -9,6 +9,7 @@
 #include "common/interaction/prompter.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace vermil {
 
@@ -87,7 +88,14 @@ bool ManagerDialogModel::chooseIndexFile(FileChooser& chooser) {
     choice.title = managerMessages().indexChooserTitle;
     choice.filter = managerMessages().indexChooserFilter;
     choice.defaultSuffix = QStringLiteral("dat");
+    // On the first start the seal folder is not there yet and the chooser would open
+    // wherever the program was started, with every seal file following the index there.
+    if (indexPath() == defaultIndexPath(hankoFolder_)) {
+        std::error_code ignored;
+        std::filesystem::create_directories(nativePath(folderOf(indexPath())), ignored);
+    }
     choice.initialName = fromCp932(indexPath());
+    choice.folder = fromCp932(folderOf(indexPath()));
     const auto chosen = chooser.chooseFile(choice);
     if (!chosen)
         return false;

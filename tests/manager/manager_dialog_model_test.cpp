@@ -95,6 +95,26 @@ TEST(ManagerDialogModel, YesToWarning345OpensTheIndexChoice) {
     EXPECT_EQ(f.setting("MAIN", "VermilDataFile"), otherIndex.string());
 }
 
+TEST(ManagerDialogModel, TheFirstIndexChoiceOpensInTheSealFolderOfTheHankoFolder) {
+    const std::string hankoFolder = findHankoFolder(nullptr);
+    std::filesystem::remove(testHome() / "Documents/hanko.ini");
+    std::filesystem::remove_all(testHome() / "Documents/vrdata");
+    RecordingPrompter prompter;
+    prompter.answers = {true};
+    RecordingFileChooser chooser;
+    ManagerDialogModel model(prompter, hankoFolder);
+    model.start(chooser);
+
+    const std::filesystem::path sealFolder = testHome() / "Documents/vrdata";
+    ASSERT_EQ(chooser.asked.size(), 1u);
+    EXPECT_EQ(chooser.asked[0].initialName, qtext(sealFolder / "index.dat"));
+    EXPECT_EQ(chooser.asked[0].folder, qtext(sealFolder));
+    EXPECT_TRUE(std::filesystem::is_directory(sealFolder));
+    // Cancel keeps the default path and stores nothing.
+    EXPECT_EQ(model.indexPath(), (sealFolder / "index.dat").string());
+    EXPECT_FALSE(std::filesystem::exists(testHome() / "Documents/hanko.ini"));
+}
+
 TEST(ManagerDialogModel, CaptionsAreJapaneseOnlyForJapanese) {
     struct Case {
         std::optional<std::string> stored;
