@@ -59,6 +59,16 @@ QStringList mappedSealFamilies() {
     return families;
 }
 
+QString mappedSealFace(std::string_view cp932FaceName) {
+    const QString face = sealFaceName(cp932FaceName);
+    for (const FaceSubstitution& substitution : faceSubstitutions) {
+        if (face == QString::fromUtf8(substitution.windowsFace)) {
+            return linuxFacesOf(substitution).constFirst();
+        }
+    }
+    return face;
+}
+
 QString sealFaceName(std::string_view cp932FaceName) {
     if (cp932FaceName.empty()) {
         return QString::fromUtf8(defaultSealFaceUtf8.data(),
