@@ -5,6 +5,7 @@
 
 #include "common/cp932.h"
 #include "common/hanko_folders.h"
+#include "common/interaction/chooser_folder.h"
 #include "common/interaction/file_chooser.h"
 #include "common/interaction/prompter.h"
 
@@ -95,7 +96,7 @@ bool ManagerDialogModel::chooseIndexFile(FileChooser& chooser) {
         std::filesystem::create_directories(nativePath(folderOf(indexPath())), ignored);
     }
     choice.initialName = fromCp932(indexPath());
-    choice.folder = fromCp932(folderOf(indexPath()));
+    choice.folder = chooserFolder(fromCp932(indexPath()), hankoFolder_);
     const auto chosen = chooser.chooseFile(choice);
     if (!chosen)
         return false;

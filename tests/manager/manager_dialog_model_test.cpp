@@ -115,6 +115,20 @@ TEST(ManagerDialogModel, TheFirstIndexChoiceOpensInTheSealFolderOfTheHankoFolder
     EXPECT_FALSE(std::filesystem::exists(testHome() / "Documents/hanko.ini"));
 }
 
+TEST(ManagerDialogModel, AnIndexChoiceFromAFolderThatIsGoneOpensInTheHankoFolder) {
+    ManagerFixture f;
+    const std::filesystem::path gone = f.dir / "gone/index.dat";
+    writeIniString(f.settingsFile, "MAIN", "VermilDataFile", gone.string());
+    StartedManager m(f);
+    ASSERT_TRUE(f.chooser.asked.empty());
+    m.model.chooseIndexFile(f.chooser);
+    ASSERT_EQ(f.chooser.asked.size(), 1u);
+    EXPECT_EQ(f.chooser.asked[0].initialName, qtext(gone));
+    EXPECT_EQ(f.chooser.asked[0].folder, QString::fromStdString(f.hankoFolder));
+    // Only the default seal folder is made.
+    EXPECT_FALSE(std::filesystem::exists(f.dir / "gone"));
+}
+
 TEST(ManagerDialogModel, CaptionsAreJapaneseOnlyForJapanese) {
     struct Case {
         std::optional<std::string> stored;
