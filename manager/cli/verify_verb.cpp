@@ -10,8 +10,10 @@ namespace vermil {
 
 cli::ExitStatus verifyVerb(const cli::VerbCall& call) {
     const auto indexPath = chooseIndexPath(call);
-    if (!indexPath || !requireIndex(*indexPath, call.err()))
+    if (!indexPath)
         return cli::ExitStatus::UsageOrFileError;
+    if (!noteMissingIndex(*indexPath, call))
+        return cli::ExitStatus::Done;
     const SealIndex index(*indexPath);
     bool allPassed = true;
     for (const std::string& name : index.names()) {

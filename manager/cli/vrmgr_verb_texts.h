@@ -10,6 +10,9 @@ namespace vermil {
 #define VERMIL_VRMGR_VERB_TEXTS(TEXT, OPTIONAL_TEXT)                                               \
     /* %1 the index, %2 the system's reason */                                                     \
     TEXT(indexUnusable, Caption::same("the seal index %1 cannot be used: %2"))                     \
+    /* --list and --verify without an index file: %1 the index */                                  \
+    TEXT(noIndexNoSeals,                                                                           \
+         Caption::same("the seal index %1 does not exist: no seals are registered"))               \
     /* %1 the path as given */                                                                     \
     TEXT(indexPathNotCp932,                                                                        \
          Caption::same("the index path %1 has characters without a Shift-JIS (CP932) form"))       \

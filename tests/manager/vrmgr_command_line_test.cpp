@@ -165,7 +165,7 @@ TEST(VrmgrCommandLine, IndexOptionAndExitCodes) {
     EXPECT_EQ(unreadable.exitCode, 2);
     EXPECT_TRUE(unreadable.err.startsWith(QStringLiteral("Error352:")));
 
-    const VrmgrRun noIndex = home.vrmgr({"--list"});
+    const VrmgrRun noIndex = home.vrmgr({"--show", "経理部長"});
     EXPECT_EQ(noIndex.exitCode, 2);
     EXPECT_TRUE(noIndex.err.startsWith(QStringLiteral("WARNING 345: インデックスファイル ")));
 
@@ -175,6 +175,30 @@ TEST(VrmgrCommandLine, IndexOptionAndExitCodes) {
         EXPECT_TRUE(help.out.contains(QLatin1String(verb))) << verb;
     EXPECT_EQ(home.vrmgr({"--bogus"}).exitCode, 2);
     EXPECT_EQ(home.vrmgr({"--import"}).exitCode, 2);
+}
+
+TEST(VrmgrCommandLine, ListAndVerifyWithoutAnIndexFindNoSeals) {
+    FreshHome home;
+    const QString defaultIndex = QString::fromStdString((home.sealFolder() / "index.dat").string());
+    const QString otherIndex = QString::fromStdString(home.path("none/index.dat").string());
+    const struct {
+        std::vector<std::string> arguments;
+        QString index;
+    } cases[] = {
+        {{"--list"}, defaultIndex},
+        {{"--verify"}, defaultIndex},
+        {{"--index", otherIndex.toStdString(), "--list"}, otherIndex},
+        {{"--index", otherIndex.toStdString(), "--verify"}, otherIndex},
+    };
+    for (const auto& c : cases) {
+        const VrmgrRun run = home.vrmgr(c.arguments);
+        EXPECT_EQ(run.exitCode, 0) << c.arguments.back();
+        EXPECT_EQ(run.out, QString()) << c.arguments.back();
+        EXPECT_EQ(run.err, QStringLiteral("vrmgr: the seal index ") + c.index +
+                               QStringLiteral(" does not exist: no seals are registered\n"))
+            << c.arguments.back();
+    }
+    EXPECT_FALSE(std::filesystem::exists(home.sealFolder()));
 }
 
 TEST(VrmgrCommandLine, ShowPrintsTheFieldsOfTheMainDialog) {
