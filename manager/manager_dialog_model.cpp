@@ -61,6 +61,18 @@ void ManagerDialogModel::refreshList() {
         shown_ = {};
 }
 
+void ManagerDialogModel::reload() {
+    refreshList();
+    if (!hasSelection())
+        return;
+    class Quiet : public Prompter {
+    public:
+        void showMessage(const QString&, MessageIcon) override {}
+        bool askYesNo(const QString&, MessageIcon) override { return false; }
+    } quiet;
+    shown_ = readShownSeal(index_, names_[selectedRow_], settings_, quiet);
+}
+
 void ManagerDialogModel::selectRow(int row) {
     if (row < 0 || row >= static_cast<int>(names_.size())) {
         selectedRow_ = -1;

@@ -238,6 +238,39 @@ TEST(ManagerDialogModel, ChoosingAnotherIndexSwitchesListFolderAndSettingAtOnce)
     EXPECT_TRUE(f.prompter.messages.isEmpty());
 }
 
+TEST(ManagerDialogModel, AReloadKeepsTheSelectionByNameAndReadsItsSealAgain) {
+    ManagerFixture f;
+    registerSeals(f.index(), 3);
+    StartedManager m(f);
+    m.model.selectRow(2);
+    ASSERT_EQ(m.model.shown().up1, "UP3");
+
+    // Another program takes S1 off the list and edits S3.
+    ASSERT_EQ(f.index().remove(0, "S1"), SealIndex::RemoveOutcome::Removed);
+    SealRecord edited = sampleSeal("S3", "NEW");
+    ASSERT_EQ(writeSeal(f.index(), edited, SealEntryKind::Existing).status,
+              SealWriteStatus::Written);
+    m.model.reload();
+    EXPECT_EQ(m.model.names(), (std::vector<std::string>{"S2", "S3"}));
+    EXPECT_EQ(m.model.selectedRow(), 1);
+    EXPECT_EQ(m.model.shown().name, "S3");
+    EXPECT_EQ(m.model.shown().up1, "NEW");
+
+    // Its seal file gone: the fields follow without a warning over the window.
+    std::filesystem::remove(f.sealFolder / "S3.vrm");
+    m.model.reload();
+    EXPECT_EQ(m.model.selectedRow(), 1);
+    EXPECT_TRUE(m.model.shown().sealText.empty());
+    EXPECT_TRUE(f.prompter.messages.isEmpty());
+
+    // A seal taken off the list is no longer selected.
+    ASSERT_EQ(f.index().remove(1, "S3"), SealIndex::RemoveOutcome::Removed);
+    m.model.reload();
+    EXPECT_EQ(m.model.names(), std::vector<std::string>{"S2"});
+    EXPECT_FALSE(m.model.hasSelection());
+    EXPECT_TRUE(m.model.shown().name.empty());
+}
+
 TEST(ManagerDialogModel, DeleteAsksThenTakesTheSealOffTheList) {
     ManagerFixture f;
     registerSeals(f.index(), 3);
