@@ -143,6 +143,31 @@ TEST(VrmgrCommandLine, VerifyNamesTheCheckThatFailed) {
                   folder + QStringLiteral("/ポスト.vrm が開けません。\n"));
 }
 
+TEST(VrmgrCommandLine, AMissingProfileIsNamedByImportAndVerify) {
+    FreshHome home;
+    writeFile(home.path("seals.csv"),
+              sjis("経理部長,PW,経理部,本社,山田,osprf_vrm_default.xml,19,19,'YY.MM.DD\r\n"
+                   "総務,PW,総務課,本社,鈴木,round.xml,19,19,'YY.MM.DD\r\n"));
+    const VrmgrRun imported = home.vrmgr({"--import", "seals.csv"});
+    EXPECT_EQ(imported.exitCode, 0);
+    EXPECT_EQ(imported.err, QStringLiteral("インポート処理が完了しました。\n登録数：2\n"
+                                           "プロファイルが日付印フォルダーにない日付印を登録しまし"
+                                           "た：2行目 総務 (round.xml)\n"));
+
+    const VrmgrRun verified = home.vrmgr({"--verify"});
+    EXPECT_EQ(verified.exitCode, 1);
+    const QString folder = QString::fromStdString(home.sealFolder().string());
+    EXPECT_EQ(verified.out, QStringLiteral("経理部長: OK\n総務: NG the layout profile ") + folder +
+                                QStringLiteral("/round.xml is missing: the seal would be stamped "
+                                               "with the built-in layout\n"));
+
+    // The profile put in place: the seal is whole.
+    writeFile(home.sealFolder() / "round.xml", "<Profile></Profile>");
+    const VrmgrRun again = home.vrmgr({"--verify"});
+    EXPECT_EQ(again.exitCode, 0);
+    EXPECT_EQ(again.out, QStringLiteral("経理部長: OK\n総務: OK\n"));
+}
+
 TEST(VrmgrCommandLine, IndexOptionAndExitCodes) {
     FreshHome home;
     std::filesystem::create_directories(home.path("work"));
