@@ -271,6 +271,25 @@ TEST(ManagerDialogModel, AReloadKeepsTheSelectionByNameAndReadsItsSealAgain) {
     EXPECT_TRUE(m.model.shown().name.empty());
 }
 
+TEST(ManagerDialogModel, SelectingASealWhoseProfileIsMissingWarns) {
+    ManagerFixture f;
+    registerSeal(f.index(), sampleSeal("A"));
+    SealRecord round = sampleSeal("B");
+    round.definition.profile = "round.xml";
+    registerSeal(f.index(), round);
+    StartedManager m(f);
+    m.model.selectRow(0);
+    EXPECT_TRUE(f.prompter.messages.isEmpty());
+    m.model.selectRow(1);
+    EXPECT_EQ(f.prompter.messages,
+              QStringList{QStringLiteral("プロファイル ") + qtext(f.sealFolder / "round.xml") +
+                          QStringLiteral(" がありません。この日付印は組み込みのレイアウトで押印"
+                                         "されます。")});
+    // The seal is shown all the same.
+    EXPECT_EQ(m.model.shown().profile, "round.xml");
+    EXPECT_EQ(m.model.shown().up1, "UP");
+}
+
 TEST(ManagerDialogModel, DeleteAsksThenTakesTheSealOffTheList) {
     ManagerFixture f;
     registerSeals(f.index(), 3);
