@@ -7,6 +7,17 @@
 #include <algorithm>
 
 namespace vermil {
+namespace {
+
+// True when the face has a bold style of its own among those the dialog offers.
+bool offersBold(const QString& family) {
+    const QStringList styles = QFontDatabase::styles(family);
+    return std::any_of(styles.cbegin(), styles.cend(), [&](const QString& style) {
+        return QFontDatabase::weight(family, style) >= QFont::DemiBold;
+    });
+}
+
+} // namespace
 
 std::optional<ChosenFont> DialogFontChooser::chooseFont(const FontRequest& request) {
     QFont initial(request.family);
@@ -21,12 +32,8 @@ std::optional<ChosenFont> DialogFontChooser::chooseFont(const FontRequest& reque
     // A face with no bold style of its own (the IPA faces) offers no bold in the dialog,
     // and its answer would clear the flag it was opened with; the seal draws such a face
     // bold by widening, so the flag stays as it was.
-    const QStringList styles = QFontDatabase::styles(chosen.family());
-    const bool boldOffered = std::any_of(styles.cbegin(), styles.cend(), [&](const QString& style) {
-        return QFontDatabase::weight(chosen.family(), style) >= QFont::DemiBold;
-    });
     int weight = chosen.weight();
-    if (!boldOffered && chosen.family() == request.family)
+    if (chosen.family() == request.family && !offersBold(request.family))
         weight = request.bold ? QFont::Bold : QFont::Normal;
     return ChosenFont{chosen.family(), chosen.pointSize(), weight};
 }
