@@ -2,6 +2,7 @@
 
 #include "cp932_utf8_table.h"
 
+#include "common/interaction/chooser_folder.h"
 #include "common/interaction/file_chooser.h"
 #include "common/interaction/prompter.h"
 #include "common/user_profile.h"
@@ -73,6 +74,7 @@ void CheckerDialogModel::browse(FileChooser& chooser, const QString& title) {
     choice.filter = texts_.fileFilter;
     choice.defaultSuffix = logSuffix;
     choice.initialName = logPath_;
+    choice.folder = chooserFolder(logPath_);
     choice.mustExist = true;
     if (const auto chosen = chooser.chooseFile(choice))
         setLogPath(*chosen);

@@ -5,10 +5,12 @@
 
 #include "common/cp932.h"
 #include "common/hanko_folders.h"
+#include "common/interaction/chooser_folder.h"
 #include "common/interaction/file_chooser.h"
 #include "common/interaction/prompter.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace vermil {
 
@@ -59,6 +61,18 @@ void ManagerDialogModel::refreshList() {
         shown_ = {};
 }
 
+void ManagerDialogModel::reload() {
+    refreshList();
+    if (!hasSelection())
+        return;
+    class Quiet : public Prompter {
+    public:
+        void showMessage(const QString&, MessageIcon) override {}
+        bool askYesNo(const QString&, MessageIcon) override { return false; }
+    } quiet;
+    shown_ = readShownSeal(index_, names_[selectedRow_], settings_, quiet);
+}
+
 void ManagerDialogModel::selectRow(int row) {
     if (row < 0 || row >= static_cast<int>(names_.size())) {
         selectedRow_ = -1;
@@ -87,7 +101,14 @@ bool ManagerDialogModel::chooseIndexFile(FileChooser& chooser) {
     choice.title = managerMessages().indexChooserTitle;
     choice.filter = managerMessages().indexChooserFilter;
     choice.defaultSuffix = QStringLiteral("dat");
+    // On the first start the seal folder is not there yet and the chooser would open
+    // wherever the program was started, with every seal file following the index there.
+    if (indexPath() == defaultIndexPath(hankoFolder_)) {
+        std::error_code ignored;
+        std::filesystem::create_directories(nativePath(folderOf(indexPath())), ignored);
+    }
     choice.initialName = fromCp932(indexPath());
+    choice.folder = chooserFolder(fromCp932(indexPath()), hankoFolder_);
     const auto chosen = chooser.chooseFile(choice);
     if (!chosen)
         return false;

@@ -55,6 +55,11 @@ public:
     const std::vector<std::string>& names() const { return names_; }
     // Reads the list again; the selection stays on its seal while it is listed.
     void refreshList();
+    // The index changed on disk, written by another program: the list read again, the
+    // selection kept by name and its seal read again, as another program may have
+    // changed it. The seal's warnings were shown when it was selected and are not
+    // shown again.
+    void reload();
 
     // The selection: a row of names(), -1 for none. Shows the seal (Warning 340
     // or 341 on the way).

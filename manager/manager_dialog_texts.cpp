@@ -26,6 +26,10 @@ QString notRegistered(std::string_view name) {
     return managerMessages().notRegistered.arg(fromCp932(name));
 }
 
+QString profileMissing(std::string_view profilePath) {
+    return managerMessages().profileMissing.arg(fromCp932(profilePath));
+}
+
 } // namespace managerdialogtexts
 
 } // namespace vermil

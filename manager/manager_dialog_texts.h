@@ -71,6 +71,11 @@ struct VersionBoxTexts {
     TEXT(indexPathNotStorable,                                                                                   \
          Caption::same(                                                                                          \
              "インデックスファイル %1 のパスには Shift-JIS (CP932) で表せない文字があります。"))                 \
+    /* The selected seal's profile %1 (its path) cannot be read. */                                              \
+    TEXT(profileMissing,                                                                                         \
+         {.japanese =                                                                                            \
+              "プロファイル %1 がありません。この日付印は組み込みのレイアウトで押印されます。",                  \
+          .english = "The profile %1 is missing. This seal is stamped with the built-in layout."})               \
     /* The command line names a seal %1 that is not listed. */                                                   \
     TEXT(notRegistered, Caption::same("日付印名 %1 は登録されていません。"))                                     \
     TEXT(indexChooserTitle, Caption::same("Vermil Index File"))                                                  \
@@ -95,6 +100,7 @@ QString indexMissing(std::string_view indexPath);
 QString sealFileUnreadable(std::string_view sealFilePath);
 QString indexUnusable(std::string_view indexPath, const QString& reason);
 QString notRegistered(std::string_view name);
+QString profileMissing(std::string_view profilePath);
 
 } // namespace managerdialogtexts
 

@@ -2,6 +2,7 @@
 
 #include "manager/manager_dialog_texts.h"
 
+#include "sealfiles/layout_profile.h"
 #include "sealfiles/seal_definition.h"
 #include "sealfiles/seal_file.h"
 #include "sealfiles/seal_index.h"
@@ -54,6 +55,11 @@ ShownSeal readShownSeal(const SealIndex& index, std::string_view name,
     }
     seal.hasFonts = content.hasFonts;
     seal.fonts = content.fonts;
+    // Only a seal file read says which profile the seal is stamped with.
+    if (!seal.sealText.empty() && !profileIsReadable(index.sealFolder(), seal.profile))
+        prompter.showMessage(
+            managerdialogtexts::profileMissing(profilePath(index.sealFolder(), seal.profile)),
+            MessageIcon::Warning);
     return seal;
 }
 

@@ -29,7 +29,8 @@ struct ShownSeal {
 
 // Reads a seal's index entry and seal file for display: Warning 340 for an entry
 // of the older format, Warning 341 for a seal file that cannot be opened; the
-// texts then come from the index's older keys. Missing sizes take SizeX and SizeY
+// texts then come from the index's older keys. A warning too when the seal's
+// profile is not in the seal folder. Missing sizes take SizeX and SizeY
 // of hanko.ini.
 ShownSeal readShownSeal(const SealIndex& index, std::string_view name,
                         const HankoSettings& settings, Prompter& prompter);

@@ -2,11 +2,14 @@
 
 #include "common/cp932.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QGuiApplication>
 #include <QStringList>
 
 #include <mutex>
+#include <utility>
 
 namespace vermil {
 
@@ -30,6 +33,34 @@ constexpr FaceSubstitution faceSubstitutions[] = {
     {"Yu Gothic", "IPAPGothic,IPAGothic"},       {"游明朝", "IPAPMincho,IPAMincho"},
     {"Yu Mincho", "IPAPMincho,IPAMincho"},
 };
+
+// The IPA faces by their other names: a Japanese session's font database lists them
+// by these.
+constexpr std::pair<const char*, const char*> ipaFaceNames[] = {
+    {"IPAPGothic", "IPA Pゴシック"},
+    {"IPAGothic", "IPAゴシック"},
+    {"IPAMincho", "IPA明朝"},
+    {"IPAPMincho", "IPA P明朝"},
+};
+
+// The name the font database lists the face by, when there is a database to ask.
+QString listedName(const QString& face) {
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        return face;
+    }
+    // hasFamily() knows either name; a chooser shows only the listed one.
+    const QStringList families = QFontDatabase::families();
+    if (families.contains(face)) {
+        return face;
+    }
+    for (const auto& [latin, japanese] : ipaFaceNames) {
+        const QString other = QString::fromUtf8(japanese);
+        if (face == QLatin1String(latin) && families.contains(other)) {
+            return other;
+        }
+    }
+    return face;
+}
 
 QStringList linuxFacesOf(const FaceSubstitution& substitution) {
     return QString::fromLatin1(substitution.linuxFaces).split(QLatin1Char(','));
@@ -57,6 +88,16 @@ QStringList mappedSealFamilies() {
         }
     }
     return families;
+}
+
+QString mappedSealFace(std::string_view cp932FaceName) {
+    const QString face = sealFaceName(cp932FaceName);
+    for (const FaceSubstitution& substitution : faceSubstitutions) {
+        if (face == QString::fromUtf8(substitution.windowsFace)) {
+            return listedName(linuxFacesOf(substitution).constFirst());
+        }
+    }
+    return face;
 }
 
 QString sealFaceName(std::string_view cp932FaceName) {

@@ -21,6 +21,12 @@ void installSealFontSubstitutions();
 // once, in the order of the face table: IPAPGothic, IPAGothic, IPAMincho, IPAPMincho.
 QStringList mappedSealFamilies();
 
+// The Linux face a seal line of this CP932 face name is drawn with, as a font chooser
+// can offer it: the first IPA face of a mapped Windows face (the empty name maps like
+// the default face), by the name the font database lists it when a GUI application
+// runs (in a Japanese session "IPA Pゴシック" for IPAPGothic); any other name as it stands.
+QString mappedSealFace(std::string_view cp932FaceName);
+
 // The face name to ask for: the CP932 font name of a seal line, or the default face
 // when it is empty.
 QString sealFaceName(std::string_view cp932FaceName);

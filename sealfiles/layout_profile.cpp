@@ -37,6 +37,10 @@ std::optional<std::string> loadProfileFile(std::string_view path) {
     return loadTagFile(nativePath(path), maxProfileTextBytes);
 }
 
+bool profileIsReadable(std::string_view sealFolder, std::string_view profileName) {
+    return loadProfileFile(profilePath(sealFolder, profileName)).has_value();
+}
+
 void applyProfileFonts(std::string_view profileFileText, SealFonts& fonts) {
     const std::string profile = tagText(profileFileText, "Profile");
     const SealFonts given = fontsOfProfileText(profile);

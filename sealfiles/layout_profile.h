@@ -20,6 +20,10 @@ std::string profilePath(std::string_view sealFolder, std::string_view profileNam
 // The whole profile file, lines joined, or nullopt when it cannot be opened.
 std::optional<std::string> loadProfileFile(std::string_view path);
 
+// False when the stamping program would not find the profile and would stamp the seal
+// with its built-in layout (Warning 425): nothing readable in the seal folder by that name.
+bool profileIsReadable(std::string_view sealFolder, std::string_view profileName);
+
 // The manager's reading: the Font of each text line of the profile replaces the
 // current font value by value where the profile has one. A profile that is
 // missing or empty leaves the fonts as they are, without a message.

@@ -62,4 +62,13 @@ bool requireIndex(const std::string& indexPath, std::ostream& err) {
     return false;
 }
 
+bool noteMissingIndex(const std::string& indexPath, const cli::VerbCall& call) {
+    if (indexFileExists(indexPath))
+        return true;
+    call.error() << fillPlaceholders(vrmgrVerbTexts().noIndexNoSeals.toStdString(),
+                                     {fromCp932(indexPath).toStdString()})
+                 << "\n";
+    return false;
+}
+
 } // namespace vermil

@@ -10,8 +10,10 @@ namespace vermil {
 
 cli::ExitStatus listVerb(const cli::VerbCall& call) {
     const auto indexPath = chooseIndexPath(call);
-    if (!indexPath || !requireIndex(*indexPath, call.err()))
+    if (!indexPath)
         return cli::ExitStatus::UsageOrFileError;
+    if (!noteMissingIndex(*indexPath, call))
+        return cli::ExitStatus::Done;
     for (const std::string& name : SealIndex(*indexPath).names())
         call.out() << fromCp932(name).toStdString() << '\n';
     call.out().flush();

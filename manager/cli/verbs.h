@@ -27,7 +27,11 @@ std::optional<std::string> chooseIndexPath(const cli::VerbCall& call);
 // that cannot be an index: a directory, a FIFO, a device, a file over the limit.
 bool indexIsReadable(const std::string& indexPath);
 
-// For --list and --verify: false (after the manager's warning) when there is no index.
+// For --show and --delete: false (after the manager's warning) when there is no index.
 bool requireIndex(const std::string& indexPath, std::ostream& err);
+
+// For --list and --verify: a missing index is no error but an index without seals,
+// said so on err. True when there is an index file to read.
+bool noteMissingIndex(const std::string& indexPath, const cli::VerbCall& call);
 
 } // namespace vermil

@@ -10,6 +10,12 @@ namespace vermil {
 #define VERMIL_VRMGR_VERB_TEXTS(TEXT, OPTIONAL_TEXT)                                               \
     /* %1 the index, %2 the system's reason */                                                     \
     TEXT(indexUnusable, Caption::same("the seal index %1 cannot be used: %2"))                     \
+    /* --list and --verify without an index file: %1 the index */                                  \
+    TEXT(noIndexNoSeals,                                                                           \
+         Caption::same("the seal index %1 does not exist: no seals are registered"))               \
+    /* --verify, a seal whose profile cannot be read: %1 the profile's path */                     \
+    TEXT(profileMissing, Caption::same("the layout profile %1 is missing: the seal would be "      \
+                                       "stamped with the built-in layout"))                        \
     /* %1 the path as given */                                                                     \
     TEXT(indexPathNotCp932,                                                                        \
          Caption::same("the index path %1 has characters without a Shift-JIS (CP932) form"))       \

@@ -13,6 +13,8 @@
 #include "common/interaction/prompter.h"
 #include "common/password_text.h"
 
+#include <QStringList>
+
 #include <sstream>
 
 namespace vermil {
@@ -235,6 +237,7 @@ ImportResult CsvImport::importRows(const std::filesystem::path& csvFile, int row
     CsvLineReader reader(in);
     CsvLine line;
     ImportResult result{ImportStatus::Completed, 0, 0};
+    missingProfiles_.clear();
     int& imported = result.imported;
     while (reader.next(line)) {
         if (!line.isRow())
@@ -252,6 +255,9 @@ ImportResult CsvImport::importRows(const std::filesystem::path& csvFile, int row
             return {ImportStatus::Stopped, imported, result.passwordsUpperCased};
         ++imported;
         result.passwordsUpperCased += row.passwordUpperCased ? 1 : 0;
+        const SealDefinition& definition = row.seal->definition;
+        if (!profileIsReadable(index_.sealFolder(), definition.profile))
+            missingProfiles_.push_back({line.number, row.seal->name, definition.profile});
     }
     if (progress_)
         progress_(imported, rows);
@@ -273,6 +279,14 @@ ImportResult CsvImport::run(const std::filesystem::path& csvFile) {
         if (result.passwordsUpperCased > 0)
             message +=
                 QLatin1Char('\n') + texts.passwordsUpperCased.arg(result.passwordsUpperCased);
+        if (!missingProfiles_.empty()) {
+            QStringList rows;
+            for (const MissingProfile& missing : missingProfiles_)
+                rows << texts.missingProfileRow.arg(number(missing.line), fromCp932(missing.name),
+                                                    fromCp932(missing.profile));
+            message +=
+                QLatin1Char('\n') + texts.missingProfiles.arg(rows.join(texts.listSeparator));
+        }
         prompter_.showMessage(message, MessageIcon::Information);
     }
     return result;

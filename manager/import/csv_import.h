@@ -81,6 +81,15 @@ private:
     bool importRow(const SealRecord& seal, int imported);
     ImportResult stop(ImportStatus status, const QString& message, int imported);
 
+    // Imported rows whose profile the seal folder lacks: registered all the same, as
+    // the profile may be put there later, but the completion message names them.
+    struct MissingProfile {
+        std::size_t line = 0;
+        std::string name;
+        std::string profile;
+    };
+    std::vector<MissingProfile> missingProfiles_;
+
     SealIndex index_;
     Prompter& prompter_;
     std::string versionText_;

@@ -65,7 +65,14 @@ namespace vermil {
     /* after the completion: %1 passwords stored in capitals */                                                    \
     TEXT(passwordsUpperCased,                                                                                      \
          Caption::same("パスワードの英小文字を大文字にして登録しました（%1件）。"       \
-                       "パスワード欄では英字が大文字で入力されるためです。"))
+                       "パスワード欄では英字が大文字で入力されるためです。"))                                      \
+    /* after the completion: %1 the rows, each a missingProfileRow, joined by listSeparator */                     \
+    TEXT(missingProfiles,                                                                                          \
+         {.japanese = "プロファイルが日付印フォルダーにない日付印を登録しました：%1",                              \
+          .english = "Seals registered whose profile is not in the seal folder: %1"})                              \
+    /* %1 line number, %2 name, %3 profile file name */                                                            \
+    TEXT(missingProfileRow, {.japanese = "%1行目 %2 (%3)", .english = "line %1 %2 (%3)"})                          \
+    TEXT(listSeparator, {.japanese = "、", .english = ", "})
 
 struct CsvImportTexts {
     VERMIL_TEXTS_MEMBERS(CsvImportTexts, VERMIL_CSV_IMPORT_TEXTS)

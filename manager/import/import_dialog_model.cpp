@@ -2,6 +2,7 @@
 
 #include "manager/import/import_dialog_texts.h"
 
+#include "common/interaction/chooser_folder.h"
 #include "common/interaction/file_chooser.h"
 
 #include <QCoreApplication>
@@ -67,6 +68,7 @@ void ImportDialogModel::browse(FileChooser& chooser) {
     choice.filter = ImportDialogTexts::of(Language::Japanese).chooserFilter;
     choice.defaultSuffix = QStringLiteral("csv");
     choice.initialName = csvPath_;
+    choice.folder = chooserFolder(csvPath_);
     choice.mustExist = true;
     if (const auto chosen = chooser.chooseFile(choice))
         setCsvPath(*chosen);

@@ -2,6 +2,7 @@
 
 #include "manager/sealform/font_detail_texts.h"
 
+#include "render/seal_fonts.h"
 #include "render/seal_layout.h"
 
 #include "common/cp932.h"
@@ -52,10 +53,16 @@ FontDetailModel::ChooseOutcome FontDetailModel::chooseFont(FontLine line, FontCh
                               MessageIcon::Warning);
         return ChooseOutcome::NameTooLong;
     }
-    const auto chosen = chooser.chooseFont({state.name, state.size, state.bold});
+    // The chooser knows only the faces installed here: offered a Windows name it would
+    // show some other face, so it opens on the face the seal is drawn with.
+    const QString drawnFace = mappedSealFace(*name);
+    const auto chosen = chooser.chooseFont({drawnFace, state.size, state.bold});
     if (!chosen)
         return ChooseOutcome::Cancelled;
-    state.name = chosen->family;
+    // A kept face keeps the name it is stored under, so a seal folder moved back to
+    // Windows keeps its font.
+    if (chosen->family != drawnFace)
+        state.name = chosen->family;
     state.size = chosen->pointSize;
     // Only a true bold counts: semi-bold (600) and heavier faces are stored as not bold.
     state.bold = chosen->weight == 700;

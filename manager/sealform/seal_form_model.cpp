@@ -4,6 +4,7 @@
 
 #include "common/cp932.h"
 #include "common/files/write_failure.h"
+#include "common/interaction/chooser_folder.h"
 #include "common/interaction/file_chooser.h"
 #include "common/interaction/prompter.h"
 #include "common/password_text.h"
@@ -109,7 +110,8 @@ bool SealFormModel::browseProfile(FileChooser& chooser) {
     choice.filter = sealFormMessages().profileChooserFilter;
     choice.defaultSuffix = QStringLiteral("xml");
     choice.initialName = QStringLiteral("*.xml");
-    choice.folder = fromCp932(index_.sealFolder());
+    // Profiles lie in the seal folder.
+    choice.folder = chooserFolder(fromCp932(index_.sealFolder()) + profile_.shown());
     const auto chosen = chooser.chooseFile(choice);
     if (!chosen)
         return false;

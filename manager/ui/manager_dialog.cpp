@@ -174,9 +174,12 @@ void CVrmgrDlg::connectControls() {
     connect(closeButton_, &QPushButton::clicked, this, &CVrmgrDlg::accept);
     connect(chooseIndexButton_, &QPushButton::clicked, this, &CVrmgrDlg::chooseIndex);
     connect(list_, &QListWidget::itemDoubleClicked, this, &CVrmgrDlg::editSeal);
+    connect(&watcher_, &IndexWatcher::indexChanged, this, &CVrmgrDlg::reloadIndex);
 }
 
 void CVrmgrDlg::showList() {
+    // Every command may have made the index or switched to another one.
+    watcher_.watch(model_.indexPath());
     const QSignalBlocker blocker(list_);
     list_->clear();
     for (const std::string& name : model_.names())
@@ -207,6 +210,12 @@ void CVrmgrDlg::showIndexPath() {
 
 void CVrmgrDlg::selectRow(int row) {
     model_.selectRow(row);
+    showSelection();
+}
+
+void CVrmgrDlg::reloadIndex() {
+    model_.reload();
+    showList();
     showSelection();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "manager/index_watcher.h"
 #include "manager/manager_dialog_model.h"
 #include "manager/manager_dialog_texts.h"
 
@@ -64,6 +65,7 @@ private:
     void showIndexPath();
 
     void selectRow(int row);
+    void reloadIndex();
     void registerSeal();
     void editSeal();
     void deleteSeal();
@@ -74,6 +76,7 @@ private:
     ManagerDialogModel& model_;
     ManagerWindows& windows_;
     FileChooser& chooser_;
+    IndexWatcher watcher_;
 
     QListWidget* list_ = nullptr;
     QGroupBox* textsGroup_ = nullptr;

@@ -1,5 +1,6 @@
 #include "stamper/pdf/pdf_stamp_view_model.h"
 
+#include "common/interaction/chooser_folder.h"
 #include "common/interaction/file_chooser.h"
 #include "common/interaction/prompter.h"
 #include "stamper/document/native_data_archive.h"
@@ -34,6 +35,8 @@ bool PdfStampViewModel::chooseAndOpen(FileChooser& chooser) {
     choice.filter = texts().pdfFilter;
     choice.defaultSuffix = QStringLiteral("pdf");
     choice.mustExist = true;
+    // The next PDF is likely beside the last one.
+    choice.folder = chooserFolder(QString::fromStdString(input_.string()), document_.hankoFolder());
     const std::optional<QString> chosen = chooser.chooseFile(choice);
     return chosen && open(std::filesystem::path(chosen->toStdString()));
 }

@@ -2,6 +2,7 @@
 
 #include "common/files/atomic_file.h"
 #include "common/files/write_failure.h"
+#include "common/interaction/chooser_folder.h"
 #include "common/interaction/file_chooser.h"
 #include "common/interaction/prompter.h"
 #include "stamper/pdf/pdf_seal.h"
@@ -18,6 +19,7 @@ FileChoice saveChoice(const std::filesystem::path& input, const PdfStampViewText
     choice.filter = texts.pdfFilter;
     choice.defaultSuffix = QStringLiteral("pdf");
     choice.initialName = QString::fromStdString(proposedStampedPdfPath(input, language).string());
+    choice.folder = chooserFolder(choice.initialName);
     return choice;
 }
 

@@ -1,6 +1,7 @@
 #include "stamper/settings/log_path_dialog_model.h"
 
 #include "common/cp932.h"
+#include "common/interaction/chooser_folder.h"
 #include "common/interaction/file_chooser.h"
 #include "common/interaction/prompter.h"
 #include "stamper/document/stamp_document.h"
@@ -20,6 +21,7 @@ bool LogPathDialogModel::browse(FileChooser& chooser) {
     choice.filter = LogPathDialogTexts::of(language_).fileFilter;
     choice.defaultSuffix = QStringLiteral("txt");
     choice.initialName = logPath_;
+    choice.folder = chooserFolder(logPath_, document_.hankoFolder());
     choice.mustExist = false;
     const auto chosen = chooser.chooseFile(choice);
     if (!chosen)

@@ -3,6 +3,7 @@
 #include "common/cp932.h"
 #include "common/hanko_folders.h"
 #include "common/hanko_settings.h"
+#include "common/interaction/chooser_folder.h"
 #include "common/interaction/file_chooser.h"
 #include "common/interaction/prompter.h"
 #include "common/user_profile.h"
@@ -36,10 +37,8 @@ bool SettingsDialogModel::browse(FileChooser& chooser) {
     choice.filter = SettingsDialogTexts::of(language_).fileFilter;
     choice.defaultSuffix = QStringLiteral("dat");
     // The file-name part of the path, opened in the index's folder.
-    const QFileInfo current(indexPath_);
-    choice.initialName = current.fileName();
-    if (!indexPath_.isEmpty() && current.isAbsolute())
-        choice.folder = current.absolutePath();
+    choice.initialName = QFileInfo(indexPath_).fileName();
+    choice.folder = chooserFolder(indexPath_, hankoFolder_);
     const auto chosen = chooser.chooseFile(choice);
     if (!chosen)
         return false;

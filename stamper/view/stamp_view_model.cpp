@@ -1,6 +1,7 @@
 #include "stamper/view/stamp_view_model.h"
 
 #include "common/cp932.h"
+#include "common/interaction/chooser_folder.h"
 #include "common/interaction/file_chooser.h"
 #include "common/interaction/prompter.h"
 #include "stamper/document/embedded_object_file.h"
@@ -81,6 +82,9 @@ bool StampViewModel::saveCopyAs(FileChooser& chooser) {
     choice.defaultSuffix = QStringLiteral("vrs");
     if (objectFile_)
         choice.initialName = QString::fromStdString(objectFile_->filename().string());
+    choice.folder =
+        chooserFolder(objectFile_ ? QString::fromStdString(objectFile_->string()) : QString(),
+                      document_.hankoFolder());
     const auto chosen = chooser.chooseFile(choice);
     if (!chosen)
         return false;

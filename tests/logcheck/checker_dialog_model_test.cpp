@@ -220,6 +220,22 @@ TEST(CheckerDialogModel, BrowseOffersExistingLogsAndTakesTheChosenFile) {
     EXPECT_EQ(asked.purpose, FileChoice::Purpose::Open);
 }
 
+TEST(CheckerDialogModel, BrowseOpensInTheLogsFolderElseInTheHankoFolder) {
+    const std::filesystem::path documents = test::testHome() / "Documents";
+    std::filesystem::create_directories(documents);
+    TempDir dir;
+    writeFile(dir / "hanko.log", "");
+    ModelUnderTest t;
+    RecordingFileChooser chooser;
+    t.model.setLogPath(QStringLiteral("/no/such/folder/old.log"));
+    t.model.browse(chooser, QStringLiteral("Open"));
+    t.model.setLogPath(qpath(dir / "hanko.log"));
+    t.model.browse(chooser, QStringLiteral("Open"));
+    ASSERT_EQ(chooser.asked.size(), 2u);
+    EXPECT_EQ(chooser.asked[0].folder, qpath(documents));
+    EXPECT_EQ(chooser.asked[1].folder, qpath(dir.path()));
+}
+
 TEST(CheckerDialogModel, AMultiMegabyteLogThroughTheWindowsSinkGivesTheRightCounts) {
     // Several blocks on several workers: the blocks the window takes are moved
     // out and their buffers read into again.

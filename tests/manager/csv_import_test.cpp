@@ -52,6 +52,26 @@ std::string row(const std::string& name) {
 
 } // namespace
 
+TEST(CsvImport, RowsNamingAMissingProfileAreRegisteredAndNamed) {
+    ImportFixture f;
+    std::filesystem::create_directories(f.folder);
+    writeFile(f.folder / "round.xml", "<Profile></Profile>");
+    writeFile(f.dir / "seals.csv", sjis("経理,PW,UP,U2,DOWN,round.xml,19,19,YYYY.MM.DD\r\n"
+                                        "総務,PW,UP,U2,DOWN,square.xml,19,19,YYYY.MM.DD\r\n") +
+                                       row("A") +
+                                       sjis("人事,PW,UP,U2,DOWN,角印.xml,19,19,YYYY.MM.DD\r\n"));
+    const ImportResult result = f.run(f.dir / "seals.csv");
+    EXPECT_EQ(result.status, ImportStatus::Completed);
+    EXPECT_EQ(result.imported, 4);
+    EXPECT_EQ(f.prompter.messages,
+              QStringList{completed.arg(4) +
+                          QStringLiteral("\nプロファイルが日付印フォルダーにない日付印を登録しまし"
+                                         "た：2行目 総務 (square.xml)、4行目 人事 (角印.xml)")});
+    const SealIndex index(f.indexFile.string());
+    EXPECT_EQ(index.names().size(), 4u);
+    EXPECT_TRUE(verifySeal(index, sjis("総務")).passed());
+}
+
 TEST(CsvImport, ImportsJapaneseRowsIntoANewFolder) {
     ImportFixture f;
     const ImportResult result = f.run(dataFile("manager/JapaneseSeals.csv"));

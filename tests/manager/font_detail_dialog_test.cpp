@@ -1,15 +1,20 @@
 #include "manager/ui/font_detail_dialog.h"
+#include "widgets/dialog_font_chooser.h"
 
 #include "tests/support/recording_choosers.h"
 #include "tests/support/recording_prompter.h"
 #include "tests/support/test_environment.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QFontDatabase>
+#include <QFontDialog>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -74,4 +79,26 @@ TEST(CDlgDetail, CancelGivesNothing) {
     QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_FALSE(dialog.fonts());
+}
+
+TEST(DialogFontChooser, AnUnchangedOkKeepsTheSealsWindowsFaceSizeAndBold) {
+    const QStringList families = QFontDatabase::families();
+    ASSERT_TRUE(families.contains(QStringLiteral("IPAPGothic")) ||
+                families.contains(QStringLiteral("IPA Pゴシック")))
+        << "scripts/install-deps.sh installs the IPA fonts";
+    // OK as soon as the dialog is up, as a user who looks and changes nothing.
+    QTimer ok;
+    QObject::connect(&ok, &QTimer::timeout, [] {
+        if (auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget()))
+            dialog->accept();
+    });
+    ok.start(10);
+    RecordingPrompter prompter;
+    const SealFont stored{sjis("ＭＳ Ｐゴシック"), "1", "10"};
+    FontDetailModel model(prompter, {stored, stored, stored, stored}, {});
+    DialogFontChooser chooser;
+    ASSERT_EQ(model.chooseFont(FontLine::Low1, chooser), FontDetailModel::ChooseOutcome::Chosen);
+    const auto fonts = model.accept();
+    ASSERT_TRUE(fonts);
+    EXPECT_EQ(fonts->low1, stored);
 }

@@ -53,7 +53,7 @@ TEST(FontDetailModel, OnlyWeight700IsBold) {
     EXPECT_EQ(model.chooseFont(FontLine::Date, chooser), FontDetailModel::ChooseOutcome::Cancelled);
     // The chooser opens on the line's font: its face, size and bold flag.
     ASSERT_EQ(chooser.asked.size(), 3u);
-    EXPECT_EQ(chooser.asked[0].family, QStringLiteral("ＭＳ Ｐゴシック"));
+    EXPECT_EQ(chooser.asked[0].family, QStringLiteral("IPAPGothic"));
     EXPECT_EQ(chooser.asked[0].pointSize, 22);
     EXPECT_TRUE(chooser.asked[0].bold);
 
@@ -63,6 +63,43 @@ TEST(FontDetailModel, OnlyWeight700IsBold) {
     EXPECT_EQ(fonts->low1, (SealFont{"IPAGothic", "1", "9"}));
     EXPECT_EQ(fonts->date, (SealFont{sjis("ＭＳ Ｐゴシック"), "1", "12"}));
     EXPECT_TRUE(prompter.messages.isEmpty());
+}
+
+TEST(FontDetailModel, TheChooserOpensOnTheDrawnFaceAndAKeptFaceKeepsItsWindowsName) {
+    struct Case {
+        const char* stored; // the line's face name as the seal file holds it
+        const char* drawn;  // what the chooser is offered
+    };
+    const Case cases[] = {
+        {"ＭＳ Ｐゴシック", "IPAPGothic"}, {"ＭＳ 明朝", "IPAMincho"},
+        {"Meiryo", "IPAPGothic"},          {"", "IPAPGothic"},
+        {"IPAGothic", "IPAGothic"},
+    };
+    for (const Case& c : cases) {
+        RecordingPrompter prompter;
+        RecordingFontChooser chooser;
+        SealFont stored{sjis(c.stored), "1", "10"};
+        FontDetailModel model(prompter, {stored, stored, stored, stored}, {});
+        // OK without touching anything: the chooser gives back what it was opened on.
+        chooser.answers = {ChosenFont{QString::fromUtf8(c.drawn), 10, 700}};
+        EXPECT_EQ(model.chooseFont(FontLine::Low1, chooser),
+                  FontDetailModel::ChooseOutcome::Chosen);
+        ASSERT_EQ(chooser.asked.size(), 1u) << c.stored;
+        EXPECT_EQ(chooser.asked[0].family, QString::fromUtf8(c.drawn)) << c.stored;
+        EXPECT_EQ(chooser.asked[0].pointSize, 10) << c.stored;
+        EXPECT_TRUE(chooser.asked[0].bold) << c.stored;
+        const auto fonts = model.accept();
+        ASSERT_TRUE(fonts);
+        EXPECT_EQ(fonts->low1, stored) << c.stored;
+    }
+    // Another face is taken by its Linux name.
+    RecordingPrompter prompter;
+    RecordingFontChooser chooser;
+    SealFont stored{sjis("ＭＳ Ｐゴシック"), "1", "10"};
+    FontDetailModel model(prompter, {stored, stored, stored, stored}, {});
+    chooser.answers = {ChosenFont{QStringLiteral("IPAMincho"), 10, 700}};
+    EXPECT_EQ(model.chooseFont(FontLine::Up1, chooser), FontDetailModel::ChooseOutcome::Chosen);
+    EXPECT_EQ(model.line(FontLine::Up1).name, QStringLiteral("IPAMincho"));
 }
 
 TEST(FontDetailModel, AFaceNameOverThirtyOneBytesIsNotHandedToTheChooser) {

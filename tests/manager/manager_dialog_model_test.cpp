@@ -95,6 +95,40 @@ TEST(ManagerDialogModel, YesToWarning345OpensTheIndexChoice) {
     EXPECT_EQ(f.setting("MAIN", "VermilDataFile"), otherIndex.string());
 }
 
+TEST(ManagerDialogModel, TheFirstIndexChoiceOpensInTheSealFolderOfTheHankoFolder) {
+    const std::string hankoFolder = findHankoFolder(nullptr);
+    std::filesystem::remove(testHome() / "Documents/hanko.ini");
+    std::filesystem::remove_all(testHome() / "Documents/vrdata");
+    RecordingPrompter prompter;
+    prompter.answers = {true};
+    RecordingFileChooser chooser;
+    ManagerDialogModel model(prompter, hankoFolder);
+    model.start(chooser);
+
+    const std::filesystem::path sealFolder = testHome() / "Documents/vrdata";
+    ASSERT_EQ(chooser.asked.size(), 1u);
+    EXPECT_EQ(chooser.asked[0].initialName, qtext(sealFolder / "index.dat"));
+    EXPECT_EQ(chooser.asked[0].folder, qtext(sealFolder));
+    EXPECT_TRUE(std::filesystem::is_directory(sealFolder));
+    // Cancel keeps the default path and stores nothing.
+    EXPECT_EQ(model.indexPath(), (sealFolder / "index.dat").string());
+    EXPECT_FALSE(std::filesystem::exists(testHome() / "Documents/hanko.ini"));
+}
+
+TEST(ManagerDialogModel, AnIndexChoiceFromAFolderThatIsGoneOpensInTheHankoFolder) {
+    ManagerFixture f;
+    const std::filesystem::path gone = f.dir / "gone/index.dat";
+    writeIniString(f.settingsFile, "MAIN", "VermilDataFile", gone.string());
+    StartedManager m(f);
+    ASSERT_TRUE(f.chooser.asked.empty());
+    m.model.chooseIndexFile(f.chooser);
+    ASSERT_EQ(f.chooser.asked.size(), 1u);
+    EXPECT_EQ(f.chooser.asked[0].initialName, qtext(gone));
+    EXPECT_EQ(f.chooser.asked[0].folder, QString::fromStdString(f.hankoFolder));
+    // Only the default seal folder is made.
+    EXPECT_FALSE(std::filesystem::exists(f.dir / "gone"));
+}
+
 TEST(ManagerDialogModel, CaptionsAreJapaneseOnlyForJapanese) {
     struct Case {
         std::optional<std::string> stored;
@@ -202,6 +236,58 @@ TEST(ManagerDialogModel, ChoosingAnotherIndexSwitchesListFolderAndSettingAtOnce)
     m.model.selectRow(0);
     EXPECT_EQ(m.model.shown().up1, sjis("支店"));
     EXPECT_TRUE(f.prompter.messages.isEmpty());
+}
+
+TEST(ManagerDialogModel, AReloadKeepsTheSelectionByNameAndReadsItsSealAgain) {
+    ManagerFixture f;
+    registerSeals(f.index(), 3);
+    StartedManager m(f);
+    m.model.selectRow(2);
+    ASSERT_EQ(m.model.shown().up1, "UP3");
+
+    // Another program takes S1 off the list and edits S3.
+    ASSERT_EQ(f.index().remove(0, "S1"), SealIndex::RemoveOutcome::Removed);
+    SealRecord edited = sampleSeal("S3", "NEW");
+    ASSERT_EQ(writeSeal(f.index(), edited, SealEntryKind::Existing).status,
+              SealWriteStatus::Written);
+    m.model.reload();
+    EXPECT_EQ(m.model.names(), (std::vector<std::string>{"S2", "S3"}));
+    EXPECT_EQ(m.model.selectedRow(), 1);
+    EXPECT_EQ(m.model.shown().name, "S3");
+    EXPECT_EQ(m.model.shown().up1, "NEW");
+
+    // Its seal file gone: the fields follow without a warning over the window.
+    std::filesystem::remove(f.sealFolder / "S3.vrm");
+    m.model.reload();
+    EXPECT_EQ(m.model.selectedRow(), 1);
+    EXPECT_TRUE(m.model.shown().sealText.empty());
+    EXPECT_TRUE(f.prompter.messages.isEmpty());
+
+    // A seal taken off the list is no longer selected.
+    ASSERT_EQ(f.index().remove(1, "S3"), SealIndex::RemoveOutcome::Removed);
+    m.model.reload();
+    EXPECT_EQ(m.model.names(), std::vector<std::string>{"S2"});
+    EXPECT_FALSE(m.model.hasSelection());
+    EXPECT_TRUE(m.model.shown().name.empty());
+}
+
+TEST(ManagerDialogModel, SelectingASealWhoseProfileIsMissingWarns) {
+    ManagerFixture f;
+    registerSeal(f.index(), sampleSeal("A"));
+    SealRecord round = sampleSeal("B");
+    round.definition.profile = "round.xml";
+    registerSeal(f.index(), round);
+    StartedManager m(f);
+    m.model.selectRow(0);
+    EXPECT_TRUE(f.prompter.messages.isEmpty());
+    m.model.selectRow(1);
+    EXPECT_EQ(f.prompter.messages,
+              QStringList{QStringLiteral("プロファイル ") + qtext(f.sealFolder / "round.xml") +
+                          QStringLiteral(" がありません。この日付印は組み込みのレイアウトで押印"
+                                         "されます。")});
+    // The seal is shown all the same.
+    EXPECT_EQ(m.model.shown().profile, "round.xml");
+    EXPECT_EQ(m.model.shown().up1, "UP");
 }
 
 TEST(ManagerDialogModel, DeleteAsksThenTakesTheSealOffTheList) {

@@ -184,6 +184,40 @@ TEST(CVrmgrDlg, RefSettingAndVersionReachTheModel) {
     EXPECT_EQ(t.windows.imports, 1);
 }
 
+TEST(CVrmgrDlg, AnotherProgramsChangesToTheIndexReachTheList) {
+    ManagerFixture f;
+    registerSeals(f.index(), 3);
+    DialogUnderTest t(f);
+    CVrmgrDlg& dialog = *t.dialog;
+    clickRow(dialog.sealList(), 2);
+    ASSERT_EQ(dialog.up1Field()->text(), QStringLiteral("UP3"));
+
+    // vrmgr --delete from a shell: the index is replaced by a new file.
+    ASSERT_EQ(f.index().remove(0, "S1"), SealIndex::RemoveOutcome::Removed);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.sealList()->count() == 2; }));
+    EXPECT_EQ(listed(dialog.sealList()), (QStringList{"S2", "S3"}));
+    EXPECT_EQ(dialog.sealList()->currentRow(), 1);
+    EXPECT_EQ(dialog.up1Field()->text(), QStringLiteral("UP3"));
+
+    // The watch outlives the replacement: the next change is seen too.
+    registerSeal(f.index(), sampleSeal("S4"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.sealList()->count() == 3; }));
+    EXPECT_EQ(listed(dialog.sealList()), (QStringList{"S2", "S3", "S4"}));
+    EXPECT_EQ(dialog.sealList()->currentRow(), 1);
+    EXPECT_TRUE(f.prompter.messages.isEmpty());
+}
+
+TEST(CVrmgrDlg, AnIndexMadeByAnotherProgramAfterTheStartIsListed) {
+    ManagerFixture f;
+    std::filesystem::create_directories(f.sealFolder);
+    DialogUnderTest t(f);
+    CVrmgrDlg& dialog = *t.dialog;
+    ASSERT_EQ(dialog.sealList()->count(), 0);
+    registerSeals(f.index(), 2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.sealList()->count() == 2; }));
+    EXPECT_EQ(listed(dialog.sealList()), (QStringList{"S1", "S2"}));
+}
+
 TEST(CAboutDlg, ShowsTheVersionAndCloses) {
     CAboutDlg box;
     box.show();

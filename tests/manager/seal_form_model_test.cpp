@@ -238,7 +238,7 @@ TEST(RegisterSealModel, TheProfileChooserKeepsTheFileNameAndItsFonts) {
     EXPECT_EQ(asked.filter, QStringLiteral("Data File(*.xml)"));
     EXPECT_EQ(asked.defaultSuffix, QStringLiteral("xml"));
     EXPECT_EQ(asked.initialName, QStringLiteral("*.xml"));
-    EXPECT_EQ(asked.folder.toStdString(), f.sealFolder.string() + "/");
+    EXPECT_EQ(asked.folder.toStdString(), f.sealFolder.string());
     EXPECT_EQ(f.model.profile(), QStringLiteral("round.xml"));
     // Until the detail dialog sets them, the fonts are the chosen profile's.
     EXPECT_EQ(f.model.fonts().up1, (SealFont{"IPAMincho", "1", "16"}));

@@ -143,6 +143,31 @@ TEST(VrmgrCommandLine, VerifyNamesTheCheckThatFailed) {
                   folder + QStringLiteral("/ポスト.vrm が開けません。\n"));
 }
 
+TEST(VrmgrCommandLine, AMissingProfileIsNamedByImportAndVerify) {
+    FreshHome home;
+    writeFile(home.path("seals.csv"),
+              sjis("経理部長,PW,経理部,本社,山田,osprf_vrm_default.xml,19,19,'YY.MM.DD\r\n"
+                   "総務,PW,総務課,本社,鈴木,round.xml,19,19,'YY.MM.DD\r\n"));
+    const VrmgrRun imported = home.vrmgr({"--import", "seals.csv"});
+    EXPECT_EQ(imported.exitCode, 0);
+    EXPECT_EQ(imported.err, QStringLiteral("インポート処理が完了しました。\n登録数：2\n"
+                                           "プロファイルが日付印フォルダーにない日付印を登録しまし"
+                                           "た：2行目 総務 (round.xml)\n"));
+
+    const VrmgrRun verified = home.vrmgr({"--verify"});
+    EXPECT_EQ(verified.exitCode, 1);
+    const QString folder = QString::fromStdString(home.sealFolder().string());
+    EXPECT_EQ(verified.out, QStringLiteral("経理部長: OK\n総務: NG the layout profile ") + folder +
+                                QStringLiteral("/round.xml is missing: the seal would be stamped "
+                                               "with the built-in layout\n"));
+
+    // The profile put in place: the seal is whole.
+    writeFile(home.sealFolder() / "round.xml", "<Profile></Profile>");
+    const VrmgrRun again = home.vrmgr({"--verify"});
+    EXPECT_EQ(again.exitCode, 0);
+    EXPECT_EQ(again.out, QStringLiteral("経理部長: OK\n総務: OK\n"));
+}
+
 TEST(VrmgrCommandLine, IndexOptionAndExitCodes) {
     FreshHome home;
     std::filesystem::create_directories(home.path("work"));
@@ -165,7 +190,7 @@ TEST(VrmgrCommandLine, IndexOptionAndExitCodes) {
     EXPECT_EQ(unreadable.exitCode, 2);
     EXPECT_TRUE(unreadable.err.startsWith(QStringLiteral("Error352:")));
 
-    const VrmgrRun noIndex = home.vrmgr({"--list"});
+    const VrmgrRun noIndex = home.vrmgr({"--show", "経理部長"});
     EXPECT_EQ(noIndex.exitCode, 2);
     EXPECT_TRUE(noIndex.err.startsWith(QStringLiteral("WARNING 345: インデックスファイル ")));
 
@@ -175,6 +200,30 @@ TEST(VrmgrCommandLine, IndexOptionAndExitCodes) {
         EXPECT_TRUE(help.out.contains(QLatin1String(verb))) << verb;
     EXPECT_EQ(home.vrmgr({"--bogus"}).exitCode, 2);
     EXPECT_EQ(home.vrmgr({"--import"}).exitCode, 2);
+}
+
+TEST(VrmgrCommandLine, ListAndVerifyWithoutAnIndexFindNoSeals) {
+    FreshHome home;
+    const QString defaultIndex = QString::fromStdString((home.sealFolder() / "index.dat").string());
+    const QString otherIndex = QString::fromStdString(home.path("none/index.dat").string());
+    const struct {
+        std::vector<std::string> arguments;
+        QString index;
+    } cases[] = {
+        {{"--list"}, defaultIndex},
+        {{"--verify"}, defaultIndex},
+        {{"--index", otherIndex.toStdString(), "--list"}, otherIndex},
+        {{"--index", otherIndex.toStdString(), "--verify"}, otherIndex},
+    };
+    for (const auto& c : cases) {
+        const VrmgrRun run = home.vrmgr(c.arguments);
+        EXPECT_EQ(run.exitCode, 0) << c.arguments.back();
+        EXPECT_EQ(run.out, QString()) << c.arguments.back();
+        EXPECT_EQ(run.err, QStringLiteral("vrmgr: the seal index ") + c.index +
+                               QStringLiteral(" does not exist: no seals are registered\n"))
+            << c.arguments.back();
+    }
+    EXPECT_FALSE(std::filesystem::exists(home.sealFolder()));
 }
 
 TEST(VrmgrCommandLine, ShowPrintsTheFieldsOfTheMainDialog) {

@@ -306,6 +306,7 @@ TEST(LogPathDialog, BrowseTitleFollowsTheLanguage) {
         EXPECT_EQ(asked.filter, "Text File(*.txt);;Log File(*.log)");
         EXPECT_EQ(asked.defaultSuffix, "txt");
         EXPECT_EQ(asked.initialName, QString::fromStdString(fixture.folder() + "/hanko.log"));
+        EXPECT_EQ(asked.folder, QString::fromStdString(fixture.folder()));
     }
 }
 
