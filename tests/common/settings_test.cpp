@@ -8,6 +8,7 @@
 #include "tests/support/test_environment.h"
 
 #include <QFileInfo>
+#include <QSettings>
 
 #include <gtest/gtest.h>
 
@@ -185,4 +186,18 @@ TEST(Settings, UserProfileKeepsValuesPerProgramAndUser) {
         QString::fromStdString((vermil::test::testHome() / ".config" / "Ombrel").string())));
     UserProfile other(checkerProfileTitle);
     EXPECT_EQ(other.userValue("cpw", "0"), "0");
+}
+
+// A line the profile's reader cannot make sense of (left by hand or by another
+// program) is no failed save: the values are written and say so.
+TEST(Settings, AProfileWithAStrayLineStillSavesAndSaysSo) {
+    vermil::test::TempDir dir;
+    const std::filesystem::path file = dir / "vermilin.ini";
+    vermil::test::writeFile(file, "[root]\ncpw=0\nthis line has no equals sign\n");
+    UserProfile profile(
+        std::make_unique<QSettings>(QString::fromStdString(file.string()), QSettings::IniFormat));
+    EXPECT_TRUE(profile.setUserValues({{"cpw", "1"}, {"drowssap", "abc"}}));
+    EXPECT_TRUE(profile.setValue("TRAILSCAN", "LOGFILEPATH", "/srv/hanko.log"));
+    const QSettings reread(QString::fromStdString(file.string()), QSettings::IniFormat);
+    EXPECT_EQ(reread.value("TRAILSCAN/LOGFILEPATH").toString(), "/srv/hanko.log");
 }
