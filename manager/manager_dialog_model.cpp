@@ -4,6 +4,7 @@
 #include "seal_picture_input.h"
 
 #include "common/cp932.h"
+#include "common/files/write_failure.h"
 #include "common/hanko_folders.h"
 #include "common/interaction/chooser_folder.h"
 #include "common/interaction/file_chooser.h"
@@ -188,7 +189,8 @@ ManagerDialogModel::DeleteOutcome ManagerDialogModel::deleteSeal(std::string_vie
 ManagerDialogModel::DeleteOutcome ManagerDialogModel::removeAt(std::size_t position) {
     // A copy: refreshList() replaces the list.
     const std::string name = names_[position];
-    switch (index_.remove(position, name)) {
+    std::error_code error;
+    switch (index_.remove(position, name, error)) {
     case SealIndex::RemoveOutcome::Removed:
         break;
     case SealIndex::RemoveOutcome::NotListed:
@@ -197,9 +199,14 @@ ManagerDialogModel::DeleteOutcome ManagerDialogModel::removeAt(std::size_t posit
         refreshList();
         prompter_.showMessage(managerdialogtexts::notRegistered(name), MessageIcon::Warning);
         return DeleteOutcome::NotRegistered;
-    case SealIndex::RemoveOutcome::WriteFailed:
-        prompter_.showMessage(managerMessages().deleteFailed, MessageIcon::Error);
+    case SealIndex::RemoveOutcome::WriteFailed: {
+        // The system's message, and on a line of its own what really went wrong.
+        const QString cause = writeFailureCause(error);
+        prompter_.showMessage(managerMessages().deleteFailed +
+                                  (cause.isEmpty() ? QString() : QLatin1Char('\n') + cause),
+                              MessageIcon::Error);
         return DeleteOutcome::WriteFailed;
+    }
     }
     selectRow(-1);
     refreshList();

@@ -119,22 +119,30 @@ SealIndexEntry SealIndex::readEntry(std::string_view name, IndexReader reader) c
 }
 
 bool SealIndex::remove(std::size_t position) const {
-    return removeListed([position](const std::vector<std::string>& list) {
-               return position < list.size() ? std::optional<std::size_t>(position) : std::nullopt;
-           }) == RemoveOutcome::Removed;
+    std::error_code ignored;
+    return removeListed(
+               [position](const std::vector<std::string>& list) {
+                   return position < list.size() ? std::optional<std::size_t>(position)
+                                                 : std::nullopt;
+               },
+               ignored) == RemoveOutcome::Removed;
 }
 
-SealIndex::RemoveOutcome SealIndex::remove(std::size_t position, std::string_view name) const {
-    return removeListed([position, name](const std::vector<std::string>& list) {
-        if (position < list.size() && list[position] == name)
-            return std::optional<std::size_t>(position);
-        const auto at = std::find(list.begin(), list.end(), name);
-        return at == list.end() ? std::nullopt : std::optional<std::size_t>(at - list.begin());
-    });
+SealIndex::RemoveOutcome SealIndex::remove(std::size_t position, std::string_view name,
+                                           std::error_code& error) const {
+    return removeListed(
+        [position, name](const std::vector<std::string>& list) {
+            if (position < list.size() && list[position] == name)
+                return std::optional<std::size_t>(position);
+            const auto at = std::find(list.begin(), list.end(), name);
+            return at == list.end() ? std::nullopt : std::optional<std::size_t>(at - list.begin());
+        },
+        error);
 }
 
 SealIndex::RemoveOutcome SealIndex::removeListed(
-    const std::function<std::optional<std::size_t>(const std::vector<std::string>&)>& pick) const {
+    const std::function<std::optional<std::size_t>(const std::vector<std::string>&)>& pick,
+    std::error_code& error) const {
     if (!exists())
         return RemoveOutcome::NotListed;
     bool found = false;
@@ -150,6 +158,7 @@ SealIndex::RemoveOutcome SealIndex::removeListed(
         });
     if (!found)
         return RemoveOutcome::NotListed;
+    error = written.error;
     return written.written() ? RemoveOutcome::Removed : RemoveOutcome::WriteFailed;
 }
 

@@ -117,14 +117,19 @@ public:
     // The same for the seal `name` that a list showed at `position`: under the lock
     // the name is looked for at that position first, then anywhere in the list, so
     // a list that another program changed meanwhile never loses the wrong seal.
-    RemoveOutcome remove(std::size_t position, std::string_view name) const;
+    // WriteFailed leaves the system's reason in `error` (ENOSPC for a full disk).
+    RemoveOutcome remove(std::size_t position, std::string_view name, std::error_code& error) const;
+    RemoveOutcome remove(std::size_t position, std::string_view name) const {
+        std::error_code ignored;
+        return remove(position, name, ignored);
+    }
 
 private:
     // Removes the list entry that `pick` chooses from the names as they are under
     // the lock; nullopt leaves the index as it is.
     RemoveOutcome removeListed(
-        const std::function<std::optional<std::size_t>(const std::vector<std::string>&)>& pick)
-        const;
+        const std::function<std::optional<std::size_t>(const std::vector<std::string>&)>& pick,
+        std::error_code& error) const;
 
     std::string path_;
     std::string sealFolder_;

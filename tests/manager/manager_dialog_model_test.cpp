@@ -384,7 +384,8 @@ TEST(ManagerDialogModel, SettingsOkTakesTheLanguage) {
     EXPECT_EQ(f.setting("MAIN", "Lang"), "Japanese");
 }
 
-TEST(ManagerDialogModel, AFailedDeleteSaysError329AndKeepsTheList) {
+// The system's message stays whole; a last line names the real cause.
+TEST(ManagerDialogModel, AFailedDeleteSaysError329WithItsCauseAndKeepsTheList) {
     const auto report =
         vermil::test::inSmallFilesystem(64 * 1024, [](const std::filesystem::path& folder) {
             const SealIndex index((folder / "vrdata/index.dat").string());
@@ -393,13 +394,7 @@ TEST(ManagerDialogModel, AFailedDeleteSaysError329AndKeepsTheList) {
                     SealWriteStatus::Written)
                     return std::string("not registered");
             // Take every free byte, so that the index cannot be replaced.
-            const int fd = ::open((folder / "filler").c_str(), O_WRONLY | O_CREAT, 0600);
-            const std::string block(4096, 'f');
-            while (::write(fd, block.data(), block.size()) > 0) {
-            }
-            while (::write(fd, "f", 1) > 0) {
-            }
-            ::close(fd);
+            vermil::test::fillUp(folder);
             RecordingPrompter prompter;
             RecordingFileChooser chooser;
             ManagerDialogModel model(prompter, folder.string());
@@ -419,5 +414,6 @@ TEST(ManagerDialogModel, AFailedDeleteSaysError329AndKeepsTheList) {
               std::to_string(static_cast<int>(ManagerDialogModel::DeleteOutcome::WriteFailed)) +
                   "|S1 S2 S3 |3|"
                   "Error 329: インデックスファイルへの書き込みに失敗しました。\n"
-                  "インデックスファイルのアクセス権限を確認してください。");
+                  "インデックスファイルのアクセス権限を確認してください。\n"
+                  "ディスクの空き容量が不足しています。");
 }

@@ -94,14 +94,15 @@ TEST(SealIndex, DeletingTheSealAListShowedNeverTakesAnotherOne) {
     for (const char* name : {"one", "two", "three"})
         ASSERT_EQ(f.add(name).status, SealWriteStatus::Written);
     ASSERT_TRUE(f.index.remove(0));
-    EXPECT_EQ(f.index.remove(1, "two"), SealIndex::RemoveOutcome::Removed);
+    std::error_code error;
+    EXPECT_EQ(f.index.remove(1, "two", error), SealIndex::RemoveOutcome::Removed);
     EXPECT_EQ(f.index.names(), (std::vector<std::string>{"three"}));
 
     const std::string before = readFile(f.dir / "vrdata" / "index.dat");
-    EXPECT_EQ(f.index.remove(0, "two"), SealIndex::RemoveOutcome::NotListed);
-    EXPECT_EQ(f.index.remove(0, "THREE"), SealIndex::RemoveOutcome::NotListed);
+    EXPECT_EQ(f.index.remove(0, "two", error), SealIndex::RemoveOutcome::NotListed);
+    EXPECT_EQ(f.index.remove(0, "THREE", error), SealIndex::RemoveOutcome::NotListed);
     EXPECT_EQ(readFile(f.dir / "vrdata" / "index.dat"), before);
-    EXPECT_EQ(f.index.remove(0, "three"), SealIndex::RemoveOutcome::Removed);
+    EXPECT_EQ(f.index.remove(0, "three", error), SealIndex::RemoveOutcome::Removed);
     EXPECT_TRUE(f.index.names().empty());
 }
 
