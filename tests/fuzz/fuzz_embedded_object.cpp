@@ -29,6 +29,20 @@ const std::filesystem::path& objectFile() {
     return file;
 }
 
+// The values the writer puts between tags of its own.
+bool anyTaggedTextHoldsMarkup(const vermil::StampRecord& stamp) {
+    const vermil::SealDrawingInput& d = stamp.drawing;
+    for (const std::string* text :
+         {&d.upperText1, &d.upperText2, &d.fontUp.name, &d.fontUp2.name, &d.fontDate.name,
+          &d.fontLow.name, &d.fontUp.size, &d.fontUp2.size, &d.fontDate.size, &d.fontLow.size,
+          &d.fontUp.bold, &d.fontUp2.bold, &d.fontDate.bold, &d.fontLow.bold,
+          &stamp.recordedVersion, &stamp.windowsUser, &stamp.computerName, &stamp.sizeX,
+          &stamp.sizeY})
+        if (text->find('<') != std::string::npos)
+            return true;
+    return false;
+}
+
 // What reading the object file gives, checked against the bytes it holds.
 vermil::EmbeddedObjectRead readChecked(std::string_view bytes) {
     vermil::EmbeddedObjectRead read = vermil::readEmbeddedObject(objectFile());
@@ -62,6 +76,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const vermil::EmbeddedObjectRead again = readChecked(written);
     require(again.ok);
     vermil::StampRecord reread = vermil::readNativeData(again.nativeData);
+    // The upper texts are stored as element texts without escaping (the Windows
+    // programs' format): a text that itself holds markup reads back cut at it. The
+    // suite never writes such a text (the seal form refuses it), so only a stamp
+    // without it must write the same bytes every time.
+    if (anyTaggedTextHoldsMarkup(stamp))
+        return 0;
     require(vermil::writeNativeData(reread) == written);
     return 0;
 }
