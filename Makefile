@@ -3,7 +3,7 @@ PRESET ?= default
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build test run sanitize tsan fuzz tidy format-check clean
+.PHONY: deps configure build test run sanitize asan tsan fuzz tidy format-check clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -22,9 +22,12 @@ run: build
 
 # Every test under AddressSanitizer and UndefinedBehaviorSanitizer, then the
 # threaded ones under ThreadSanitizer.
-sanitize:
+sanitize: asan tsan
+
+# Every test, the fuzz targets' corpora among them, under AddressSanitizer and
+# UndefinedBehaviorSanitizer (the kill campaign, labelled slow, is left out).
+asan:
 	$(MAKE) test PRESET=sanitize BUILD_DIR=build-sanitize
-	$(MAKE) tsan
 
 tsan: deps
 	cmake --preset tsan
