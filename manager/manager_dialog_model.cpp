@@ -199,14 +199,10 @@ ManagerDialogModel::DeleteOutcome ManagerDialogModel::removeAt(std::size_t posit
         refreshList();
         prompter_.showMessage(managerdialogtexts::notRegistered(name), MessageIcon::Warning);
         return DeleteOutcome::NotRegistered;
-    case SealIndex::RemoveOutcome::WriteFailed: {
-        // The system's message, and on a line of its own what really went wrong.
-        const QString cause = writeFailureCause(error);
-        prompter_.showMessage(managerMessages().deleteFailed +
-                                  (cause.isEmpty() ? QString() : QLatin1Char('\n') + cause),
+    case SealIndex::RemoveOutcome::WriteFailed:
+        prompter_.showMessage(withWriteFailureCause(managerMessages().deleteFailed, error),
                               MessageIcon::Error);
         return DeleteOutcome::WriteFailed;
-    }
     }
     selectRow(-1);
     refreshList();

@@ -22,4 +22,10 @@ QString writeFailureCause(const std::error_code& error, Language language) {
     return QString::fromStdString(error.message());
 }
 
+QString withWriteFailureCause(const QString& message, const std::error_code& error,
+                              Language language) {
+    const QString cause = writeFailureCause(error, language);
+    return cause.isEmpty() ? message : message + QLatin1Char('\n') + cause;
+}
+
 } // namespace vermil

@@ -13,4 +13,9 @@ namespace vermil {
 // Empty when there is no reason to give.
 QString writeFailureCause(const std::error_code& error, Language language = Language::Japanese);
 
+// The system's message, and on a line of its own what really went wrong (nothing
+// added when there is no reason to give).
+QString withWriteFailureCause(const QString& message, const std::error_code& error,
+                              Language language = Language::Japanese);
+
 } // namespace vermil

@@ -39,12 +39,6 @@ QString rowRefusal(const std::filesystem::path& csvFile, std::size_t line, const
     return atLine(csvFile, line) + QStringLiteral(": ") + problem + csvImportTexts().readStopped;
 }
 
-// The system's message, and on a line of its own what really went wrong.
-QString withCause(const QString& message, const std::error_code& error) {
-    const QString cause = writeFailureCause(error);
-    return cause.isEmpty() ? message : message + QLatin1Char('\n') + cause;
-}
-
 // Why the CSV file could not be read, for the line after Error352; empty for a
 // file that is not there, which the system's message says already.
 QString readFailureCause(const std::filesystem::path& csvFile, const std::error_code& error) {
@@ -215,12 +209,13 @@ bool CsvImport::importRow(const SealRecord& seal, int imported) {
         return false;
     case SealWriteStatus::SealFileFailed:
         prompter_.showMessage(
-            withCause(texts.sealFileFailed.arg(fromCp932(written.sealFilePath)), written.error),
+            withWriteFailureCause(texts.sealFileFailed.arg(fromCp932(written.sealFilePath)),
+                                  written.error),
             MessageIcon::Error);
         return false;
     case SealWriteStatus::IndexFailed:
         prompter_.showMessage(
-            withCause(texts.indexFailed.arg(fromCp932(index_.path())), written.error),
+            withWriteFailureCause(texts.indexFailed.arg(fromCp932(index_.path())), written.error),
             MessageIcon::Error);
         return false;
     }

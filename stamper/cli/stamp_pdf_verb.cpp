@@ -104,9 +104,7 @@ private:
         std::error_code error;
         if (writeFileAtomically(r_.out, bytes, error))
             return true;
-        // The verb speaks English throughout, the system's reason included.
-        const std::string cause = error ? error.message() : std::string(t::cannotReplace);
-        call_.error() << t::pdfNotWritten(r_.out.string(), cause) << "\n";
+        call_.error() << t::pdfNotWritten(r_.out.string(), t::notWrittenReason(error)) << "\n";
         return false;
     }
 

@@ -78,7 +78,8 @@ public:
         std::optional<PreparedReplacement> stamp =
             PreparedReplacement::prepare(r_.stampFile, object, error);
         if (!stamp || !stamp->commit(error)) {
-            call_.error() << t::stampNotWritten(r_.stampFile.string(), reasonOf(error)) << "\n";
+            call_.error() << t::stampNotWritten(r_.stampFile.string(), t::notWrittenReason(error))
+                          << "\n";
             return false;
         }
         // Only a rename in the picture's own folder is left to fail here.
@@ -107,10 +108,6 @@ private:
             problem = pictureWriteProblem(*r_.picture, error);
         call_.error() << t::stampNotWritten(r_.stampFile.string(), problem) << "\n";
         return false;
-    }
-
-    static std::string reasonOf(std::error_code error) {
-        return error ? error.message() : std::string(t::cannotReplace);
     }
 
     const VerbCall& call_;

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace vermil {
 
@@ -167,6 +168,10 @@ inline std::string pictureNotWritten(std::string_view stampFile, std::string_vie
     return text(&StampVerbTexts::pictureNotWritten, {stampFile, reason});
 }
 inline const std::string cannotReplace = text(&StampVerbTexts::cannotReplace);
+// Why a file was not written, in the verbs' English: the system's reason when there is one.
+inline std::string notWrittenReason(std::error_code error) {
+    return error ? error.message() : cannotReplace;
+}
 inline const std::string badPosition = text(&StampVerbTexts::badPosition);
 inline const std::string outIsIn = text(&StampVerbTexts::outIsIn);
 inline std::string pdfNotWritten(std::string_view file, std::string_view reason) {
